@@ -1,0 +1,149 @@
+#pragma once
+// The output device of a generation pass: pages go either into the page store (for the
+// preview) or onto the printer. It converts native units (0.1 mm) to device pixels, opens
+// and closes pages and documents, posts page-available and progress notifications to its
+// client window, and saves, loads and prints the stored pages.
+
+#include "report/device/PaperSizes.h"
+
+#include <QEvent>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <stdexcept>
+
+class QPainter;
+class QPicture;
+class QPrinter;
+class TTsPageList;
+
+// An error the device raises on misuse ("Printer not ready", "Illegal call to NewPage") or
+// when a page file is refused; its text reaches the user in a message box.
+class TsPrintError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+enum class TsDestination { PageStore, Printer };
+enum class TsPrinterStatus { Ready, Busy, Finished };
+
+// Posted to the client window when a page becomes available to the preview.
+class TsPageAvailableEvent : public QEvent {
+ public:
+  explicit TsPageAvailableEvent(int availablePages);
+  static QEvent::Type eventType();
+  const int availablePages;
+};
+
+// Posted to the client window when the progress percentage changes.
+class TsProgressEvent : public QEvent {
+ public:
+  explicit TsProgressEvent(int percent);
+  static QEvent::Type eventType();
+  const int percent;
+};
+
+// The device's view of the printer's device mode.
+struct TPrinterSettings {
+  QString printerName;  // empty: the system's default printer
+  TTsPaperSize paperSize = TTsPaperSize::Letter;
+  long double customWidth = 0;   // native, used for Custom and Default
+  long double customLength = 0;  // native, used for Custom and Default
+  TTsOrientation orientation = TTsOrientation::poPortrait;
+  int copies = 1;
+  TTsBin outputBin = TTsBin::Auto;
+  bool duplex = false;
+
+  // Paper width and length as the device uses them: the paper table's portrait size
+  // (swapped in landscape) for the fixed sizes, the settings' own values otherwise.
+  long double PaperWidth() const;
+  long double PaperLength() const;
+};
+
+class TTsPrinter : public QObject {
+  Q_OBJECT
+ public:
+  explicit TTsPrinter(QObject* parent = nullptr);
+  // Releasing a busy device cancels it; when it was showing a preview, its
+  // after-preview-closed hook runs.
+  ~TTsPrinter() override;
+
+  // --- settings, copied in by the report before BeginDoc ---
+  TsDestination Destination = TsDestination::PageStore;
+  TPrinterSettings PrinterSettings;
+  int FirstPage = 0;  // 0: no limit
+  int LastPage = 0;   // 0: no limit
+  QString Title;
+  bool Compression = false;
+
+  // The platform printer used for the printer destination (created on first use);
+  // tests point it at a PDF file and set its resolution before BeginDoc.
+  QPrinter& Printer();
+  // At least one printer is installed, or the printer has been pointed at a PDF file.
+  bool PrinterOK() const;
+
+  // --- document ---
+  void BeginDoc();  // throws TsPrintError("Printer not ready")
+  void NewPage();   // throws TsPrintError("Illegal call to NewPage")
+  void EndDoc();
+  void AbortDoc();
+  void Cancel();
+  bool Cancelled() const;
+  TsPrinterStatus Status() const;
+  int PageNumber() const;
+  int PageCount() const;
+  int AvailablePages() const;
+  int Progress() const;
+  void SetProgress(int percent);  // posts a progress notification when it changes
+
+  // The canvas of the page being drawn (valid between NewPage and the next NewPage/EndDoc).
+  QPainter* Canvas();
+
+  // --- coordinates: native value to device pixels, halves to even ---
+  long double XFactor() const;
+  long double YFactor() const;
+  long double LeftWaste() const;
+  long double TopWaste() const;
+  int XPos(long double native) const;
+  int YPos(long double native) const;
+  int XSize(long double native) const;
+  int YSize(long double native) const;
+
+  // --- stored pages ---
+  // A new picture of page n; nullptr when the device is ready or n is outside 1..PageCount.
+  std::unique_ptr<QPicture> GetPage(int n);
+  void PrintStoredPages();
+  // Writes the store to fileName (only when finished); the target is replaced only once
+  // the new file is complete. Throws TsPrintError on a file error.
+  void SaveToFile(const QString& fileName);
+  // Loads a page file; a damaged or hostile file throws TsPrintError with a clear reason
+  // and leaves the device as it was.
+  void LoadFromFile(const QString& fileName);
+  bool LoadedFromFile() const;
+  // Paper detected when a file was loaded (or copied in by the report).
+  TTsPaperSize PaperSize() const;
+  TTsOrientation Orientation() const;
+
+  // --- preview connection ---
+  bool ShowingPreview = false;
+  QPointer<QObject> Client;   // receives the posted notifications
+  QObject* MasterReport = nullptr;
+  std::function<void()> OnPrintSetup;            // the report's print setup dialog
+  std::function<void()> OnPrintRequest;          // posted by RequestPrint, runs after the handler returns
+  std::function<void(TTsPrinter*)> OnPreviewClosed;  // sent by the closing preview window
+  std::function<void()> AfterPreviewClosed;
+  std::function<void()> AfterPrint;
+
+  // The preview's Print button: posts the print request to the master report when the
+  // pages come from a generation pass; prints the stored pages when loaded from a file.
+  void RequestPrint();
+  // The closing preview window.
+  void PreviewClosed();
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> d;
+};

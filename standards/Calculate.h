@@ -1,0 +1,47 @@
+#pragma once
+// Loading of the standards tables, quarter-inch rounding, weight screening and the
+// body-fat computations over the SoldierData record.
+
+#include "standards/Records.h"
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+// Raised by LoadTables when a table cannot be loaded. what() reads like
+// `TABLES/Table.B-8: file not found` or `TABLES/Table.B-3: bad number "1O2"`.
+class TableLoadError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Loads the ten tables from baseDir/TABLES, in order, into the global tables.
+void LoadTables(const std::string& baseDir);
+
+// Brings a length to the quarter inch by the program's thresholds, on 32-bit floats.
+float RoundToQuarter(double x);
+
+// A value that has no entry in its table: which quantity, its value and the table's range.
+struct OutOfTable {
+  std::string quantity;  // e.g. "height", "weight", "abdomen minus neck", "average hips"
+  double value = 0;
+  double low = 0;        // inclusive range of the table
+  double high = 0;
+  std::string unit;      // "inches" or "pounds"
+};
+
+// "Abdomen minus neck 3.25 is outside the table's range of 5.00 to 40.75 inches."
+std::string DescribeOutOfTable(const OutOfTable& outside);
+
+struct ScreeningResult {
+  bool exceeds = false;                // weight over the screening weight
+  std::optional<OutOfTable> outside;   // set when the height has no row; MaxWeight untouched
+};
+
+// Looks up MaxWeight for SoldierData's height, age and the given sex.
+ScreeningResult ExceedsScreeningWeight(Sex sex);
+
+// Compute the averages, factors, BodyFat and MaxBodyFat. When a value lies outside its
+// table they return it and leave every result field as it was.
+std::optional<OutOfTable> ComputeMaleBodyFat();
+std::optional<OutOfTable> ComputeFemaleBodyFat();
