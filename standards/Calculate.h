@@ -23,7 +23,7 @@ float RoundToQuarter(double x);
 
 // A value that has no entry in its table: which quantity, its value and the table's range.
 struct OutOfTable {
-  std::string quantity;  // e.g. "height", "weight", "abdomen minus neck", "average hips"
+  std::string quantity;  // "Height", "Weight", "Abdomen minus neck", "Average hips", ...
   double value = 0;
   double low = 0;        // inclusive range of the table
   double high = 0;

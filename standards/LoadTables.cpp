@@ -1,0 +1,151 @@
+// Loading of the ten table files. Every file is read whole, parsed by the table reading
+// rules into a zeroed table of its own, and the ten tables replace the global ones only
+// once all ten have loaded. Rows whose key has no place in a table are ignored.
+
+#include "standards/Calculate.h"
+#include "standards/TableStream.h"
+#include "standards/Tables.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <string>
+
+namespace {
+
+constexpr int kHeaderLines = 5;
+constexpr int kStandardHeaderLines = 4;
+constexpr int kQuarterValues = 4;
+constexpr int kPoundsPerGroup = 10;
+
+// One table file: its path relative to the program (for messages) and its text.
+struct TableFile {
+  std::string relativePath;
+  std::string text;
+};
+
+[[noreturn]] void Fail(const std::string& relativePath, const std::string& reason) {
+  throw TableLoadError(relativePath + ": " + reason);
+}
+
+TableFile ReadTableFile(const std::string& baseDir, const std::string& name) {
+  TableFile file{"TABLES/" + name, {}};
+  const std::string path = baseDir + "/" + file.relativePath;
+  std::unique_ptr<std::FILE, int (*)(std::FILE*)> stream(std::fopen(path.c_str(), "rb"),
+                                                         &std::fclose);
+  if (!stream) {
+    if (errno == ENOENT || errno == ENOTDIR) Fail(file.relativePath, "file not found");
+    Fail(file.relativePath, std::string("cannot be opened (") + std::strerror(errno) + ")");
+  }
+  char buffer[4096];
+  std::size_t count = 0;
+  while ((count = std::fread(buffer, 1, sizeof buffer, stream.get())) > 0) {
+    file.text.append(buffer, count);
+  }
+  if (std::ferror(stream.get())) Fail(file.relativePath, "cannot be read");
+  return file;
+}
+
+void ThrowIfFailed(const TableStream& stream, const TableFile& file) {
+  if (stream.Failed()) Fail(file.relativePath, "bad number \"" + stream.BadToken() + "\"");
+}
+
+void SkipHeader(TableStream& stream, int lines) {
+  for (int i = 0; i < lines; ++i) stream.SkipLine();
+}
+
+TScreenTable ParseScreenTable(const TableFile& file) {
+  TScreenTable table;
+  TableStream stream(file.text);
+  SkipHeader(stream, kHeaderLines);
+  while (!stream.AtEnd()) {
+    const int32_t height = stream.ReadInteger();
+    ScreenRow row{};
+    for (int32_t& weight : row) weight = stream.ReadInteger();
+    stream.SkipLine();
+    ThrowIfFailed(stream, file);
+    if (TScreenTable::HasKey(height)) table.At(height) = row;
+  }
+  return table;
+}
+
+// Rows fill the age brackets in file order; the first number of a row is not used.
+TStandardTable ParseStandardTable(const TableFile& file) {
+  TStandardTable table;
+  TableStream stream(file.text);
+  SkipHeader(stream, kStandardHeaderLines);
+  for (long long bracket = TStandardTable::FirstKey; !stream.AtEnd(); ++bracket) {
+    stream.ReadInteger();
+    StandardEntry entry;
+    entry.Men = stream.ReadInteger();
+    entry.Women = stream.ReadInteger();
+    stream.SkipLine();
+    ThrowIfFailed(stream, file);
+    if (TStandardTable::HasKey(bracket)) table.At(static_cast<int>(bracket)) = entry;
+  }
+  return table;
+}
+
+template <typename Table>
+Table ParseQuarterTable(const TableFile& file) {
+  Table table;
+  TableStream stream(file.text);
+  SkipHeader(stream, kHeaderLines);
+  while (!stream.AtEnd()) {
+    const int32_t inches = stream.ReadInteger();
+    QuarterRow row{};
+    for (int i = 0; i < kQuarterValues; ++i) row[i] = stream.ReadReal();
+    stream.SkipLine();
+    ThrowIfFailed(stream, file);
+    if (Table::HasKey(inches)) table.At(inches) = row;
+  }
+  return table;
+}
+
+// A stream of groups of eleven numbers, line structure ignored: an unused integer, then
+// the factors of ten consecutive pounds, the first group starting at the lowest weight.
+TTableB3 ParseWeightTable(const TableFile& file) {
+  TTableB3 table;
+  TableStream stream(file.text);
+  SkipHeader(stream, kHeaderLines);
+  for (long long decade = TTableB3::FirstKey; !stream.AtEnd(); decade += kPoundsPerGroup) {
+    stream.ReadInteger();
+    ThrowIfFailed(stream, file);
+    for (int i = 0; i < kPoundsPerGroup; ++i) {
+      const double factor = stream.ReadReal();
+      ThrowIfFailed(stream, file);
+      if (TTableB3::HasKey(decade + i)) table.At(static_cast<int>(decade + i)) = factor;
+    }
+  }
+  return table;
+}
+
+}  // namespace
+
+void LoadTables(const std::string& baseDir) {
+  auto parse = [&baseDir](const char* name, auto parser) {
+    return parser(ReadTableFile(baseDir, name));
+  };
+  TScreenTable screen = parse("SCREEN.TBL", ParseScreenTable);
+  TStandardTable standard = parse("STANDARD.TBL", ParseStandardTable);
+  TTableB1 b1 = parse("Table.B-1", ParseQuarterTable<TTableB1>);
+  TTableB2 b2 = parse("Table.B-2", ParseQuarterTable<TTableB2>);
+  TTableB3 b3 = parse("Table.B-3", ParseWeightTable);
+  TTableB4 b4 = parse("Table.B-4", ParseQuarterTable<TTableB4>);
+  TTableB5 b5 = parse("Table.B-5", ParseQuarterTable<TTableB5>);
+  TTableB6 b6 = parse("Table.B-6", ParseQuarterTable<TTableB6>);
+  TTableB7 b7 = parse("Table.B-7", ParseQuarterTable<TTableB7>);
+  TTableB8 b8 = parse("Table.B-8", ParseQuarterTable<TTableB8>);
+
+  ScreenTable = screen;
+  StandardTable = standard;
+  TableB1 = b1;
+  TableB2 = b2;
+  TableB3 = b3;
+  TableB4 = b4;
+  TableB5 = b5;
+  TableB6 = b6;
+  TableB7 = b7;
+  TableB8 = b8;
+}

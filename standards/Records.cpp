@@ -1,0 +1,3 @@
+#include "standards/Records.h"
+
+TSoldierData SoldierData;

@@ -1,0 +1,41 @@
+#pragma once
+// Reads the table files' character stream by the program's text rules:
+// - a line ends at CR, and a LF directly after the CR belongs to that line end; a LF on
+//   its own does not end a line;
+// - Ctrl-Z, or the physical end of the text, is end of file;
+// - a number is the run of characters above 0x20 that follows any characters at or below
+//   0x20, at most 32 characters for an integer and 64 for a real; the character that
+//   ends it stays in the stream; at end of file the number reads as 0.
+// A token that does not convert puts the stream in a failed state: later reads return 0
+// and consume nothing, so a caller can check once per row.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+class TableStream {
+ public:
+  explicit TableStream(std::string_view text) : text_(text) {}
+
+  bool AtEnd() const;
+
+  // Discards everything up to and including the next line end (a header line, or the
+  // rest of a row). At end of file it consumes nothing.
+  void SkipLine();
+
+  int32_t ReadInteger();
+  double ReadReal();
+
+  bool Failed() const { return failed_; }
+  // The first token that did not convert.
+  const std::string& BadToken() const { return badToken_; }
+
+ private:
+  std::string_view NextToken(std::size_t maxLength);
+  void Fail(std::string_view token);
+
+  std::string_view text_;
+  std::size_t pos_ = 0;
+  bool failed_ = false;
+  std::string badToken_;
+};

@@ -1,0 +1,66 @@
+#pragma once
+// The ten standards tables: fixed size, zero at start, filled once by LoadTables and only
+// read afterwards. Every table is indexed by an inclusive range of keys.
+
+#include <array>
+#include <cstdint>
+#include <stdexcept>
+
+// A table with one Entry per key from First to Last inclusive.
+template <typename Entry, int First, int Last>
+class KeyedTable {
+ public:
+  static constexpr int FirstKey = First;
+  static constexpr int LastKey = Last;
+
+  static constexpr bool HasKey(long long key) { return key >= First && key <= Last; }
+
+  const Entry& At(int key) const { return entries_.at(Slot(key)); }
+  Entry& At(int key) { return entries_.at(Slot(key)); }
+
+ private:
+  static std::size_t Slot(int key) {
+    if (!HasKey(key)) throw std::out_of_range("table key outside its range");
+    return static_cast<std::size_t>(key - First);
+  }
+
+  std::array<Entry, Last - First + 1> entries_{};
+};
+
+// The four values of a whole inch n: for n, n.25, n.50 and n.75 (columns 0 to 3).
+using QuarterRow = std::array<double, 4>;
+
+template <int First, int Last>
+using QuarterTable = KeyedTable<QuarterRow, First, Last>;
+
+// Maximum weights in pounds for one height: men in age brackets 1 to 4, then women in
+// brackets 1 to 4 (screening columns 1 to 8 at positions 0 to 7).
+using ScreenRow = std::array<int32_t, 8>;
+
+// Maximum body-fat percentages of one age bracket.
+struct StandardEntry {
+  int32_t Men = 0;
+  int32_t Women = 0;
+};
+
+using TScreenTable = KeyedTable<ScreenRow, 58, 80>;        // height in whole inches
+using TStandardTable = KeyedTable<StandardEntry, 1, 4>;    // age bracket
+using TTableB1 = QuarterTable<5, 40>;                      // abdomen minus neck
+using TTableB2 = QuarterTable<60, 84>;                     // male height
+using TTableB3 = KeyedTable<double, 90, 279>;              // female weight in pounds
+using TTableB4 = QuarterTable<55, 84>;                     // female height
+using TTableB5 = QuarterTable<30, 53>;                     // hips
+using TTableB6 = QuarterTable<5, 15>;                      // forearm
+using TTableB7 = QuarterTable<5, 15>;                      // female neck
+using TTableB8 = QuarterTable<5, 15>;                      // wrist
+
+extern TScreenTable ScreenTable;
+extern TStandardTable StandardTable;
+extern TTableB1 TableB1;
+extern TTableB2 TableB2;
+extern TTableB3 TableB3;
+extern TTableB4 TableB4;
+extern TTableB5 TableB5;
+extern TTableB6 TableB6;
+extern TTableB7 TableB7;
+extern TTableB8 TableB8;
