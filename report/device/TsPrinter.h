@@ -5,6 +5,7 @@
 // client window, and saves, loads and prints the stored pages.
 
 #include "report/device/PaperSizes.h"
+#include "report/device/TsPrintError.h"
 
 #include <QEvent>
 #include <QObject>
@@ -13,19 +14,11 @@
 
 #include <functional>
 #include <memory>
-#include <stdexcept>
 
 class QPainter;
 class QPicture;
 class QPrinter;
 class TTsPageList;
-
-// An error the device raises on misuse ("Printer not ready", "Illegal call to NewPage") or
-// when a page file is refused; its text reaches the user in a message box.
-class TsPrintError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
 
 enum class TsDestination { PageStore, Printer };
 enum class TsPrinterStatus { Ready, Busy, Finished };
@@ -144,6 +137,14 @@ class TTsPrinter : public QObject {
   void PreviewClosed();
 
  private:
+  bool PageInRange(int page) const;
+  void OpenPicture();
+  void DiscardPicture();
+  void StartPrinterSheet();
+  void CloseOpenPage();
+  void Notify(QEvent* event);  // posted to Client, when there is one
+  void PrintPages(int first, int last);
+
   struct Impl;
   std::unique_ptr<Impl> d;
 };

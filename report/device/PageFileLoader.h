@@ -1,0 +1,12 @@
+#pragma once
+// Reading a saved page file into a new page store. The file is checked completely before
+// it is accepted: header, page count against the file size, every record link and every
+// picture. A file that fails any check is refused with a TsPrintError naming the reason.
+
+#include <QString>
+
+#include <memory>
+
+class TTsPageList;
+
+std::unique_ptr<TTsPageList> LoadPageFile(const QString& fileName);

@@ -1,0 +1,20 @@
+#pragma once
+// Page pictures and their bytes in a page record. Pictures are written in a fixed picture
+// format version so that page files stay readable by every later Qt 6 release; each
+// picture's bounding rectangle is the page size in pixels. In a compressed store the
+// bytes are the uncompressed length (int32) followed by the zlib-compressed picture.
+
+#include <QByteArray>
+#include <QSize>
+
+#include <memory>
+
+class QPicture;
+
+// An empty page picture of the given size in pixels, ready to be painted on.
+std::unique_ptr<QPicture> NewPagePicture(QSize pixels);
+
+QByteArray PictureRecordBytes(const QPicture& picture, bool compressed);
+
+// The picture held by a record's picture bytes; nullptr when they hold none.
+std::unique_ptr<QPicture> PictureFromRecordBytes(const QByteArray& bytes, bool compressed);

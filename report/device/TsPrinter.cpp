@@ -1,0 +1,198 @@
+#include "report/device/TsPrinter.h"
+
+#include "report/device/HalfEven.h"
+#include "report/device/PagePicture.h"
+#include "report/device/PrinterSetup.h"
+#include "report/device/ScreenResolution.h"
+#include "report/device/TsPrinterImpl.h"
+
+#include <QCoreApplication>
+#include <QPrinterInfo>
+
+namespace {
+
+constexpr long double kNativePerInch = 254;
+const char* const kPrinterNotReady = "Printer not ready";
+const char* const kIllegalNewPage = "Illegal call to NewPage";
+
+}  // namespace
+
+TTsPrinter::TTsPrinter(QObject* parent) : QObject(parent), d(std::make_unique<Impl>()) {
+  d->printerInstalled = !QPrinterInfo::availablePrinterNames().isEmpty();
+  d->xFactor = d->yFactor = ScreenPixelsPerInch() / kNativePerInch;
+}
+
+TTsPrinter::~TTsPrinter() {
+  if (d->status == TsPrinterStatus::Busy) {
+    Cancel();
+    try {
+      AbortDoc();
+    } catch (...) {  // a destructor must not throw; the document is given up either way
+    }
+  }
+  if (d->printerCanvas.isActive()) {  // stored pages still being printed
+    d->printer->abort();
+    d->printerCanvas.end();
+  }
+  if (ShowingPreview && AfterPreviewClosed) AfterPreviewClosed();
+}
+
+QPrinter& TTsPrinter::Printer() {
+  if (!d->printer) d->printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  return *d->printer;
+}
+
+bool TTsPrinter::PrinterOK() const {
+  return d->printerInstalled || (d->printer && !d->printer->outputFileName().isEmpty());
+}
+
+// --- document ---------------------------------------------------------------------------
+
+void TTsPrinter::BeginDoc() {
+  if (d->status != TsPrinterStatus::Ready) throw TsPrintError(kPrinterNotReady);
+  if (Destination == TsDestination::Printer) {
+    if (!PrinterOK()) throw TsPrintError(kPrinterNotReady);
+    QPrinter& printer = Printer();
+    ApplyPrinterSettings(printer, PrinterSettings);
+    const PrintingOffsets offsets = ReadPrintingOffsets(printer);
+    d->leftWaste = offsets.left;
+    d->topWaste = offsets.top;
+    d->xFactor = printer.logicalDpiX() / kNativePerInch;
+    d->yFactor = printer.logicalDpiY() / kNativePerInch;
+  } else {
+    const int dpi = ScreenPixelsPerInch();
+    d->store = std::make_unique<TTsPageList>(Compression, dpi);
+    d->leftWaste = d->topWaste = 0;
+    d->xFactor = d->yFactor = dpi / kNativePerInch;
+  }
+  d->pageNumber = 0;
+  d->pageCount = 0;
+  d->status = TsPrinterStatus::Busy;
+}
+
+void TTsPrinter::NewPage() {
+  if (d->status != TsPrinterStatus::Busy) throw TsPrintError(kIllegalNewPage);
+  if (d->pageNumber > 0) CloseOpenPage();
+  ++d->pageCount;
+  ++d->pageNumber;
+  if (Destination == TsDestination::Printer && PageInRange(d->pageCount))
+    StartPrinterSheet();
+  else
+    OpenPicture();
+}
+
+void TTsPrinter::EndDoc() {
+  if (d->status != TsPrinterStatus::Busy) return;
+  if (d->pageNumber > 0) CloseOpenPage();
+  if (d->printerCanvas.isActive()) {
+    d->printerCanvas.restore();
+    d->printerCanvas.end();
+  }
+  d->drawingOnPrinter = false;
+  d->status = TsPrinterStatus::Finished;
+  if (d->store) d->store->WriteHeader();
+  if (Destination == TsDestination::Printer && AfterPrint) AfterPrint();
+}
+
+void TTsPrinter::AbortDoc() {
+  if (d->status != TsPrinterStatus::Busy) return;
+  if (Destination == TsDestination::Printer) {
+    if (d->printerCanvas.isActive()) {
+      d->printer->abort();
+      d->printerCanvas.end();
+    }
+    d->drawingOnPrinter = false;
+    DiscardPicture();
+  } else if (d->pageNumber > 0) {
+    CloseOpenPage();
+  }
+  d->status = TsPrinterStatus::Finished;
+  // The header must carry the pages really stored, or a saved file would not read back.
+  if (d->store) d->store->WriteHeader();
+}
+
+void TTsPrinter::Cancel() { d->cancelled = true; }
+bool TTsPrinter::Cancelled() const { return d->cancelled; }
+TsPrinterStatus TTsPrinter::Status() const { return d->status; }
+int TTsPrinter::PageNumber() const { return d->pageNumber; }
+int TTsPrinter::PageCount() const { return d->pageCount; }
+int TTsPrinter::AvailablePages() const { return d->availablePages; }
+int TTsPrinter::Progress() const { return d->progress; }
+
+void TTsPrinter::SetProgress(int percent) {
+  if (percent == d->progress) return;
+  d->progress = percent;
+  Notify(new TsProgressEvent(percent));
+}
+
+QPainter* TTsPrinter::Canvas() {
+  if (d->drawingOnPrinter) return &d->printerCanvas;
+  return d->pictureCanvas.isActive() ? &d->pictureCanvas : nullptr;
+}
+
+// --- coordinates -------------------------------------------------------------------------
+
+long double TTsPrinter::XFactor() const { return d->xFactor; }
+long double TTsPrinter::YFactor() const { return d->yFactor; }
+long double TTsPrinter::LeftWaste() const { return d->leftWaste; }
+long double TTsPrinter::TopWaste() const { return d->topWaste; }
+int TTsPrinter::XPos(long double native) const { return RoundHalfEven((native - d->leftWaste) * d->xFactor); }
+int TTsPrinter::YPos(long double native) const { return RoundHalfEven((native - d->topWaste) * d->yFactor); }
+int TTsPrinter::XSize(long double native) const { return RoundHalfEven(native * d->xFactor); }
+int TTsPrinter::YSize(long double native) const { return RoundHalfEven(native * d->yFactor); }
+
+TTsPaperSize TTsPrinter::PaperSize() const { return PrinterSettings.paperSize; }
+TTsOrientation TTsPrinter::Orientation() const { return PrinterSettings.orientation; }
+
+// --- pages -------------------------------------------------------------------------------
+
+bool TTsPrinter::PageInRange(int page) const {
+  return (FirstPage <= 0 || page >= FirstPage) && (LastPage <= 0 || page <= LastPage);
+}
+
+void TTsPrinter::OpenPicture() {
+  d->picture = NewPagePicture(QSize(XSize(PrinterSettings.PaperWidth()), YSize(PrinterSettings.PaperLength())));
+  d->pictureCanvas.begin(d->picture.get());
+}
+
+void TTsPrinter::DiscardPicture() {
+  if (d->pictureCanvas.isActive()) d->pictureCanvas.end();
+  d->picture.reset();
+}
+
+// The printer's first page of the range starts the job under the title; each later one
+// begins a new sheet. Every sheet starts with a fresh painter state.
+void TTsPrinter::StartPrinterSheet() {
+  QPainter& canvas = d->printerCanvas;
+  if (canvas.isActive()) {
+    canvas.restore();
+    d->printer->newPage();
+  } else {
+    d->printer->setDocName(Title);
+    if (!canvas.begin(d->printer.get())) throw TsPrintError(kPrinterNotReady);
+  }
+  canvas.save();
+  d->drawingOnPrinter = true;
+}
+
+// Finishes the open page: into the store, onto the printer (whose sheet the next page or
+// EndDoc finishes), or away when it lies outside the printed range.
+void TTsPrinter::CloseOpenPage() {
+  if (d->store && d->picture) {
+    d->pictureCanvas.end();
+    d->store->AddPage(*d->picture);
+    d->picture.reset();
+  } else {
+    DiscardPicture();
+  }
+  d->drawingOnPrinter = false;
+  ++d->availablePages;
+  Notify(new TsPageAvailableEvent(d->availablePages));
+}
+
+void TTsPrinter::Notify(QEvent* event) {
+  if (Client)
+    QCoreApplication::postEvent(Client, event);
+  else
+    delete event;
+}

@@ -1,0 +1,121 @@
+#include "report/device/TsPrinter.h"
+
+#include "report/device/PageFileLoader.h"
+#include "report/device/PaperDetection.h"
+#include "report/device/PrinterSetup.h"
+#include "report/device/ScreenResolution.h"
+#include "report/device/TsPrinterImpl.h"
+
+#include <QCoreApplication>
+#include <QSaveFile>
+
+namespace {
+
+constexpr long double kNativePerInch = 254;
+
+}  // namespace
+
+std::unique_ptr<QPicture> TTsPrinter::GetPage(int n) {
+  if (d->status == TsPrinterStatus::Ready || !d->store) return nullptr;
+  return d->store->GetPage(n);
+}
+
+void TTsPrinter::PrintStoredPages() {
+  if (d->status != TsPrinterStatus::Finished || !d->store || !PrinterOK()) return;
+  QPrinter& printer = Printer();
+  if (d->printerCanvas.isActive()) {
+    printer.abort();
+    d->printerCanvas.end();
+  }
+  ApplyPrinterSettings(printer, PrinterSettings);
+  printer.setDocName(Title);
+  const int count = d->store->PageCount();
+  const int first = FirstPage > 0 ? FirstPage : 1;
+  const int last = LastPage > 0 && LastPage < count ? LastPage : count;
+  if (first > last) return;
+  if (!d->printerCanvas.begin(&printer)) throw TsPrintError("Printer not ready");
+  PrintPages(first, last);
+}
+
+// Prints pages first..last of the store, each stretched over the printable area. Pending
+// events run before each page; they may close the preview and release this device, so
+// nothing of it is touched once that has happened.
+void TTsPrinter::PrintPages(int first, int last) {
+  QPointer<TTsPrinter> alive(this);
+  QPainter& canvas = d->printerCanvas;
+  const QRect printable(QPoint(0, 0), d->printer->pageRect(QPrinter::DevicePixel).size().toSize());
+  for (int n = first; n <= last; ++n) {
+    QCoreApplication::processEvents();
+    if (!alive) return;  // the destructor has aborted the job
+    if (const std::unique_ptr<QPicture> page = d->store->GetPage(n)) {
+      const QRect source = page->boundingRect();
+      if (!source.isEmpty()) {
+        canvas.save();
+        canvas.scale(qreal(printable.width()) / source.width(), qreal(printable.height()) / source.height());
+        canvas.drawPicture(-source.topLeft(), *page);
+        canvas.restore();
+      }
+    }
+    if (d->cancelled) {
+      d->printer->abort();
+      break;
+    }
+    if (n < last) d->printer->newPage();
+  }
+  canvas.end();
+}
+
+void TTsPrinter::SaveToFile(const QString& fileName) {
+  if (d->status != TsPrinterStatus::Finished)
+    throw TsPrintError("The pages cannot be saved before the report has finished.");
+  if (!d->store) throw TsPrintError("There are no stored pages to save.");
+  QSaveFile file(fileName);
+  if (!file.open(QIODevice::WriteOnly))
+    throw TsPrintError(QStringLiteral("The file %1 cannot be created: %2").arg(fileName, file.errorString()));
+  d->store->CopyTo(file);
+  if (!file.commit())
+    throw TsPrintError(QStringLiteral("The file %1 cannot be written: %2").arg(fileName, file.errorString()));
+}
+
+void TTsPrinter::LoadFromFile(const QString& fileName) {
+  std::unique_ptr<TTsPageList> store = LoadPageFile(fileName);  // throws before any change
+  std::optional<DetectedPaper> paper;
+  if (const std::unique_ptr<QPicture> firstPage = store->GetPage(1)) {
+    const QRect size = firstPage->boundingRect();
+    const long double pixelsPerNative = store->RecordingDpi() / kNativePerInch;
+    paper = DetectPaper(size.width() / pixelsPerNative, size.height() / pixelsPerNative);
+  }
+
+  if (d->status == TsPrinterStatus::Busy) {
+    Cancel();
+    AbortDoc();
+  }
+  DiscardPicture();
+  d->store = std::move(store);
+  Destination = TsDestination::PageStore;
+  d->pageCount = d->pageNumber = d->availablePages = d->store->PageCount();
+  d->xFactor = d->yFactor = ScreenPixelsPerInch() / kNativePerInch;
+  d->leftWaste = d->topWaste = 0;
+  if (paper) {
+    PrinterSettings.paperSize = paper->paper;
+    PrinterSettings.orientation = paper->orientation;
+  }
+  d->status = TsPrinterStatus::Finished;
+  OnPrintSetup = nullptr;
+  d->loadedFromFile = true;
+}
+
+bool TTsPrinter::LoadedFromFile() const { return d->loadedFromFile; }
+
+void TTsPrinter::RequestPrint() {
+  if (d->loadedFromFile) {
+    PrintStoredPages();
+  } else if (OnPrintRequest) {
+    // Runs after the caller's handler has returned; dropped if this device is released first.
+    QMetaObject::invokeMethod(this, [this] { if (OnPrintRequest) OnPrintRequest(); }, Qt::QueuedConnection);
+  }
+}
+
+void TTsPrinter::PreviewClosed() {
+  if (OnPreviewClosed) OnPreviewClosed(this);
+}

@@ -1,0 +1,93 @@
+#include "report/device/TsStream.h"
+
+#include "report/device/TsPrintError.h"
+
+#include <QDir>
+#include <QMutexLocker>
+#include <QTemporaryFile>
+
+#include <algorithm>
+#include <cstring>
+
+TTsStream::TTsStream(qint64 memoryLimit) : memoryLimit_(memoryLimit) {}
+
+TTsStream::~TTsStream() = default;  // QTemporaryFile removes its file
+
+qint64 TTsStream::Size() const {
+  QMutexLocker locker(&lock_);
+  return size_;
+}
+
+qint64 TTsStream::Position() const {
+  QMutexLocker locker(&lock_);
+  return position_;
+}
+
+bool TTsStream::Seek(qint64 pos) {
+  QMutexLocker locker(&lock_);
+  if (pos < 0 || pos > size_) return false;
+  if (file_ && !file_->seek(pos)) return false;
+  position_ = pos;
+  return true;
+}
+
+qint64 TTsStream::Read(char* data, qint64 count) {
+  QMutexLocker locker(&lock_);
+  const qint64 wanted = std::clamp<qint64>(count, 0, size_ - position_);
+  if (wanted == 0) return 0;
+  qint64 got = 0;
+  if (file_) {
+    got = file_->read(data, wanted);
+    if (got < 0) {
+      file_->seek(position_);
+      return 0;
+    }
+  } else {
+    std::memcpy(data, memory_.constData() + position_, static_cast<size_t>(wanted));
+    got = wanted;
+  }
+  position_ += got;
+  return got;
+}
+
+bool TTsStream::ReadAt(qint64 pos, char* data, qint64 count) {
+  QMutexLocker locker(&lock_);
+  if (count < 0 || pos < 0 || pos > size_ - count) return false;
+  return Seek(pos) && Read(data, count) == count;
+}
+
+void TTsStream::Write(const char* data, qint64 count) {
+  QMutexLocker locker(&lock_);
+  if (count <= 0) return;
+  const qint64 end = position_ + count;
+  if (!file_ && std::max(end, size_) > memoryLimit_) SpillToFile();
+  if (file_) {
+    if (file_->write(data, count) != count)
+      throw TsPrintError(QStringLiteral("The page store cannot be written: %1").arg(file_->errorString()));
+  } else {
+    if (end > memory_.size()) memory_.resize(end);
+    std::memcpy(memory_.data() + position_, data, static_cast<size_t>(count));
+  }
+  position_ = end;
+  size_ = std::max(size_, end);
+}
+
+bool TTsStream::Spilled() const {
+  QMutexLocker locker(&lock_);
+  return file_ != nullptr;
+}
+
+QString TTsStream::SpillFileName() const {
+  QMutexLocker locker(&lock_);
+  return file_ ? file_->fileName() : QString();
+}
+
+void TTsStream::SpillToFile() {
+  auto file = std::make_unique<QTemporaryFile>(QDir::tempPath() + QStringLiteral("/corvane-pages-XXXXXX.tmp"));
+  if (!file->open())
+    throw TsPrintError(QStringLiteral("The page store cannot create its temporary file: %1").arg(file->errorString()));
+  if (file->write(memory_.constData(), size_) != size_ || !file->seek(position_))
+    throw TsPrintError(QStringLiteral("The page store cannot be written: %1").arg(file->errorString()));
+  file_ = std::move(file);
+  memory_ = QByteArray();
+}
