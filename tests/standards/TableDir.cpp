@@ -4,19 +4,9 @@
 #include <fstream>
 #include <stdexcept>
 
-namespace {
-
-const char* const kTableNames[] = {"SCREEN.TBL", "STANDARD.TBL", "Table.B-1", "Table.B-2",
-                                   "Table.B-3",  "Table.B-4",    "Table.B-5", "Table.B-6",
-                                   "Table.B-7",  "Table.B-8"};
-
-int HeaderLineCount(const std::string& name) { return name == "STANDARD.TBL" ? 4 : 5; }
-
-}  // namespace
-
 std::string HeaderLines(int n) {
   std::string text;
-  for (int i = 0; i < n; ++i) text += "header line " + std::to_string(i + 1) + " 12 x\r\n";
+  for (int i = 0; i < n; ++i) text += "header 12 x\r\n";
   return text;
 }
 
@@ -25,22 +15,16 @@ TableDir::TableDir() {
   if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot create a temporary directory");
   base_ = pattern;
   std::filesystem::create_directory(base_ / "TABLES");
-  for (const char* name : kTableNames) WriteRows(name, "");
-}
-
-TableDir::~TableDir() {
-  std::error_code ignored;
-  std::filesystem::remove_all(base_, ignored);
+  for (const char* name : {"SCREEN.TBL", "STANDARD.TBL", "Table.B-1", "Table.B-2", "Table.B-3",
+                           "Table.B-4", "Table.B-5", "Table.B-6", "Table.B-7", "Table.B-8"}) {
+    WriteRows(name, "");
+  }
 }
 
 void TableDir::Write(const std::string& name, const std::string& bytes) const {
-  std::ofstream(base_ / "TABLES" / name, std::ios::binary) << bytes;
+  std::ofstream(File(name), std::ios::binary) << bytes;
 }
 
 void TableDir::WriteRows(const std::string& name, const std::string& rows) const {
-  Write(name, HeaderLines(HeaderLineCount(name)) + rows);
-}
-
-void TableDir::Remove(const std::string& name) const {
-  std::filesystem::remove(base_ / "TABLES" / name);
+  Write(name, HeaderLines(name == "STANDARD.TBL" ? 4 : 5) + rows);
 }

@@ -1,28 +1,28 @@
 #pragma once
-// A temporary program directory whose TABLES/ holds the ten table files, each with its
-// header lines and no rows until a test writes one.
+// A temporary program directory whose TABLES/ holds the ten table files, each with only
+// its header lines until a test writes rows.
 
 #include <filesystem>
 #include <string>
 
+// n header lines ending in CR LF.
+std::string HeaderLines(int n);
+
 class TableDir {
  public:
   TableDir();
-  ~TableDir();
-  TableDir(const TableDir&) = delete;
-  TableDir& operator=(const TableDir&) = delete;
+  ~TableDir() {
+    std::error_code ignored;
+    std::filesystem::remove_all(base_, ignored);
+  }
 
-  // Writes the file's bytes exactly as given.
+  std::filesystem::path File(const std::string& name) const { return base_ / "TABLES" / name; }
+  // Writes the bytes exactly as given.
   void Write(const std::string& name, const std::string& bytes) const;
-  // Writes the standard header of the file (5 lines, 4 for STANDARD.TBL) and then rows.
+  // Writes the file's header lines (5, or 4 for STANDARD.TBL) followed by the rows.
   void WriteRows(const std::string& name, const std::string& rows) const;
-  void Remove(const std::string& name) const;
-
   std::string Base() const { return base_.string(); }
 
  private:
   std::filesystem::path base_;
 };
-
-// n header lines ending in CR LF.
-std::string HeaderLines(int n);
