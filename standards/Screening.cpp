@@ -16,9 +16,8 @@ int ScreeningBracket(int32_t age) {
 
 // Nearest whole inch, an exact half going to the even inch.
 double NearestInchHalfToEven(double height) {
-  const double nearest = std::round(height);  // halves away from zero
   if (std::fabs(height - std::trunc(height)) == 0.5) return 2 * std::round(height / 2);
-  return nearest;
+  return std::round(height);
 }
 
 constexpr int kColumnsPerSex = 4;
