@@ -3,6 +3,7 @@
 // once all ten have loaded. Rows whose key has no place in a table are ignored.
 
 #include "standards/Calculate.h"
+#include "standards/TableParsers.h"
 #include "standards/TableStream.h"
 #include "standards/Tables.h"
 
@@ -123,29 +124,35 @@ TTableB3 ParseWeightTable(const TableFile& file) {
 
 }  // namespace
 
-void LoadTables(const std::string& baseDir) {
-  auto parse = [&baseDir](const char* name, auto parser) {
-    return parser(ReadTableFile(baseDir, name));
-  };
-  TScreenTable screen = parse("SCREEN.TBL", ParseScreenTable);
-  TStandardTable standard = parse("STANDARD.TBL", ParseStandardTable);
-  TTableB1 b1 = parse("Table.B-1", ParseQuarterTable<TTableB1>);
-  TTableB2 b2 = parse("Table.B-2", ParseQuarterTable<TTableB2>);
-  TTableB3 b3 = parse("Table.B-3", ParseWeightTable);
-  TTableB4 b4 = parse("Table.B-4", ParseQuarterTable<TTableB4>);
-  TTableB5 b5 = parse("Table.B-5", ParseQuarterTable<TTableB5>);
-  TTableB6 b6 = parse("Table.B-6", ParseQuarterTable<TTableB6>);
-  TTableB7 b7 = parse("Table.B-7", ParseQuarterTable<TTableB7>);
-  TTableB8 b8 = parse("Table.B-8", ParseQuarterTable<TTableB8>);
+void ParseTableText(std::size_t index, const std::string& text, LoadedTables& tables) {
+  const TableFile file{std::string("TABLES/") + TableFileNames.at(index), text};
+  switch (index) {
+    case 0: tables.screen = ParseScreenTable(file); break;
+    case 1: tables.standard = ParseStandardTable(file); break;
+    case 2: tables.b1 = ParseQuarterTable<TTableB1>(file); break;
+    case 3: tables.b2 = ParseQuarterTable<TTableB2>(file); break;
+    case 4: tables.b3 = ParseWeightTable(file); break;
+    case 5: tables.b4 = ParseQuarterTable<TTableB4>(file); break;
+    case 6: tables.b5 = ParseQuarterTable<TTableB5>(file); break;
+    case 7: tables.b6 = ParseQuarterTable<TTableB6>(file); break;
+    case 8: tables.b7 = ParseQuarterTable<TTableB7>(file); break;
+    default: tables.b8 = ParseQuarterTable<TTableB8>(file); break;
+  }
+}
 
-  ScreenTable = screen;
-  StandardTable = standard;
-  TableB1 = b1;
-  TableB2 = b2;
-  TableB3 = b3;
-  TableB4 = b4;
-  TableB5 = b5;
-  TableB6 = b6;
-  TableB7 = b7;
-  TableB8 = b8;
+void LoadTables(const std::string& baseDir) {
+  LoadedTables tables;
+  for (std::size_t index = 0; index < TableFileNames.size(); ++index) {
+    ParseTableText(index, ReadTableFile(baseDir, TableFileNames[index]).text, tables);
+  }
+  ScreenTable = tables.screen;
+  StandardTable = tables.standard;
+  TableB1 = tables.b1;
+  TableB2 = tables.b2;
+  TableB3 = tables.b3;
+  TableB4 = tables.b4;
+  TableB5 = tables.b5;
+  TableB6 = tables.b6;
+  TableB7 = tables.b7;
+  TableB8 = tables.b8;
 }

@@ -1,0 +1,31 @@
+#pragma once
+// Parsing of the table files' text, one file at a time, into a set of tables that replaces
+// the global ones only once every file has loaded.
+
+#include "standards/Tables.h"
+
+#include <array>
+#include <cstddef>
+#include <string>
+
+// The ten table files in loading order.
+inline constexpr std::array<const char*, 10> TableFileNames = {
+    "SCREEN.TBL", "STANDARD.TBL", "Table.B-1", "Table.B-2", "Table.B-3",
+    "Table.B-4",  "Table.B-5",    "Table.B-6", "Table.B-7", "Table.B-8"};
+
+struct LoadedTables {
+  TScreenTable screen;
+  TStandardTable standard;
+  TTableB1 b1;
+  TTableB2 b2;
+  TTableB3 b3;
+  TTableB4 b4;
+  TTableB5 b5;
+  TTableB6 b6;
+  TTableB7 b7;
+  TTableB8 b8;
+};
+
+// Parses the text of the table file TableFileNames[index] into its table in `tables`.
+// Throws TableLoadError naming the file and the first token that does not convert.
+void ParseTableText(std::size_t index, const std::string& text, LoadedTables& tables);
