@@ -1,0 +1,12 @@
+#pragma once
+// Reading numbers from the text of a masked field (blanks for empty cells, a point as
+// the decimal separator whatever the locale).
+
+#include <QString>
+#include <optional>
+
+// Leading blanks, an optional sign, then digits up to the very end of the text.
+std::optional<int> ReadFieldInteger(const QString& fieldText);
+// Leading and trailing blanks skipped; digits and/or one "." between them, no blank
+// inside. A text of blanks around a lone "." (an empty decimal field) reads as 0.
+std::optional<double> ReadFieldDecimal(const QString& fieldText);
