@@ -4,6 +4,8 @@
 
 #include <QBuffer>
 #include <QDataStream>
+#include <QPainter>
+#include <QPaintDevice>
 #include <QPicture>
 #include <QtEndian>
 
@@ -62,4 +64,18 @@ std::unique_ptr<QPicture> PictureFromRecordBytes(const QByteArray& bytes, bool c
   auto picture = std::make_unique<QPicture>();
   if (!picture->load(&buffer)) return nullptr;
   return picture;
+}
+
+void DrawPagePicture(QPainter& painter, const QPicture& page, const QRectF& target) {
+  const QRect source = page.boundingRect();
+  const QPaintDevice* device = painter.device();
+  if (source.isEmpty() || device == nullptr || page.logicalDpiX() <= 0 || page.logicalDpiY() <= 0) return;
+  // Replaying scales by the device's resolution over the picture's; divide that out.
+  const qreal replayX = qreal(device->logicalDpiX()) / page.logicalDpiX();
+  const qreal replayY = qreal(device->logicalDpiY()) / page.logicalDpiY();
+  painter.save();
+  painter.translate(target.topLeft());
+  painter.scale(target.width() / source.width() / replayX, target.height() / source.height() / replayY);
+  painter.drawPicture(QPointF(-source.left() * replayX, -source.top() * replayY), page);
+  painter.restore();
 }

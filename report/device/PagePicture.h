@@ -5,10 +5,12 @@
 // bytes are the uncompressed length (int32) followed by the zlib-compressed picture.
 
 #include <QByteArray>
+#include <QRectF>
 #include <QSize>
 
 #include <memory>
 
+class QPainter;
 class QPicture;
 
 // An empty page picture of the given size in pixels, ready to be painted on.
@@ -18,3 +20,8 @@ QByteArray PictureRecordBytes(const QPicture& picture, bool compressed);
 
 // The picture held by a record's picture bytes; nullptr when they hold none.
 std::unique_ptr<QPicture> PictureFromRecordBytes(const QByteArray& bytes, bool compressed);
+
+// Draws a page picture stretched over target (painter coordinates). The picture's own
+// rescaling by the painter device's resolution is taken out, so the page fills target
+// whatever the resolutions of the recording and of the painter device.
+void DrawPagePicture(QPainter& painter, const QPicture& page, const QRectF& target);

@@ -9,7 +9,7 @@ namespace {
 constexpr long double kNativePerInch = 254;
 constexpr qreal kNativePerMillimetre = 10;
 // Qt's size for a paper code counts as the same paper within this tolerance.
-constexpr qreal kSameSizeMillimetres = 0.5;
+constexpr qreal kSameSizeMillimetres = 0.1;
 
 bool SameSize(QSizeF a, QSizeF b) {
   return std::abs(a.width() - b.width()) <= kSameSizeMillimetres &&

@@ -9,6 +9,7 @@
 
 #include <QEvent>
 #include <QObject>
+#include <QPicture>  // GetPage hands out pictures
 #include <QPointer>
 #include <QString>
 
@@ -16,7 +17,6 @@
 #include <memory>
 
 class QPainter;
-class QPicture;
 class QPrinter;
 class TTsPageList;
 

@@ -1,6 +1,7 @@
 #include "report/device/TsPrinter.h"
 
 #include "report/device/PageFileLoader.h"
+#include "report/device/PagePicture.h"
 #include "report/device/PaperDetection.h"
 #include "report/device/PrinterSetup.h"
 #include "report/device/ScreenResolution.h"
@@ -47,15 +48,7 @@ void TTsPrinter::PrintPages(int first, int last) {
   for (int n = first; n <= last; ++n) {
     QCoreApplication::processEvents();
     if (!alive) return;  // the destructor has aborted the job
-    if (const std::unique_ptr<QPicture> page = d->store->GetPage(n)) {
-      const QRect source = page->boundingRect();
-      if (!source.isEmpty()) {
-        canvas.save();
-        canvas.scale(qreal(printable.width()) / source.width(), qreal(printable.height()) / source.height());
-        canvas.drawPicture(-source.topLeft(), *page);
-        canvas.restore();
-      }
-    }
+    if (const std::unique_ptr<QPicture> page = d->store->GetPage(n)) DrawPagePicture(canvas, *page, printable);
     if (d->cancelled) {
       d->printer->abort();
       break;
