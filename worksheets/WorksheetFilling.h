@@ -1,0 +1,26 @@
+#pragma once
+// Filling the worksheets: the compliance marks set when a result is evaluated, and the
+// value labels filled when the operator prints.
+
+#include "standards/Records.h"
+#include "worksheets/WorksheetTexts.h"
+
+class TWorksheetForm;
+class TMaleForm;
+class TFemaleForm;
+
+// Sets the worksheet's marks X1, X2 and X3 for the verdict; nothing else changes.
+void SetComplianceMarks(TWorksheetForm& worksheet, bool withinStandards);
+
+// Gives each named label its text, in order.
+void FillWorksheet(TWorksheetForm& worksheet, const WorksheetTexts& texts);
+
+// Fills the worksheet that the page's sex selects from the page texts and the record, and
+// returns it.
+TWorksheetForm& FillSelectedWorksheet(const DataPageTexts& page, const TSoldierData& data,
+                                      TMaleForm& male, TFemaleForm& female);
+
+// Fills the selected worksheet and opens its print preview; returns once the preview
+// window has closed.
+void PrintWorksheet(const DataPageTexts& page, const TSoldierData& data, TMaleForm& male,
+                    TFemaleForm& female);

@@ -1,0 +1,42 @@
+#pragma once
+// What the worksheets print: for each filled label, in the order of assignment, the text
+// it receives from the data page's fields and the SoldierData record.
+
+#include "standards/Records.h"
+
+#include <QString>
+
+#include <vector>
+
+// The data page's fields as they read at the moment of printing: each masked field's text
+// is every cell in order, with a blank for an empty cell.
+struct DataPageTexts {
+  QString Name;
+  QString SSANumber;
+  QString Rank;
+  QString Age;
+  QString Height;
+  QString Weight;
+  QString Sex;  // the text of the selected item of SexGroup
+};
+
+struct LabelText {
+  QString label;
+  QString text;
+};
+using WorksheetTexts = std::vector<LabelText>;
+
+// Only the exact item text "Female" selects the female worksheet.
+bool SelectsFemaleWorksheet(const QString& sexText);
+
+// The male worksheet's 24 printed labels, in order of assignment.
+WorksheetTexts MaleWorksheetTexts(const DataPageTexts& page, const TSoldierData& data);
+// The female worksheet's 31 printed labels, in order of assignment.
+WorksheetTexts FemaleWorksheetTexts(const DataPageTexts& page, const TSoldierData& data);
+// The three check marks X1, X2, X3 for a verdict.
+WorksheetTexts ComplianceMarkTexts(bool withinStandards);
+
+// The value formats of the worksheets.
+QString TwoDecimals(double value);                 // "##0.00"
+QString PoundsText(const QString& weightField);    // the field's text and " lbs."
+QString PoundsNumber(int pounds);                  // the integer and " lbs."
