@@ -1,0 +1,26 @@
+#include "shell/Controls.h"
+
+QFont PixelFont(const QString& family, int pixels, bool bold) {
+  QFont font(family);
+  font.setPixelSize(pixels);
+  font.setBold(bold);
+  return font;
+}
+
+QFont PointFont(const QString& family, int points, bool bold) {
+  QFont font(family, points);
+  font.setBold(bold);
+  return font;
+}
+
+QLabel* NewLabel(QWidget* parent, const QString& text, QPoint pos) {
+  auto* label = new QLabel(parent);
+  label->move(pos);
+  SetLabelText(label, text);
+  return label;
+}
+
+void SetLabelText(QLabel* label, const QString& text) {
+  label->setText(text);
+  label->adjustSize();
+}

@@ -1,0 +1,179 @@
+// The main window's frame, button bar and the wizard's page changes.
+
+#include "shell/MainForm.h"
+
+#include "shell/BevelPanel.h"
+#include "shell/Controls.h"
+#include "shell/Glyphs.h"
+#include "shell/maskedit/MaskedEdit.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QShowEvent>
+#include <QToolButton>
+
+namespace {
+
+constexpr QSize kClientSize(295, 222);
+constexpr QRect kPageGeometry(2, 2, 291, 185);
+
+QToolButton* NewArrowButton(QWidget* parent, const QString& glyph, QPoint pos) {
+  auto* button = new QToolButton(parent);
+  button->setGeometry(QRect(pos, QSize(25, 25)));
+  button->setIcon(GlyphIcon(glyph));
+  button->setIconSize(QSize(16, 16));
+  button->setFocusPolicy(Qt::NoFocus);
+  return button;
+}
+
+}  // namespace
+
+TMainForm::TMainForm(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint) {
+  setObjectName(QStringLiteral("MainForm"));
+  BuildFrame();
+  BuildMainPage();
+  BuildMalePage();
+  BuildFemalePage();
+  BuildResultsPage();
+  BuildButtonBar();
+  SetTabOrder();
+  ConnectHandlers();
+  for (TBevelPanel* page : {MalePanel, FemalePanel, ResultsPanel}) page->hide();
+  Name->setFocus();
+}
+
+void TMainForm::BuildFrame() {
+  setWindowTitle(QStringLiteral("Corvane 32"));
+  setWindowIcon(ProgramIcon());
+  setFixedSize(kClientSize);
+  setFont(PixelFont(QStringLiteral("MS Sans Serif"), 12));
+  setAutoFillBackground(true);
+  setBackgroundRole(QPalette::Button);
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  move(screen.center() - QPoint(kClientSize.width() / 2, kClientSize.height() / 2));
+
+  auto* frame = NewLoweredPanel(this, rect());
+  MainPanel = NewLoweredPanel(frame, kPageGeometry);
+  MalePanel = NewLoweredPanel(frame, kPageGeometry);
+  FemalePanel = NewLoweredPanel(frame, kPageGeometry);
+  ResultsPanel = NewLoweredPanel(frame, kPageGeometry);
+  ButtonPanel = NewLoweredPanel(frame, QRect(2, 187, 291, 33));
+  MainPanel->setObjectName(QStringLiteral("MainPanel"));
+  MalePanel->setObjectName(QStringLiteral("MalePanel"));
+  FemalePanel->setObjectName(QStringLiteral("FemalePanel"));
+  ResultsPanel->setObjectName(QStringLiteral("ResultsPanel"));
+  ButtonPanel->setObjectName(QStringLiteral("ButtonPanel"));
+}
+
+void TMainForm::BuildButtonBar() {
+  Previous = NewArrowButton(ButtonPanel, QStringLiteral("arrow-left"), QPoint(4, 4));
+  Previous->setObjectName(QStringLiteral("Previous"));
+  Previous->setEnabled(false);
+
+  Quit = new QPushButton(GlyphIcon(QStringLiteral("close")), QStringLiteral("Quit"), ButtonPanel);
+  Quit->setObjectName(QStringLiteral("Quit"));
+  Quit->setGeometry(105, 4, 75, 25);
+
+  Next = NewArrowButton(ButtonPanel, QStringLiteral("arrow-right"), QPoint(256, 4));
+  Next->setObjectName(QStringLiteral("Next"));
+}
+
+// Tab runs through the fields of the visible page, then Quit, then back to the first
+// field; the hidden pages' controls are skipped.
+void TMainForm::SetTabOrder() {
+  const QWidget* chain[] = {Name,   Rank,   SSANumber, Age,    Weight,  Height, SexMale, SexFemale, ScreenButton,
+                            MNeck1, Waist1, MNeck2,    Waist2, MNeck3,  Waist3, Hips1,   Arm1,      FNeck1,
+                            Wrist1, Hips2,  Arm2,      FNeck2, Wrist2,  Hips3,  Arm3,    FNeck3,    Wrist3,
+                            PrintButton, Quit};
+  for (std::size_t i = 1; i < std::size(chain); ++i)
+    QWidget::setTabOrder(const_cast<QWidget*>(chain[i - 1]), const_cast<QWidget*>(chain[i]));
+}
+
+void TMainForm::ConnectHandlers() {
+  connect(Next, &QToolButton::clicked, this, &TMainForm::NextClick);
+  connect(Previous, &QToolButton::clicked, this, &TMainForm::PreviousClick);
+  connect(Quit, &QPushButton::clicked, this, &TMainForm::QuitClick);
+  connect(ScreenButton, &QPushButton::clicked, this, &TMainForm::ScreenButtonClick);
+  connect(Age, &TMaskedEdit::Exited, this, &TMainForm::AgeExit);
+  connect(Weight, &TMaskedEdit::Exited, this, &TMainForm::WeightExit);
+  connect(Height, &TMaskedEdit::Exited, this, &TMainForm::HeightExit);
+  connect(MaleNeckPic, &QPushButton::clicked, this, &TMainForm::MaleNeckPicClick);
+  connect(MaleWaistPic, &QPushButton::clicked, this, &TMainForm::MaleWaistPicClick);
+  connect(Hips, &QPushButton::clicked, this, &TMainForm::HipsClick);
+  connect(Forearm, &QPushButton::clicked, this, &TMainForm::ForearmClick);
+  connect(FNeck, &QPushButton::clicked, this, &TMainForm::FNeckClick);
+  connect(Wrist, &QPushButton::clicked, this, &TMainForm::WristClick);
+}
+
+void TMainForm::showEvent(QShowEvent* event) {
+  if (!event->spontaneous()) FormShow();
+  QWidget::showEvent(event);
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+  event->accept();
+  emit Closed();
+}
+
+void TMainForm::FormShow() {
+  MainPanel->show();
+  for (TBevelPanel* page : {MalePanel, FemalePanel, ResultsPanel}) page->hide();
+}
+
+QString TMainForm::SelectedSex() const { return SexFemale->isChecked() ? SexFemale->text() : SexMale->text(); }
+
+TBevelPanel* TMainForm::VisiblePage() const {
+  for (TBevelPanel* page : {MainPanel, MalePanel, FemalePanel}) {
+    if (!page->isHidden()) return page;
+  }
+  return ResultsPanel;
+}
+
+bool TMainForm::ShowPage(TBevelPanel* page, bool nextEnabled, bool previousEnabled) {
+  TBevelPanel* leaving = VisiblePage();
+  if (QWidget* editing = focusWidget(); editing != nullptr && leaving->isAncestorOf(editing)) {
+    // Hiding the page would leave the field with the focus behind it. Clearing the focus
+    // first runs the field's exit processing while its page is still on screen; a check
+    // that refuses the value takes the focus back and the wizard stays where it is.
+    editing->clearFocus();
+    if (QWidget* refused = focusWidget(); refused != nullptr && leaving->isAncestorOf(refused)) return false;
+  }
+  page->show();
+  for (TBevelPanel* other : {MainPanel, MalePanel, FemalePanel, ResultsPanel}) {
+    if (other != page) other->hide();
+  }
+  Next->setEnabled(nextEnabled);
+  Previous->setEnabled(previousEnabled);
+  return true;
+}
+
+void TMainForm::NextClick() {
+  TBevelPanel* page = VisiblePage();
+  if (page == MainPanel) {
+    if (!CollectMainPage()) return;
+    TBevelPanel* measurementPage = SelectedSex() == QLatin1String("Male") ? MalePanel : FemalePanel;
+    if (ShowPage(measurementPage, true, true)) SetLabelText(Screening, QString());
+  } else if (page == MalePanel) {
+    if (ShowMaleResults()) ShowPage(ResultsPanel, false, true);
+  } else if (page == FemalePanel) {
+    if (ShowFemaleResults()) ShowPage(ResultsPanel, false, true);
+  }
+}
+
+void TMainForm::PreviousClick() {
+  TBevelPanel* page = VisiblePage();
+  if (page == ResultsPanel) {
+    ShowPage(SelectedSex() == QLatin1String("Female") ? FemalePanel : MalePanel, true, true);
+  } else if (page == MalePanel || page == FemalePanel) {
+    ShowPage(MainPanel, true, false);
+  }
+}
+
+void TMainForm::QuitClick() { close(); }

@@ -1,0 +1,149 @@
+#pragma once
+// The main window: a wizard of four pages lying on top of one another (the soldier data
+// page, the male and the female measurement pages and the results page) with the
+// button bar Previous / Quit / Next below them.
+
+#include "standards/Calculate.h"
+
+#include <QWidget>
+
+#include <span>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QToolButton;
+class TBevelPanel;
+class TMaskedEdit;
+
+class TMainForm : public QWidget {
+  Q_OBJECT
+ public:
+  explicit TMainForm(QWidget* parent = nullptr);
+
+  // The data page into SoldierData, with the screening verdict; false when a value
+  // cannot be used (its message has been shown and the focus placed on its field).
+  bool CollectMainPage();
+  // The measurement page into SoldierData and the results page; false as above.
+  bool ShowMaleResults();
+  bool ShowFemaleResults();
+
+  // The text of the selected item of SexGroup: "Male" or "Female".
+  QString SelectedSex() const;
+
+  // Pages and button bar.
+  TBevelPanel* MainPanel;
+  TBevelPanel* MalePanel;
+  TBevelPanel* FemalePanel;
+  TBevelPanel* ResultsPanel;
+  TBevelPanel* ButtonPanel;
+  QToolButton* Previous;
+  QPushButton* Quit;
+  QToolButton* Next;
+
+  // Soldier data page.
+  QLineEdit* Name;
+  QLineEdit* Rank;
+  TMaskedEdit* SSANumber;
+  TMaskedEdit* Age;
+  TMaskedEdit* Weight;
+  TMaskedEdit* Height;
+  QGroupBox* SexGroup;
+  QRadioButton* SexMale;
+  QRadioButton* SexFemale;
+  QPushButton* ScreenButton;
+  QLabel* Screening;
+
+  // Male measurement page.
+  TMaskedEdit* MNeck1;
+  TMaskedEdit* MNeck2;
+  TMaskedEdit* MNeck3;
+  TMaskedEdit* Waist1;
+  TMaskedEdit* Waist2;
+  TMaskedEdit* Waist3;
+  QPushButton* MaleNeckPic;
+  QPushButton* MaleWaistPic;
+
+  // Female measurement page.
+  TMaskedEdit* Hips1;
+  TMaskedEdit* Hips2;
+  TMaskedEdit* Hips3;
+  TMaskedEdit* Arm1;
+  TMaskedEdit* Arm2;
+  TMaskedEdit* Arm3;
+  TMaskedEdit* FNeck1;
+  TMaskedEdit* FNeck2;
+  TMaskedEdit* FNeck3;
+  TMaskedEdit* Wrist1;
+  TMaskedEdit* Wrist2;
+  TMaskedEdit* Wrist3;
+  QPushButton* Hips;
+  QPushButton* Forearm;
+  QPushButton* FNeck;
+  QPushButton* Wrist;
+
+  // Results page.
+  QLabel* FinalResults;
+  QLabel* MaxWeightAllowed;
+  QLabel* ActualWeight;
+  QLabel* MaxBFCLabel;
+  QLabel* ActualBFC;
+  QPushButton* PrintButton;
+
+ signals:
+  // The main window has closed: the program ends.
+  void Closed();
+
+ public slots:
+  void NextClick();
+  void PreviousClick();
+  void QuitClick();
+  void ScreenButtonClick();
+  void AgeExit();
+  void WeightExit();
+  void HeightExit();
+  void MaleNeckPicClick();
+  void MaleWaistPicClick();
+  void HipsClick();
+  void ForearmClick();
+  void FNeckClick();
+  void WristClick();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  // A measurement field and where its value goes, brought to the quarter inch.
+  struct Measurement {
+    TMaskedEdit* field;
+    double* value;
+  };
+
+  void FormShow();
+  void BuildFrame();
+  void BuildButtonBar();
+  void BuildMainPage();
+  void BuildMalePage();
+  void BuildFemalePage();
+  void BuildResultsPage();
+  void SetTabOrder();
+  void ConnectHandlers();
+
+  TBevelPanel* VisiblePage() const;
+  // Shows page, hides the others and sets the two arrows. The field being edited on
+  // the page left behind finishes its editing first; when its exit check refuses the
+  // value and keeps the focus, nothing changes and the result is false.
+  bool ShowPage(TBevelPanel* page, bool nextEnabled, bool previousEnabled);
+
+  void RefuseField(TMaskedEdit* field, const QString& message);
+  // Reads the fields in order into SoldierData; stops at the first that cannot be read.
+  bool ReadMeasurements(std::span<const Measurement> fields);
+  // Reports a value outside its table; true when there was one.
+  bool RefuseOutOfTable(const std::optional<OutOfTable>& outside);
+  // Fills the results page from SoldierData and returns whether the soldier is within
+  // standards.
+  bool ShowResults();
+};

@@ -1,0 +1,106 @@
+// The results page and the steps that read a measurement page and fill it.
+
+#include "shell/MainForm.h"
+
+#include "shell/BevelPanel.h"
+#include "shell/Controls.h"
+#include "shell/Glyphs.h"
+#include "shell/PlainMessage.h"
+#include "shell/maskedit/MaskedEdit.h"
+#include "standards/NumberFormat.h"
+
+#include <QPushButton>
+
+namespace {
+
+QLabel* NewValueLabel(QWidget* page, int top, const QString& name) {
+  QLabel* label = NewLabel(page, QString(), QPoint(208, top));
+  label->setFont(PixelFont(QStringLiteral("Arial"), 11, true));
+  SetLabelText(label, QStringLiteral("aaa"));
+  label->setObjectName(name);
+  return label;
+}
+
+}  // namespace
+
+void TMainForm::BuildResultsPage() {
+  auto* result = new TBevelPanel(ResultsPanel);
+  result->SetBevels(Bevel::Lowered, Bevel::None);
+  result->setGeometry(12, 8, 265, 25);
+  result->setObjectName(QStringLiteral("Result"));
+  FinalResults = NewLabel(ResultsPanel, QString(), QPoint(24, 12));
+  FinalResults->setFont(PixelFont(QStringLiteral("Arial"), 13, true));
+  SetLabelText(FinalResults, QStringLiteral("Soldier is within standards"));
+  FinalResults->setObjectName(QStringLiteral("FinalResults"));
+
+  NewLabel(ResultsPanel, QStringLiteral("Maximum weight:"), QPoint(16, 42));
+  NewLabel(ResultsPanel, QStringLiteral("Actual weight:"), QPoint(16, 65));
+  NewLabel(ResultsPanel, QStringLiteral("Maximum Body Fat Content:"), QPoint(16, 88));
+  NewLabel(ResultsPanel, QStringLiteral("Actual Body Fat Content:"), QPoint(16, 111));
+  MaxWeightAllowed = NewValueLabel(ResultsPanel, 42, QStringLiteral("MaxWeightAllowed"));
+  ActualWeight = NewValueLabel(ResultsPanel, 65, QStringLiteral("ActualWeight"));
+  MaxBFCLabel = NewValueLabel(ResultsPanel, 88, QStringLiteral("MaxBFCLabel"));
+  ActualBFC = NewValueLabel(ResultsPanel, 111, QStringLiteral("ActualBFC"));
+  NewLabel(ResultsPanel, QStringLiteral("lbs."), QPoint(248, 42));
+  NewLabel(ResultsPanel, QStringLiteral("lbs."), QPoint(248, 65));
+  NewLabel(ResultsPanel, QStringLiteral("%"), QPoint(248, 88));
+  NewLabel(ResultsPanel, QStringLiteral("%"), QPoint(248, 111));
+
+  PrintButton = new QPushButton(GlyphIcon(QStringLiteral("printer")), QStringLiteral("&Print Form"), ResultsPanel);
+  PrintButton->setGeometry(95, 145, 97, 28);
+  PrintButton->setToolTip(QStringLiteral("Print to currently selected printer."));
+  PrintButton->setObjectName(QStringLiteral("PrintButton"));
+}
+
+bool TMainForm::ReadMeasurements(std::span<const Measurement> fields) {
+  for (const Measurement& measurement : fields) {
+    const std::optional<double> value = ReadFieldDecimal(measurement.field->FieldText());
+    if (!value) {
+      ShowMessage(QStringLiteral("This is a required Field!"));
+      measurement.field->setFocus();
+      return false;
+    }
+    *measurement.value = RoundToQuarter(*value);
+  }
+  return true;
+}
+
+bool TMainForm::RefuseOutOfTable(const std::optional<OutOfTable>& outside) {
+  if (outside) ShowMessage(QString::fromStdString(DescribeOutOfTable(*outside)));
+  return outside.has_value();
+}
+
+bool TMainForm::ShowResults() {
+  SetLabelText(MaxBFCLabel, QString::fromStdString(FormatFixed2(SoldierData.MaxBodyFat)));
+  SetLabelText(ActualBFC, QString::fromStdString(FormatFixed2(SoldierData.BodyFat)));
+  SetLabelText(MaxWeightAllowed, QString::number(SoldierData.MaxWeight));
+  SetLabelText(ActualWeight, QString::number(SoldierData.Weight));
+  // Over the maximum by any amount is not within standards, even when both values show
+  // the same two decimals.
+  const bool within = !(SoldierData.BodyFat > SoldierData.MaxBodyFat);
+  SetLabelText(FinalResults, within ? QStringLiteral("Soldier is within Standards")
+                                    : QStringLiteral("Soldier is NOT within Standards"));
+  return within;
+}
+
+bool TMainForm::ShowMaleResults() {
+  TSoldierData& data = SoldierData;
+  const Measurement fields[] = {{MNeck1, &data.MNeck[0]}, {MNeck2, &data.MNeck[1]}, {MNeck3, &data.MNeck[2]},
+                                {Waist1, &data.Waist[0]}, {Waist2, &data.Waist[1]}, {Waist3, &data.Waist[2]}};
+  if (!ReadMeasurements(fields) || RefuseOutOfTable(ComputeMaleBodyFat())) return false;
+  ShowResults();
+  // The male worksheet's compliance marks follow the verdict here.
+  return true;
+}
+
+bool TMainForm::ShowFemaleResults() {
+  TSoldierData& data = SoldierData;
+  const Measurement fields[] = {{Hips1, &data.Hips[0]},   {Hips2, &data.Hips[1]},   {Hips3, &data.Hips[2]},
+                                {Arm1, &data.Arm[0]},     {Arm2, &data.Arm[1]},     {Arm3, &data.Arm[2]},
+                                {FNeck1, &data.FNeck[0]}, {FNeck2, &data.FNeck[1]}, {FNeck3, &data.FNeck[2]},
+                                {Wrist1, &data.Wrist[0]}, {Wrist2, &data.Wrist[1]}, {Wrist3, &data.Wrist[2]}};
+  if (!ReadMeasurements(fields) || RefuseOutOfTable(ComputeFemaleBodyFat())) return false;
+  ShowResults();
+  // The female worksheet's compliance marks follow the verdict here.
+  return true;
+}

@@ -1,0 +1,98 @@
+#include "shell/Startup.h"
+
+#include "shell/AppWindows.h"
+#include "shell/MainForm.h"
+#include "shell/PlainMessage.h"
+#include "shell/SplashForm.h"
+#include "shell/pictures/Forearm.h"
+#include "shell/pictures/Hips.h"
+#include "shell/pictures/Neck.h"
+#include "shell/pictures/Waist.h"
+#include "shell/pictures/Wrist.h"
+#include "standards/Calculate.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QTimer>
+
+#include <iostream>
+
+namespace {
+
+int ReportTableError(const TableLoadError& error) {
+  const QString line = QStringLiteral("Runtime error %1 at %2").arg(kTableErrorStatus).arg(QString::fromUtf8(error.what()));
+  std::cerr << line.toStdString() << std::endl;
+  ShowPlainMessage(QStringLiteral("Error"), line);
+  return kTableErrorStatus;
+}
+
+// Lets a window that was just shown or changed be mapped and painted although no event
+// loop runs yet; takes no input.
+void PaintNow() { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
+
+void StepSplash() {
+  Splash->StepIt();
+  PaintNow();
+}
+
+// Creates a window hidden and advances the splash's bar.
+template <typename Window>
+void CreateWindow(Window*& instance) {
+  instance = new Window;
+  StepSplash();
+}
+
+// Owns the windows for the run: they are hidden when not in use and freed only when the
+// program ends.
+struct WindowLifetime {
+  ~WindowLifetime() {
+    Free(FemArm);
+    Free(FemWrist);
+    Free(FemHips);
+    Free(MaleAbdomen);
+    Free(MaleNeck);
+    Free(Splash);
+    Free(MainForm);
+  }
+  template <typename Window>
+  static void Free(Window*& instance) {
+    delete instance;
+    instance = nullptr;
+  }
+};
+
+}  // namespace
+
+int RunProgram(QApplication& app, const StartupOptions& options) {
+  try {
+    LoadTables(options.baseDir.toStdString());
+  } catch (const TableLoadError& error) {
+    return ReportTableError(error);
+  }
+
+  QApplication::setApplicationDisplayName(QStringLiteral("Corvane 32"));
+  QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+  // Closing the main window ends the program, whatever picture windows are still open.
+  app.setQuitOnLastWindowClosed(false);
+
+  WindowLifetime windows;
+  MainForm = new TMainForm;
+  Splash = new TSplash(options.ticks);
+  Splash->show();
+  PaintNow();
+  StepSplash();
+  CreateWindow(MaleNeck);
+  CreateWindow(MaleAbdomen);
+  CreateWindow(FemHips);
+  CreateWindow(FemWrist);
+  CreateWindow(FemArm);
+  // The two worksheet forms, MaleForm and FemaleForm, are created here, each followed by
+  // its step of the bar.
+  StepSplash();
+  StepSplash();
+  Splash->close();
+
+  QObject::connect(MainForm, &TMainForm::Closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+  QTimer::singleShot(0, MainForm, &QWidget::show);
+  return app.exec();
+}

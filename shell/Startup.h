@@ -1,0 +1,21 @@
+#pragma once
+// The program's start: tables, windows with the splash, the event loop.
+
+#include "shell/TickSource.h"
+
+#include <QString>
+
+class QApplication;
+
+struct StartupOptions {
+  QString baseDir;                 // the program's directory; the tables are in its TABLES/
+  TickSource ticks = SteadyTicks;  // the millisecond counter the splash times itself by
+};
+
+// Exit status of a start-up that could not load its tables.
+constexpr int kTableErrorStatus = 217;
+
+// Loads the tables, creates every window behind the splash and runs the event loop until
+// the main window closes. Returns the program's exit status: 0, or 217 when a table
+// cannot be loaded (after its error box; no other window opens then).
+int RunProgram(QApplication& app, const StartupOptions& options);

@@ -1,0 +1,8 @@
+#include "shell/Startup.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  return RunProgram(app, StartupOptions{QCoreApplication::applicationDirPath()});
+}

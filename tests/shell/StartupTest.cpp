@@ -1,0 +1,153 @@
+// Start-up: the table error, the order of the windows, the splash's minimum time.
+
+#include "shell/AppWindows.h"
+#include "shell/MainForm.h"
+#include "shell/SplashForm.h"
+#include "shell/Startup.h"
+#include "tests/shell/TestTables.h"
+#include "tests/shell/support/MessageBoxWatcher.h"
+
+#include <QProcess>
+#include <QProgressBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+// Records every window shown or hidden while it lives, with the splash's bar on hiding.
+class WindowEvents : public QObject {
+ public:
+  WindowEvents() { qApp->installEventFilter(this); }
+  ~WindowEvents() override { qApp->removeEventFilter(this); }
+
+  QStringList shown;
+  QStringList log;
+  int barWhenSplashHid = -1;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget == nullptr || !widget->isWindow()) return false;
+    if (event->type() == QEvent::Show) {
+      shown << widget->metaObject()->className();
+      log << QStringLiteral("show ") + widget->objectName();
+    } else if (event->type() == QEvent::Hide) {
+      log << QStringLiteral("hide ") + widget->objectName();
+      if (widget == Splash) barWhenSplashHid = Splash->ProgressBar->value();
+    }
+    return false;
+  }
+};
+
+// A tick counter that moves on by `step` milliseconds each time it is read.
+struct SteppingTicks {
+  uint32_t now = 0;
+  uint32_t step = 0;
+  int reads = 0;
+  TickSource Source() {
+    return [this] {
+      ++reads;
+      now += step;
+      return now;
+    };
+  }
+};
+
+}  // namespace
+
+class StartupTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void aMissingTableShowsOnlyTheErrorBox() {
+    QTemporaryDir dir;
+    CopyShippedTables(dir, QStringLiteral("Table.B-8"));
+    WindowEvents windows;
+    MessageBoxWatcher boxes;
+
+    QCOMPARE(RunProgram(*qApp, {dir.path()}), 217);
+
+    QCOMPARE(boxes.count(), 1);
+    QCOMPARE(boxes.boxes()[0].title, QStringLiteral("Error"));
+    QCOMPARE(boxes.boxes()[0].text, QStringLiteral("Runtime error 217 at TABLES/Table.B-8: file not found"));
+    QCOMPARE(boxes.boxes()[0].icon, QMessageBox::NoIcon);
+    QCOMPARE(windows.shown, QStringList{QStringLiteral("QMessageBox")});
+  }
+
+  void theProgramPrintsTheTableErrorOnStderr() {
+    QTemporaryDir dir;
+    CopyShippedTables(dir, QStringLiteral("STANDARD.TBL"));
+    const QString program = dir.filePath(QStringLiteral("corvane32"));
+    QVERIFY(QFile::copy(QStringLiteral(CORVANE32_PATH), program));
+
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    process.setProcessEnvironment(environment);
+    process.start(program, {});
+    QVERIFY(process.waitForStarted());
+    const QByteArray expected = "Runtime error 217 at TABLES/STANDARD.TBL: file not found\n";
+    QByteArray errors;
+    QTRY_VERIFY_WITH_TIMEOUT((errors += process.readAllStandardError()).contains(expected), 10000);
+    // Its error box waits for an OK nobody can press from here.
+    QCOMPARE(process.state(), QProcess::Running);
+    process.kill();
+    process.waitForFinished();
+  }
+
+  void theSplashClosesBeforeTheMainWindowShows() {
+    SteppingTicks ticks{.step = 1000};
+    WindowEvents windows;
+    bool mainFormOpened = false;
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, [&] {
+      if (MainForm != nullptr && MainForm->isVisible()) {
+        mainFormOpened = true;
+        MainForm->close();
+      }
+    });
+    closer.start(10);
+
+    QCOMPARE(RunProgram(*qApp, {QCoreApplication::applicationDirPath(), ticks.Source()}), 0);
+
+    QVERIFY(mainFormOpened);
+    QCOMPARE(windows.log.mid(0, 3),
+             (QStringList{QStringLiteral("show Splash"), QStringLiteral("hide Splash"), QStringLiteral("show MainForm")}));
+    QCOMPARE(windows.barWhenSplashHid, 160);
+    QVERIFY(MainForm == nullptr && Splash == nullptr);
+  }
+
+  void theSplashWaitsOutItsMinimumTime_data() {
+    QTest::addColumn<uint32_t>("shownAt");
+    QTest::addColumn<uint32_t>("step");
+    QTest::addColumn<int>("readsWhileClosing");
+    QTest::newRow("waits past 3000") << 0u << 700u << 5;
+    QTest::newRow("3000 itself is not enough") << 0u << 1000u << 4;
+    QTest::newRow("across the wrap of the counter") << 0xFFFFF000u << 700u << 5;
+    QTest::newRow("late start-up closes at once") << 0xFFFFFF00u << 5000u << 1;
+  }
+
+  void theSplashWaitsOutItsMinimumTime() {
+    QFETCH(uint32_t, shownAt);
+    QFETCH(uint32_t, step);
+    QFETCH(int, readsWhileClosing);
+    SteppingTicks ticks{.now = shownAt};
+    TSplash splash(ticks.Source());
+    splash.show();
+    QCOMPARE(splash.ShowTicks, shownAt);
+
+    ticks.step = step;
+    ticks.reads = 0;
+    splash.close();
+
+    QCOMPARE(ticks.reads, readsWhileClosing);
+    QVERIFY(splash.isHidden());
+  }
+};
+
+int RunStartupTests(int argc, char** argv) {
+  StartupTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "StartupTest.moc"

@@ -1,0 +1,56 @@
+#include "tests/shell/TestTables.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+
+#include <map>
+
+namespace {
+
+QByteArray Header(int lines) { return QByteArray("header\r\n").repeated(lines); }
+
+// Men: the abdomen-neck factor at 20, 21 and 22 inches against a height factor of 20 at
+// 70 inches makes body fat 26.004, 26 and -3.5 against a maximum of 26.
+// Women (95 lb, 65 in, hips 40, forearm 10, neck 12, wrist 6): (100 + 20) - (50 + 10 +
+// 10 + 20) = 30 against a maximum of 30. Screening: 150 lb for men and 140 lb for women
+// at 65 and 70 inches.
+const std::map<QString, QByteArray>& TestTableFiles() {
+  static const std::map<QString, QByteArray> files = {
+      {"SCREEN.TBL", Header(5) + "65 150 150 150 150 140 140 140 140\r\n70 150 150 150 150 140 140 140 140\r\n"},
+      {"STANDARD.TBL", Header(4) + "17 26 30\r\n21 26 30\r\n28 26 30\r\n40 26 30\r\n"},
+      {"Table.B-1", Header(5) + "20 46.004 0 0 0\r\n21 46 0 0 0\r\n22 16.5 0 0 0\r\n"},
+      {"Table.B-2", Header(5) + "70 20 0 0 0\r\n"},
+      {"Table.B-3", Header(5) + "90 100 100 100 100 100 100 100 100 100 100"},
+      {"Table.B-4", Header(5) + "65 50 0 0 0\r\n"},
+      {"Table.B-5", Header(5) + "40 20 0 0 0\r\n"},
+      {"Table.B-6", Header(5) + "10 10 0 0 0\r\n"},
+      {"Table.B-7", Header(5) + "12 10 0 0 0\r\n"},
+      {"Table.B-8", Header(5) + "6 20 0 0 0\r\n"},
+  };
+  return files;
+}
+
+QString TablesDir(const QTemporaryDir& dir) {
+  QDir(dir.path()).mkpath(QStringLiteral("TABLES"));
+  return dir.filePath(QStringLiteral("TABLES"));
+}
+
+}  // namespace
+
+void WriteTestTables(const QTemporaryDir& dir, const QString& skip) {
+  const QString tables = TablesDir(dir);
+  for (const auto& [name, content] : TestTableFiles()) {
+    if (name == skip) continue;
+    QFile file(tables + QLatin1Char('/') + name);
+    if (file.open(QIODevice::WriteOnly)) file.write(content);
+  }
+}
+
+void CopyShippedTables(const QTemporaryDir& dir, const QString& skip) {
+  const QString tables = TablesDir(dir);
+  const QDir shipped(QCoreApplication::applicationDirPath() + QStringLiteral("/TABLES"));
+  for (const QString& name : shipped.entryList(QDir::Files)) {
+    if (name != skip) QFile::copy(shipped.filePath(name), tables + QLatin1Char('/') + name);
+  }
+}

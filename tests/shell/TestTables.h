@@ -1,0 +1,12 @@
+#pragma once
+// Standards tables written by the tests, small enough to produce the cases the shipped
+// tables cannot.
+
+#include <QString>
+#include <QTemporaryDir>
+
+// Writes the ten table files into dir/TABLES, leaving out the file named `skip`.
+void WriteTestTables(const QTemporaryDir& dir, const QString& skip = QString());
+
+// Copies the shipped tables beside the test program into dir/TABLES, except `skip`.
+void CopyShippedTables(const QTemporaryDir& dir, const QString& skip);

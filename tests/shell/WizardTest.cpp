@@ -1,0 +1,362 @@
+// The main window's wizard: exit checks, screening, page changes, focus and results.
+
+#include "shell/AppWindows.h"
+#include "shell/BevelPanel.h"
+#include "shell/MainForm.h"
+#include "shell/maskedit/MaskedEdit.h"
+#include "shell/pictures/Forearm.h"
+#include "shell/pictures/Hips.h"
+#include "shell/pictures/Neck.h"
+#include "shell/pictures/Waist.h"
+#include "shell/pictures/Wrist.h"
+#include "standards/Calculate.h"
+#include "tests/shell/TestTables.h"
+#include "tests/shell/support/MessageBoxWatcher.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+#include <memory>
+
+class WizardTest : public QObject {
+  Q_OBJECT
+
+  QTemporaryDir tables_;
+  std::unique_ptr<TMainForm> form_;
+  std::unique_ptr<MessageBoxWatcher> boxes_;
+
+  TMainForm& Form() { return *form_; }
+
+  QStringList Messages() const {
+    QStringList texts;
+    for (const MessageBoxWatcher::Box& box : boxes_->boxes()) texts << box.text;
+    return texts;
+  }
+
+  QList<QWidget*> VisiblePages() {
+    QList<QWidget*> pages;
+    for (QWidget* page : {Form().MainPanel, Form().MalePanel, Form().FemalePanel, Form().ResultsPanel})
+      if (page->isVisible()) pages << page;
+    return pages;
+  }
+
+  static void Type(TMaskedEdit* field, const QString& keys) {
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_Home);
+    QTest::keyClicks(field, keys);
+  }
+
+  void EnterSoldier(const QString& weight, const QString& height, bool female = false) {
+    Form().Age->SetFieldText(QStringLiteral("20"));
+    Form().Weight->SetFieldText(weight);
+    Form().Height->SetFieldText(height);
+    (female ? Form().SexFemale : Form().SexMale)->setChecked(true);
+  }
+
+  void EnterMan(const QString& waist) {
+    for (TMaskedEdit* neck : {Form().MNeck1, Form().MNeck2, Form().MNeck3}) neck->SetFieldText(QStringLiteral("15.00"));
+    for (TMaskedEdit* field : {Form().Waist1, Form().Waist2, Form().Waist3}) field->SetFieldText(waist);
+  }
+
+  void EnterWoman() {
+    const std::pair<QString, std::array<TMaskedEdit*, 3>> columns[] = {
+        {QStringLiteral("40.00"), {Form().Hips1, Form().Hips2, Form().Hips3}},
+        {QStringLiteral("10.00"), {Form().Arm1, Form().Arm2, Form().Arm3}},
+        {QStringLiteral("12.00"), {Form().FNeck1, Form().FNeck2, Form().FNeck3}},
+        {QStringLiteral("06.00"), {Form().Wrist1, Form().Wrist2, Form().Wrist3}}};
+    for (const auto& [value, fields] : columns)
+      for (TMaskedEdit* field : fields) field->SetFieldText(value);
+  }
+
+  QStringList ResultTexts() {
+    return {Form().FinalResults->text(), Form().MaxWeightAllowed->text(), Form().ActualWeight->text(),
+            Form().MaxBFCLabel->text(), Form().ActualBFC->text()};
+  }
+
+ private slots:
+  void initTestCase() {
+    WriteTestTables(tables_);
+    LoadTables(tables_.path().toStdString());
+  }
+
+  void init() {
+    form_ = std::make_unique<TMainForm>();
+    form_->show();
+    form_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+    boxes_ = std::make_unique<MessageBoxWatcher>();
+  }
+
+  void cleanup() {
+    boxes_.reset();
+    form_.reset();
+  }
+
+  void exitChecksAtTheirBounds_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("age 16") << "Age" << "16" << "Age is outside this application's range!";
+    QTest::newRow("age 17") << "Age" << "17" << "";
+    QTest::newRow("age untouched") << "Age" << "" << "Age cannot be blank!";
+    QTest::newRow("height 50.00") << "Height" << "5000" << "Height is outside this application's range!";
+    QTest::newRow("height 50.25") << "Height" << "5025" << "";
+    QTest::newRow("weight 000") << "Weight" << "000" << "Weight is a required Field!";
+    QTest::newRow("weight untouched") << "Weight" << "" << "Weight is a required Field!";
+  }
+
+  void exitChecksAtTheirBounds() {
+    QFETCH(QString, field);
+    QFETCH(QString, keys);
+    QFETCH(QString, message);
+    auto* edit = Form().findChild<TMaskedEdit*>(field);
+    edit->setFocus();
+    if (!keys.isEmpty()) Type(edit, keys);
+    Form().Name->setFocus();
+
+    if (message.isEmpty()) {
+      QVERIFY(boxes_->boxes().isEmpty());
+      QCOMPARE(Form().focusWidget(), Form().Name);
+    } else {
+      QCOMPARE(Messages(), QStringList{message});
+      QCOMPARE(boxes_->boxes()[0].title, QStringLiteral("Corvane 32"));
+      QCOMPARE(boxes_->boxes()[0].icon, QMessageBox::NoIcon);
+      QCOMPARE(Form().focusWidget(), edit);
+    }
+  }
+
+  void screenButtonShowsTheVerdictOrKeepsIt() {
+    EnterSoldier(QStringLiteral("150"), QStringLiteral("70.00"));
+    Form().ScreenButton->click();
+    QCOMPARE(Form().Screening->text(), QStringLiteral("Soldier is within standards"));
+    Form().Weight->SetFieldText(QStringLiteral("151"));
+    Form().ScreenButton->click();
+    QCOMPARE(Form().Screening->text(), QStringLiteral("Soldier is NOT within standards"));
+    QVERIFY(boxes_->boxes().isEmpty());
+
+    Form().Age->SetFieldText(QString());
+    Form().ScreenButton->click();
+    QCOMPARE(Messages(), QStringList{QStringLiteral("Age is a required Field!")});
+    QCOMPARE(Form().focusWidget(), Form().Age);
+    QCOMPARE(Form().Screening->text(), QStringLiteral("Soldier is NOT within standards"));
+    QCOMPARE(VisiblePages(), QList<QWidget*>{Form().MainPanel});
+  }
+
+  void aHeightOutsideTheScreeningTableKeepsTheDataPage() {
+    EnterSoldier(QStringLiteral("150"), QStringLiteral("90.00"));
+    Form().Next->click();
+    QCOMPARE(boxes_->count(), 1);
+    QVERIFY2(boxes_->lastText().contains(QStringLiteral("90")), qPrintable(boxes_->lastText()));
+    QCOMPARE(Form().Screening->text(), QStringLiteral("Height not in screening table"));
+    QCOMPARE(VisiblePages(), QList<QWidget*>{Form().MainPanel});
+    QCOMPARE(Form().focusWidget(), Form().Height);
+  }
+
+  void maleRoundTrip() {
+    QCOMPARE(VisiblePages(), QList<QWidget*>{Form().MainPanel});
+    QVERIFY(Form().Next->isEnabled() && !Form().Previous->isEnabled());
+
+    EnterSoldier(QStringLiteral("200"), QStringLiteral("70.00"));
+    Form().Next->click();
+    QCOMPARE(VisiblePages(), QList<QWidget*>{Form().MalePanel});
+    QVERIFY(Form().Next->isEnabled() && Form().Previous->isEnabled());
+    QCOMPARE(Form().Screening->text(), QString());
+
+    EnterMan(QStringLiteral("35.00"));
+    Form().Next->click();
+    QCOMPARE(VisiblePages(), QList<QWidget*>{Form().ResultsPanel});
+    QVERIFY(!Form().Next->isEnabled() && Form().Previous->isEnabled());
+    QCOMPARE(Form().FinalResults->text(), QStringLiteral("Soldier is NOT within Standards"));
+
+    Form().Previous->click();
+    QCOMPARE(VisiblePages(), QList<QWidget*>{Form().MalePanel});
+    QVERIFY(Form().Next->isEnabled() && Form().Previous->isEnabled());
+    QCOMPARE(Form().Waist2->FieldText(), QStringLiteral("35.00"));
+    QCOMPARE(Form().FinalResults->text(), QStringLiteral("Soldier is NOT within Standards"));
+    Form().Waist1->SetFieldText(QStringLiteral("36.00"));
+    Form().Waist2->SetFieldText(QStringLiteral("36.00"));
+    Form().Waist3->SetFieldText(QStringLiteral("36.00"));
+    Form().Next->click();
+    QCOMPARE(Form().FinalResults->text(), QStringLiteral("Soldier is within Standards"));
+
+    Form().Previous->click();
+    Form().Previous->click();
+    QCOMPARE(VisiblePages(), QList<QWidget*>{Form().MainPanel});
+    QVERIFY(Form().Next->isEnabled() && !Form().Previous->isEnabled());
+    QCOMPARE(Form().Weight->FieldText(), QStringLiteral("200"));
+    QCOMPARE(Form().Screening->text(), QString());
+    QVERIFY(boxes_->boxes().isEmpty());
+  }
+
+  void switchingSexKeepsBothPagesFields() {
+    EnterSoldier(QStringLiteral(" 95"), QStringLiteral("65.00"));
+    Form().Next->click();
+    EnterMan(QStringLiteral("36.00"));
+    Form().Previous->click();
+
+    Form().SexFemale->setChecked(true);
+    Form().Next->click();
+    QCOMPARE(VisiblePages(), QList<QWidget*>{Form().FemalePanel});
+    EnterWoman();
+    Form().Next->click();
+    QCOMPARE(VisiblePages(), QList<QWidget*>{Form().ResultsPanel});
+    QCOMPARE(ResultTexts(), (QStringList{QStringLiteral("Soldier is within Standards"), QStringLiteral("140"),
+                                         QStringLiteral("95"), QStringLiteral("30.00"), QStringLiteral("30.00")}));
+    Form().Previous->click();
+    QCOMPARE(VisiblePages(), QList<QWidget*>{Form().FemalePanel});
+
+    Form().Previous->click();
+    Form().SexMale->setChecked(true);
+    Form().Next->click();
+    QCOMPARE(VisiblePages(), QList<QWidget*>{Form().MalePanel});
+    QCOMPARE(Form().Waist3->FieldText(), QStringLiteral("36.00"));
+    QCOMPARE(Form().Hips1->FieldText(), QStringLiteral("40.00"));
+  }
+
+  void aFailedCollectStaysOnTheDataPage() {
+    Form().Next->click();
+    QCOMPARE(Messages(), QStringList{QStringLiteral("Age is a required Field!")});
+    QCOMPARE(VisiblePages(), QList<QWidget*>{Form().MainPanel});
+    QVERIFY(Form().Next->isEnabled() && !Form().Previous->isEnabled());
+  }
+
+  void quitClosesTheWindow() {
+    QSignalSpy closed(form_.get(), &TMainForm::Closed);
+    Form().Quit->click();
+    QCOMPARE(closed.count(), 1);
+    QVERIFY(!Form().isVisible());
+  }
+
+  // The field that held the focus loses it with its page; Tab then starts at the first
+  // field of the page shown. A control outside the pages keeps the focus.
+  void afterAPageChangeNoControlHasTheFocus() {
+    QCOMPARE(Form().focusWidget(), Form().Name);
+    EnterSoldier(QStringLiteral("150"), QStringLiteral("70.00"));
+    Form().Next->click();
+    QCOMPARE(QApplication::focusWidget(), nullptr);
+    QTest::keyClick(form_.get(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), Form().MNeck1);
+
+    EnterMan(QStringLiteral("36.00"));
+    Form().Next->click();
+    QCOMPARE(QApplication::focusWidget(), nullptr);
+    QTest::keyClick(form_.get(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), Form().PrintButton);
+    QTest::keyClick(Form().PrintButton, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), Form().Quit);
+    Form().Previous->click();
+    QCOMPARE(QApplication::focusWidget(), Form().Quit);
+
+    Form().Waist2->setFocus();
+    Form().Previous->click();
+    QCOMPARE(QApplication::focusWidget(), nullptr);
+    QTest::keyClick(form_.get(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), Form().Name);
+  }
+
+  void anAgeRefusedOnLeavingKeepsTheDataPage() {
+    EnterSoldier(QStringLiteral("150"), QStringLiteral("70.00"));
+    Type(Form().Age, QStringLiteral("10"));
+    Form().Next->click();
+
+    QCOMPARE(Messages(), QStringList{QStringLiteral("Age is outside this application's range!")});
+    QCOMPARE(VisiblePages(), QList<QWidget*>{Form().MainPanel});
+    QVERIFY(Form().Next->isEnabled() && !Form().Previous->isEnabled());
+    QCOMPARE(Form().focusWidget(), Form().Age);
+    QCOMPARE(SoldierData.Age, 10);
+  }
+
+  void maleResults_data() {
+    QTest::addColumn<QString>("waist");
+    QTest::addColumn<QStringList>("texts");
+    const QString notWithin = QStringLiteral("Soldier is NOT within Standards");
+    const QString within = QStringLiteral("Soldier is within Standards");
+    QTest::newRow("26.004 against 26") << "35.00" << QStringList{notWithin, "150", "200", "26.00", "26.00"};
+    QTest::newRow("exactly 26") << "36.00" << QStringList{within, "150", "200", "26.00", "26.00"};
+    QTest::newRow("negative body fat") << "37.00" << QStringList{within, "150", "200", "26.00", "-3.50"};
+  }
+
+  // The soldier weighs 200 lb against a screening weight of 150: the verdict rests on
+  // body fat alone.
+  void maleResults() {
+    QFETCH(QString, waist);
+    QFETCH(QStringList, texts);
+    EnterSoldier(QStringLiteral("200"), QStringLiteral("70.00"));
+    Form().Next->click();
+    EnterMan(waist);
+    Form().Next->click();
+    QCOMPARE(ResultTexts(), texts);
+    QVERIFY(boxes_->boxes().isEmpty());
+  }
+
+  void anUnreadableMeasurementChangesNoResult() {
+    EnterSoldier(QStringLiteral("200"), QStringLiteral("70.00"));
+    Form().Next->click();
+    EnterMan(QStringLiteral("36.00"));
+    Form().Next->click();
+    Form().Previous->click();
+    const QStringList before = ResultTexts();
+
+    Form().MNeck1->SetFieldText(QStringLiteral("1 .50"));
+    Form().Waist1->SetFieldText(QStringLiteral("35.00"));
+    Form().Waist3->SetFieldText(QStringLiteral("3 .00"));
+    Form().Next->click();
+
+    QCOMPARE(Messages(), QStringList{QStringLiteral("This is a required Field!")});
+    QCOMPARE(Form().focusWidget(), Form().MNeck1);
+    QCOMPARE(VisiblePages(), QList<QWidget*>{Form().MalePanel});
+    QCOMPARE(ResultTexts(), before);
+  }
+
+  void aMeasurementOutsideItsTableChangesNoResult() {
+    EnterSoldier(QStringLiteral("200"), QStringLiteral("70.00"));
+    Form().Next->click();
+    EnterMan(QStringLiteral("36.00"));
+    Form().Next->click();
+    Form().Previous->click();
+    const QStringList before = ResultTexts();
+
+    EnterMan(QStringLiteral("17.00"));
+    Form().Next->click();
+
+    QCOMPARE(boxes_->count(), 1);
+    QVERIFY2(boxes_->lastText().contains(QStringLiteral("2.00")), qPrintable(boxes_->lastText()));
+    QCOMPARE(VisiblePages(), QList<QWidget*>{Form().MalePanel});
+    QCOMPARE(ResultTexts(), before);
+  }
+
+  void pictureButtonsShowTheirWindows() {
+    MaleNeck = new TMaleNeck;
+    MaleAbdomen = new TMaleAbdomen;
+    FemHips = new TFemHips;
+    FemWrist = new TFemWrist;
+    FemArm = new TFemArm;
+    const std::pair<QPushButton*, QWidget*> buttons[] = {
+        {Form().MaleNeckPic, MaleNeck}, {Form().MaleWaistPic, MaleAbdomen}, {Form().Hips, FemHips},
+        {Form().Forearm, FemArm},       {Form().FNeck, MaleNeck},           {Form().Wrist, FemWrist}};
+    const QList<QWidget*> pictures = {MaleNeck, MaleAbdomen, FemHips, FemWrist, FemArm};
+    for (const auto& [button, window] : buttons) {
+      for (QWidget* picture : pictures) picture->hide();
+      button->click();
+      for (QWidget* picture : pictures) QCOMPARE(picture->isVisible(), picture == window);
+    }
+    qDeleteAll(pictures);
+    MaleNeck = nullptr;
+    MaleAbdomen = nullptr;
+    FemHips = nullptr;
+    FemWrist = nullptr;
+    FemArm = nullptr;
+  }
+};
+
+int RunWizardTests(int argc, char** argv) {
+  WizardTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "WizardTest.moc"
