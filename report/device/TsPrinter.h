@@ -116,6 +116,9 @@ class TTsPrinter : public QObject {
   // and leaves the device as it was.
   void LoadFromFile(const QString& fileName);
   bool LoadedFromFile() const;
+  // The page store of a page-store document or a loaded file; nullptr before BeginDoc and
+  // on the printer destination.
+  const TTsPageList* PageList() const;
   // Paper detected when a file was loaded (or copied in by the report).
   TTsPaperSize PaperSize() const;
   TTsOrientation Orientation() const;

@@ -100,6 +100,8 @@ void TTsPrinter::LoadFromFile(const QString& fileName) {
 
 bool TTsPrinter::LoadedFromFile() const { return d->loadedFromFile; }
 
+const TTsPageList* TTsPrinter::PageList() const { return d->store.get(); }
+
 void TTsPrinter::RequestPrint() {
   if (d->loadedFromFile) {
     PrintStoredPages();

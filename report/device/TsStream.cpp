@@ -26,7 +26,6 @@ qint64 TTsStream::Position() const {
 bool TTsStream::Seek(qint64 pos) {
   QMutexLocker locker(&lock_);
   if (pos < 0 || pos > size_) return false;
-  if (file_ && !file_->seek(pos)) return false;
   position_ = pos;
   return true;
 }
@@ -35,19 +34,34 @@ qint64 TTsStream::Read(char* data, qint64 count) {
   QMutexLocker locker(&lock_);
   const qint64 wanted = std::clamp<qint64>(count, 0, size_ - position_);
   if (wanted == 0) return 0;
-  qint64 got = 0;
   if (file_) {
-    got = file_->read(data, wanted);
-    if (got < 0) {
-      file_->seek(position_);
-      return 0;
+    if (wanted > kReadBlock) {
+      if (!file_->seek(position_)) return 0;
+      const qint64 got = file_->read(data, wanted);
+      if (got <= 0) return 0;
+      position_ += got;
+      return got;
     }
+    if (!FillReadBlock(position_, wanted)) return 0;
+    std::memcpy(data, readBlock_.constData() + (position_ - readBlockStart_), static_cast<size_t>(wanted));
   } else {
     std::memcpy(data, memory_.constData() + position_, static_cast<size_t>(wanted));
-    got = wanted;
   }
-  position_ += got;
-  return got;
+  position_ += wanted;
+  return wanted;
+}
+
+// Small reads from the file go through one block read ahead, so that walking the record
+// links, a few bytes per record, does not cost a file read per record.
+bool TTsStream::FillReadBlock(qint64 pos, qint64 count) {
+  if (readBlockStart_ >= 0 && pos >= readBlockStart_ && pos + count <= readBlockStart_ + readBlock_.size())
+    return true;
+  readBlockStart_ = -1;
+  if (!file_->seek(pos)) return false;
+  readBlock_ = file_->read(std::min(kReadBlock, size_ - pos));
+  if (readBlock_.size() < count) return false;
+  readBlockStart_ = pos;
+  return true;
 }
 
 bool TTsStream::ReadAt(qint64 pos, char* data, qint64 count) {
@@ -62,7 +76,9 @@ void TTsStream::Write(const char* data, qint64 count) {
   const qint64 end = position_ + count;
   if (!file_ && std::max(end, size_) > memoryLimit_) SpillToFile();
   if (file_) {
-    if (file_->write(data, count) != count)
+    readBlockStart_ = -1;
+    readBlock_.clear();
+    if (!file_->seek(position_) || file_->write(data, count) != count)
       throw TsPrintError(QStringLiteral("The page store cannot be written: %1").arg(file_->errorString()));
   } else {
     if (end > memory_.size()) memory_.resize(end);
@@ -86,7 +102,7 @@ void TTsStream::SpillToFile() {
   auto file = std::make_unique<QTemporaryFile>(QDir::tempPath() + QStringLiteral("/corvane-pages-XXXXXX.tmp"));
   if (!file->open())
     throw TsPrintError(QStringLiteral("The page store cannot create its temporary file: %1").arg(file->errorString()));
-  if (file->write(memory_.constData(), size_) != size_ || !file->seek(position_))
+  if (file->write(memory_.constData(), size_) != size_)
     throw TsPrintError(QStringLiteral("The page store cannot be written: %1").arg(file->errorString()));
   file_ = std::move(file);
   memory_ = QByteArray();

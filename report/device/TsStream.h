@@ -43,6 +43,9 @@ class TTsStream {
 
  private:
   void SpillToFile();
+  bool FillReadBlock(qint64 pos, qint64 count);
+
+  static constexpr qint64 kReadBlock = 262144;
 
   mutable QRecursiveMutex lock_;
   const qint64 memoryLimit_;
@@ -50,4 +53,7 @@ class TTsStream {
   std::unique_ptr<QTemporaryFile> file_;
   qint64 size_ = 0;
   qint64 position_ = 0;
+  // The block last read from the file (readBlockStart_ < 0: none).
+  QByteArray readBlock_;
+  qint64 readBlockStart_ = -1;
 };
