@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs (when missing), then configures and builds.
 # Usage: scripts/setup.sh BUILD_DIR [extra cmake arguments...]
+# With CORVANE_TARGETS set (blank-separated), only those targets are built.
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build_dir="${1:-$here/build}"
@@ -21,4 +22,9 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 cmake -S "$here" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-cmake --build "$build_dir" -j"$(nproc)"
+if [ -n "${CORVANE_TARGETS:-}" ]; then
+  # shellcheck disable=SC2086
+  cmake --build "$build_dir" -j"$(nproc)" --target $CORVANE_TARGETS
+else
+  cmake --build "$build_dir" -j"$(nproc)"
+fi
