@@ -24,3 +24,11 @@ void SetLabelText(QLabel* label, const QString& text) {
   label->setText(text);
   label->adjustSize();
 }
+
+QGroupBox* NewGroupBox(QWidget* parent, const QString& caption, const QRect& geometry) {
+  auto* box = new QGroupBox(caption, parent);
+  box->setGeometry(geometry);
+  box->setStyleSheet(QStringLiteral("QGroupBox { border: 2px groove palette(mid); margin-top: 6px; }"
+                                    "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
+  return box;
+}

@@ -2,6 +2,7 @@
 // Small helpers for laying out the program's windows with absolute positions.
 
 #include <QFont>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPoint>
 #include <QString>
@@ -14,6 +15,9 @@ QFont PointFont(const QString& family, int points, bool bold = false);
 
 // A label at pos that sizes itself to its text.
 QLabel* NewLabel(QWidget* parent, const QString& text, QPoint pos);
+
+// A group box whose etched frame runs through the middle of its caption.
+QGroupBox* NewGroupBox(QWidget* parent, const QString& caption, const QRect& geometry);
 
 // Replaces a label's text and sizes the label to it, keeping its left edge.
 void SetLabelText(QLabel* label, const QString& text);

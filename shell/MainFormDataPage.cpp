@@ -71,14 +71,13 @@ void TMainForm::BuildMainPage() {
   Weight = NewMaskedEdit(MainPanel, MaskFormat::ThreeDigit, QRect(188, 74, 41, 23));
   Height = NewMaskedEdit(MainPanel, MaskFormat::Decimal, QRect(239, 74, 41, 23));
 
-  SexGroup = new QGroupBox(QStringLiteral("Sex"), MainPanel);
-  SexGroup->setGeometry(6, 104, 133, 41);
+  SexGroup = NewGroupBox(MainPanel, QStringLiteral("Sex"), QRect(6, 104, 133, 41));
   SexMale = new QRadioButton(QStringLiteral("Male"), SexGroup);
-  SexMale->move(8, 16);
+  SexMale->move(6, 16);
   SexMale->adjustSize();
   SexMale->setChecked(true);
   SexFemale = new QRadioButton(QStringLiteral("Female"), SexGroup);
-  SexFemale->move(68, 16);
+  SexFemale->move(64, 16);
   SexFemale->adjustSize();
 
   ScreenButton = new QPushButton(QStringLiteral("Check Screening Table"), MainPanel);

@@ -4,6 +4,7 @@
 
 #include "shell/AppWindows.h"
 #include "shell/BevelPanel.h"
+#include "shell/Controls.h"
 #include "shell/maskedit/MaskedEdit.h"
 #include "shell/pictures/Forearm.h"
 #include "shell/pictures/Hips.h"
@@ -25,8 +26,7 @@ constexpr std::array<int, 3> kSetTops = {24, 76, 128};
 std::array<QGroupBox*, 3> NewSetBoxes(QWidget* page) {
   std::array<QGroupBox*, 3> boxes{};
   for (std::size_t set = 0; set < boxes.size(); ++set) {
-    boxes[set] = new QGroupBox(QLatin1String(kSetCaptions[set]), page);
-    boxes[set]->setGeometry(8, kSetTops[set], 273, 49);
+    boxes[set] = NewGroupBox(page, QLatin1String(kSetCaptions[set]), QRect(8, kSetTops[set], 273, 49));
   }
   return boxes;
 }

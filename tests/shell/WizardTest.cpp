@@ -232,6 +232,21 @@ class WizardTest : public QObject {
     QVERIFY(!Form().isVisible());
   }
 
+  void tabRunsThroughTheDataPageThenQuit() {
+    EnterSoldier(QStringLiteral("150"), QStringLiteral("70.00"));
+    QTest::keyClicks(Form().Rank, QStringLiteral("spcx"));
+    QCOMPARE(Form().Rank->text(), QStringLiteral("SPC"));
+    Form().Name->setFocus();
+    QList<QWidget*> visited;
+    for (int i = 0; i < 9; ++i) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      visited << QApplication::focusWidget();
+    }
+    QCOMPARE(visited, (QList<QWidget*>{Form().Rank, Form().SSANumber, Form().Age, Form().Weight, Form().Height,
+                                       Form().SexMale, Form().ScreenButton, Form().Quit, Form().Name}));
+    QVERIFY(boxes_->boxes().isEmpty());
+  }
+
   // The field that held the focus loses it with its page; Tab then starts at the first
   // field of the page shown. A control outside the pages keeps the focus.
   void afterAPageChangeNoControlHasTheFocus() {
