@@ -81,6 +81,14 @@ void ApplyPrinterSettings(QPrinter& printer, const TPrinterSettings& settings) {
   printer.setPaperSource(PaperSourceFor(settings.outputBin));
 }
 
+void TakeDriverPaperSize(TPrinterSettings& settings, const QPrinter& printer) {
+  if (settings.paperSize != TTsPaperSize::Default || (settings.customWidth > 0 && settings.customLength > 0)) return;
+  QSizeF size = printer.pageLayout().pageSize().size(QPageSize::Millimeter);
+  if (settings.orientation == TTsOrientation::poLandscape) size.transpose();
+  settings.customWidth = static_cast<long double>(size.width()) * kNativePerMillimetre;
+  settings.customLength = static_cast<long double>(size.height()) * kNativePerMillimetre;
+}
+
 PrintingOffsets ReadPrintingOffsets(const QPrinter& printer) {
   const QRectF paper = printer.paperRect(QPrinter::DevicePixel);
   const QRectF printable = printer.pageRect(QPrinter::DevicePixel);

@@ -17,6 +17,10 @@ QPrinter::PaperSource PaperSourceFor(TTsBin bin);
 // Paper size, orientation, copies, duplex and paper source; a printer name when one is set.
 void ApplyPrinterSettings(QPrinter& printer, const TPrinterSettings& settings);
 
+// For Default paper without a size of its own: takes the printer driver's paper size, in
+// the settings' orientation, as the settings' width and length.
+void TakeDriverPaperSize(TPrinterSettings& settings, const QPrinter& printer);
+
 // The offset of the printable area inside the paper in native units (0.1 mm), rounded.
 struct PrintingOffsets {
   long double left = 0;

@@ -50,8 +50,9 @@ bool TTsPrinter::PrinterOK() const {
 
 void TTsPrinter::BeginDoc() {
   if (d->status != TsPrinterStatus::Ready) throw TsPrintError(kPrinterNotReady);
+  if (Destination == TsDestination::Printer && !PrinterOK()) throw TsPrintError(kPrinterNotReady);
+  if (PrinterSettings.paperSize == TTsPaperSize::Default) TakeDriverPaperSize(PrinterSettings, Printer());
   if (Destination == TsDestination::Printer) {
-    if (!PrinterOK()) throw TsPrintError(kPrinterNotReady);
     QPrinter& printer = Printer();
     ApplyPrinterSettings(printer, PrinterSettings);
     const PrintingOffsets offsets = ReadPrintingOffsets(printer);

@@ -30,6 +30,7 @@ void TTsPrinter::PrintStoredPages() {
   }
   ApplyPrinterSettings(printer, PrinterSettings);
   printer.setDocName(Title);
+  d->cancelled = false;  // a cancel of an earlier print must not stop this one
   const int count = d->store->PageCount();
   const int first = FirstPage > 0 ? FirstPage : 1;
   const int last = LastPage > 0 && LastPage < count ? LastPage : count;
@@ -83,6 +84,7 @@ void TTsPrinter::LoadFromFile(const QString& fileName) {
     Cancel();
     AbortDoc();
   }
+  d->cancelled = false;  // the loaded pages have not been cancelled
   DiscardPicture();
   d->store = std::move(store);
   Destination = TsDestination::PageStore;

@@ -150,3 +150,34 @@ TEST_F(Printing, StoredPagesFillThePrintableArea) {
   EXPECT_FALSE(IsDark(page, 96, 150));
   EXPECT_FALSE(IsDark(page, 150, 204));
 }
+
+TEST_F(Printing, ACancelledPrintStopsAfterItsPageAndTheNextPrintIsWhole) {
+  auto stored = std::make_unique<TTsPrinter>();
+  stored->BeginDoc();
+  for (int n = 1; n <= 3; ++n) {
+    stored->NewPage();
+    DrawSamplePage(*stored, n);
+  }
+  stored->EndDoc();
+  stored->Printer().setOutputFileName(Path(QStringLiteral("cancel.pdf")));
+  // The progress window's Cancel, pressed while page 1 is being printed.
+  QMetaObject::invokeMethod(stored.get(), [&] { stored->Cancel(); }, Qt::QueuedConnection);
+  stored->PrintStoredPages();
+  EXPECT_TRUE(stored->Cancelled());
+  EXPECT_NE(ReadPdfInfo(Path(QStringLiteral("cancel.pdf"))).pages, 3);
+
+  stored->PrintStoredPages();
+  EXPECT_EQ(ReadPdfInfo(Path(QStringLiteral("cancel.pdf"))).pages, 3);
+}
+
+TEST_F(Printing, DefaultPaperTakesTheDriversSize) {
+  auto device = PdfDevice(QStringLiteral("default.pdf"));
+  device->Printer().setPageSize(QPageSize(QPageSize::A5));
+  device->PrinterSettings.paperSize = TTsPaperSize::Default;
+  device->Destination = TsDestination::PageStore;
+  device->BeginDoc();
+  device->NewPage();
+  device->EndDoc();
+  EXPECT_EQ(device->PrinterSettings.PaperWidth(), 1480);
+  EXPECT_EQ(device->GetPage(1)->boundingRect().size(), QSize(device->XSize(1480), device->YSize(2100)));
+}
