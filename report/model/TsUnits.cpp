@@ -14,9 +14,6 @@ long double CharacterNatives(const TTsUnitContext& context) {
   return cell / size / 2.54L * 10;
 }
 
-long double NativesPerPixel(const TTsUnitContext& context) {
-  return 254.0L / context.resolution;
-}
 
 }  // namespace
 
@@ -24,7 +21,7 @@ long double NativeToUnit(long double x, TTsUnit unit, const TTsUnitContext& cont
   switch (unit) {
     case TTsUnit::MM: return x / 10;
     case TTsUnit::Inches: return x / 254;
-    case TTsUnit::Pixels: return x / NativesPerPixel(context) * context.zoom / 100;
+    case TTsUnit::Pixels: return x * context.resolution * context.zoom / (254 * 100);
     case TTsUnit::Characters: return x / CharacterNatives(context);
     case TTsUnit::Native: return x;
   }
@@ -35,7 +32,7 @@ long double UnitToNative(long double x, TTsUnit unit, const TTsUnitContext& cont
   switch (unit) {
     case TTsUnit::MM: return x * 10;
     case TTsUnit::Inches: return x * 254;
-    case TTsUnit::Pixels: return x * NativesPerPixel(context) / context.zoom * 100;
+    case TTsUnit::Pixels: return x * 254 * 100 / (context.resolution * context.zoom);
     case TTsUnit::Characters: return x * CharacterNatives(context);
     case TTsUnit::Native: return x;
   }

@@ -1,0 +1,151 @@
+// Generation passes rendered to images: pages, margins, items on the report, the report
+// frame, and a pass that fails.
+
+#include "ReportTestSupport.h"
+
+#include <QImageReader>
+#include <QPrinter>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::unique_ptr<TReport> FramedReport() {
+  auto report = NewLetterReport();
+  report->Frame.DrawTop = report->Frame.DrawBottom = true;
+  report->Frame.DrawLeft = report->Frame.DrawRight = true;
+  report->AddBand(QStringLiteral("TitleBand1"), TTsBandType::rbTitle);
+  return report;
+}
+
+}  // namespace
+
+TEST(Generation, OnePageWithTheFrameAlongTheMargins) {
+  auto report = FramedReport();
+  auto device = GenerateIntoStore(*report);
+  EXPECT_EQ(report->PageCount(), 1);
+  EXPECT_EQ(device->AvailablePages(), 1);
+  EXPECT_EQ(device->GetPage(2), nullptr);
+  EXPECT_EQ(report->Functions.value(QStringLiteral("PAGENUMBER")), QStringLiteral("1"));
+  EXPECT_TRUE(report->Available());
+  EXPECT_EQ(report->Units(), TTsUnit::Inches);  // the pass's Native units are undone
+
+  const QImage page = RenderStoredPage(*device, 1);
+  ASSERT_EQ(page.size(), QSize(816, 1056));
+  // One pixel thick at 96 pixels per inch, inside the margin rectangle 48..768 x 48..1008.
+  EXPECT_EQ(DarkRunDown(page, 400, 40), 0);
+  EXPECT_EQ(DarkRunDown(page, 400, 48), 1);
+  EXPECT_EQ(DarkRunDown(page, 400, 1007), 1);
+  EXPECT_TRUE(IsDark(page, 48, 500));
+  EXPECT_FALSE(IsDark(page, 49, 500));
+  EXPECT_TRUE(IsDark(page, 767, 500));
+  EXPECT_FALSE(IsDark(page, 768, 500));
+}
+
+TEST(Generation, MarginsLargerThanThePaperBecomeZero) {
+  auto report = FramedReport();
+  report->Page().SetValues({1500, 2794, 1500, 2159, 127, 127, 0});  // top + bottom > length
+  auto device = GenerateIntoStore(*report);
+  EXPECT_EQ(report->Page().Native(TTsPage::TopMargin), 0);
+  EXPECT_EQ(report->Page().Native(TTsPage::BottomMargin), 0);
+  EXPECT_EQ(report->Page().Native(TTsPage::LeftMargin), 127);
+  const QImage page = RenderStoredPage(*device, 1);
+  ASSERT_FALSE(page.isNull());
+  EXPECT_TRUE(IsDark(page, 400, 0));
+  EXPECT_TRUE(IsDark(page, 400, 1055));
+  EXPECT_TRUE(IsDark(page, 48, 500));
+}
+
+TEST(Generation, AReportWithoutBandsProducesNoPage) {
+  auto report = NewLetterReport();
+  report->Frame.DrawTop = true;
+  PlaceLabel(*report, QStringLiteral("Lonely"), {100, 100, 100, 20}, QStringLiteral("Text"));
+  auto device = GenerateIntoStore(*report);
+  EXPECT_EQ(report->PageCount(), 0);
+  EXPECT_EQ(device->PageCount(), 0);
+  EXPECT_EQ(device->GetPage(1), nullptr);
+}
+
+TEST(Generation, ItemsOnTheReportPrintAtPaperCoordinatesInOrder) {
+  auto report = FramedReport();
+  // At Top 0, above the top margin, and crossing the margin line, which the frame covers.
+  TTsLabel& top = PlaceLabel(*report, QStringLiteral("Top"), {200, 0, 100, 60}, QString());
+  top.Color = Qt::red;
+  // A later opaque label covers part of an earlier one.
+  TTsLabel& under = PlaceLabel(*report, QStringLiteral("Under"), {100, 300, 100, 20}, QString());
+  under.Color = Qt::blue;
+  PlaceLabel(*report, QStringLiteral("Over"), {150, 300, 100, 20}, QString());
+  // A horizontal line is drawn across the box's middle, its end point excluded.
+  TTsShape& line = report->AddShape(QStringLiteral("Rule"));
+  line.Shape = TTsShapeType::tsHorLine;
+  line.SetBounds(48, 113, 720, 14);
+  TTsShape& rule = report->AddShape(QStringLiteral("Column"));
+  rule.Shape = TTsShapeType::tsVertLine;
+  rule.SetBounds(600, 200, 9, 50);
+
+  auto device = GenerateIntoStore(*report);
+  const QImage page = RenderStoredPage(*device, 1);
+  ASSERT_FALSE(page.isNull());
+  EXPECT_EQ(page.pixel(250, 0), QColor(Qt::red).rgb());
+  EXPECT_EQ(page.pixel(250, 47), QColor(Qt::red).rgb());
+  EXPECT_EQ(page.pixel(250, 48), QColor(Qt::black).rgb());
+  EXPECT_EQ(page.pixel(250, 59), QColor(Qt::red).rgb());
+
+  EXPECT_EQ(page.pixel(120, 305), QColor(Qt::blue).rgb());
+  EXPECT_EQ(page.pixel(160, 305), QColor(Qt::white).rgb());
+
+  EXPECT_EQ(DarkRunDown(page, 300, 119), 0);
+  EXPECT_EQ(DarkRunDown(page, 300, 120), 1);
+  EXPECT_TRUE(IsDark(page, 766, 120));
+  EXPECT_EQ(DarkRunDown(page, 604, 199), 0);
+  EXPECT_EQ(DarkRunDown(page, 604, 200), 50);
+}
+
+TEST(Generation, AFailingPassEndsCleanlyAndReportsTheError) {
+  auto report = FramedReport();
+  TTsPrinter device;
+  report->CreateReportOn(device);  // the device is now finished, not ready
+  try {
+    report->CreateReportOn(device);
+    FAIL() << "a finished device was accepted";
+  } catch (const TsPrintError& error) {
+    EXPECT_STREQ(error.what(), "Printer not ready");
+  }
+  EXPECT_TRUE(report->Available());
+  EXPECT_EQ(report->Units(), TTsUnit::Inches);
+  EXPECT_THROW(report->CreateReport(), TsPrintError);  // no current device
+  auto again = GenerateIntoStore(*report);
+  EXPECT_EQ(again->AvailablePages(), 1);
+}
+
+TEST(Generation, TheFrameIsEightPixelsThickOnA600DpiPrinter) {
+  QTemporaryDir dir;
+  const QString pdf = dir.filePath(QStringLiteral("frame.pdf"));
+  auto report = FramedReport();
+  TTsPrinter device;
+  device.Destination = TsDestination::Printer;
+  device.Printer().setOutputFileName(pdf);
+  device.Printer().setResolution(600);
+  device.Printer().setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+  report->CreateReportOn(device);
+
+  const QString base = dir.filePath(QStringLiteral("frame"));
+  ASSERT_EQ(QProcess::execute(QStringLiteral("pdftoppm"),
+                              {QStringLiteral("-r"), QStringLiteral("600"), QStringLiteral("-gray"),
+                               QStringLiteral("-singlefile"), pdf, base}),
+            0);
+  QImageReader::setAllocationLimit(512);  // a Letter page at 600 dpi
+  QImage page(base + QStringLiteral(".pgm"));
+  ASSERT_EQ(page.size(), QSize(5100, 6600));
+  // The top side at the 0.5-inch margin (300 pixels), the left side likewise.
+  EXPECT_EQ(DarkRunDown(page, 2500, 292), 0);
+  EXPECT_EQ(DarkRunDown(page, 2500, 300), 8);
+  int left = 0;
+  while (left < 400 && !IsDark(page, left, 3000)) ++left;
+  EXPECT_EQ(left, 300);
+  int thickness = 0;
+  while (IsDark(page, left + thickness, 3000)) ++thickness;
+  EXPECT_EQ(thickness, 8);
+}
