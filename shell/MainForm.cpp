@@ -88,12 +88,12 @@ void TMainForm::BuildButtonBar() {
 // Tab runs through the fields of the visible page, then Quit, then back to the first
 // field; the hidden pages' controls are skipped.
 void TMainForm::SetTabOrder() {
-  const QWidget* chain[] = {Name,   Rank,   SSANumber, Age,    Weight,  Height, SexMale, SexFemale, ScreenButton,
+  QWidget* const chain[] = {Name,   Rank,   SSANumber, Age,    Weight,  Height, SexMale, SexFemale, ScreenButton,
                             MNeck1, Waist1, MNeck2,    Waist2, MNeck3,  Waist3, Hips1,   Arm1,      FNeck1,
                             Wrist1, Hips2,  Arm2,      FNeck2, Wrist2,  Hips3,  Arm3,    FNeck3,    Wrist3,
                             PrintButton, Quit};
   for (std::size_t i = 1; i < std::size(chain); ++i)
-    QWidget::setTabOrder(const_cast<QWidget*>(chain[i - 1]), const_cast<QWidget*>(chain[i]));
+    QWidget::setTabOrder(chain[i - 1], chain[i]);
 }
 
 void TMainForm::ConnectHandlers() {
