@@ -9,6 +9,7 @@
 
 #include <QEvent>
 #include <QObject>
+#include <QPainter>  // Canvas() is drawn on
 #include <QPicture>  // GetPage hands out pictures
 #include <QPointer>
 #include <QString>
@@ -16,7 +17,6 @@
 #include <functional>
 #include <memory>
 
-class QPainter;
 class QPrinter;
 class TTsPageList;
 

@@ -2,21 +2,17 @@
 
 #include <QFile>
 #include <QPainter>
-#include <QPicture>
 #include <QtEndian>
 
 #include <gtest/gtest.h>
-
-long double MarkLeft(int n) { return 100.0L * (n % 20 + 1); }
 
 void DrawSamplePage(TTsPrinter& device, int n) {
   QPainter* canvas = device.Canvas();
   ASSERT_NE(canvas, nullptr);
   canvas->drawLine(device.XPos(100), device.YPos(100), device.XPos(2000), device.YPos(100));
-  canvas->drawLine(device.XPos(100), device.YPos(600), device.XPos(2000), device.YPos(600));
   canvas->setFont(QFont(QStringLiteral("Liberation Sans"), 10));
-  canvas->drawText(device.XPos(150), device.YPos(300), QStringLiteral("Page %1 of the sample document").arg(n));
-  canvas->fillRect(device.XPos(MarkLeft(n)), device.YPos(800), device.XSize(50), device.YSize(50), Qt::black);
+  canvas->drawText(device.XPos(150), device.YPos(300), QStringLiteral("Page %1 of the sample").arg(n));
+  canvas->fillRect(device.XPos(100.0L * (n % 20 + 1)), device.YPos(800), device.XSize(50), device.YSize(50), Qt::black);
 }
 
 std::unique_ptr<TTsPrinter> StoreDocument(int pages) {
@@ -30,17 +26,14 @@ std::unique_ptr<TTsPrinter> StoreDocument(int pages) {
   return device;
 }
 
-QImage RenderPage(const QPicture& page) {
-  QImage image(page.boundingRect().size(), QImage::Format_RGB32);
-  image.fill(Qt::white);
-  QPainter painter(&image);
-  painter.drawPicture(0, 0, page);
-  return image;
-}
-
 QImage RenderDevicePage(TTsPrinter& device, int n) {
   const std::unique_ptr<QPicture> page = device.GetPage(n);
-  return page ? RenderPage(*page) : QImage();
+  if (!page) return {};
+  QImage image(page->boundingRect().size(), QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  painter.drawPicture(0, 0, *page);
+  return image;
 }
 
 QByteArray FileBytes(const QString& fileName) {
@@ -54,10 +47,6 @@ void WriteFileBytes(const QString& fileName, const QByteArray& bytes) {
   ASSERT_EQ(file.write(bytes), bytes.size());
 }
 
-qint32 Int32At(const QByteArray& bytes, qint64 offset) {
-  return qFromLittleEndian<qint32>(bytes.constData() + offset);
-}
+qint32 Int32At(const QByteArray& bytes, qint64 offset) { return qFromLittleEndian<qint32>(bytes.constData() + offset); }
 
-void PutInt32At(QByteArray& bytes, qint64 offset, qint32 value) {
-  qToLittleEndian(value, bytes.data() + offset);
-}
+void PutInt32At(QByteArray& bytes, qint64 offset, qint32 value) { qToLittleEndian(value, bytes.data() + offset); }
