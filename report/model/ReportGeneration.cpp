@@ -81,8 +81,7 @@ void TCustomReport::CopySettingsTo(TTsPrinter& device) const {
     settings.printerName = printers[PrinterSettings.PrinterIndex];
   }
   settings.paperSize = m_page.PaperSize();
-  // The page store needs a size for Default paper too; the page's own is the best known.
-  if (!PaperSizeMillimetres(settings.paperSize)) {
+  if (settings.paperSize == TTsPaperSize::Custom) {
     settings.customWidth = PageValue(TTsPage::Width);
     settings.customLength = PageValue(TTsPage::Length);
   }

@@ -60,14 +60,14 @@ void TTsCustomLabel::ZoomChanged() {
 
 void TTsCustomLabel::FormatLines() {
   if (Report().IsLoading()) return;
-  const QFontMetrics metrics = Report().ReferenceContext().Metrics(Font().ToQFont());
+  const TTsReferenceContext& context = Report().ReferenceContext();
+  const TTsFont& font = Font();
   const long double zoom = Size().Zoom();
-  const TextWidth measure = [&metrics, zoom](const QString& text) {
-    return static_cast<int>(std::nearbyintl((metrics.horizontalAdvance(text) + 1) * zoom / 100));
+  const TextWidth measure = [&context, &font, zoom](const QString& text) {
+    return static_cast<int>(std::nearbyintl((context.TextWidth(font, text) + 1) * zoom / 100));
   };
   m_lines = FormatCaptionLines(m_printCaption, {m_autoSize, m_wordWrap, Bound(Width)}, measure);
-  // The platform's text extent height is the font's cell height, the same for any text.
-  const int textHeight = metrics.height();
+  const int textHeight = context.TextHeight(font);
   RaiseToMinimumHeight(textHeight);
   if (m_autoSize && !m_updatingBounds) FitWidthToLines(measure, textHeight);
 }

@@ -56,16 +56,23 @@ class LabelLayout : public ::testing::Test {
  protected:
   void SetUp() override {
     report_ = NewLetterReport();
-    metrics_ = std::make_unique<QFontMetrics>(report_->ReferenceContext().Metrics(PinnedFont().ToQFont()));
+    screen_.setDotsPerMeterX(3780);  // 96 pixels per inch
+    screen_.setDotsPerMeterY(3780);
+    metrics_ = std::make_unique<QFontMetrics>(PinnedFont().ToQFont(), &screen_);
   }
   int Measured(const QString& text) const { return metrics_->horizontalAdvance(text) + 1; }
 
   std::unique_ptr<TReport> report_;
+  QImage screen_{1, 1, QImage::Format_RGB32};
   std::unique_ptr<QFontMetrics> metrics_;
 };
 
 TEST_F(LabelLayout, TheReferenceContextMeasuresAtTheScreenResolution) {
   ASSERT_EQ(report_->Page().Resolution(), 96);
+  const TTsReferenceContext& context = report_->ReferenceContext();
+  EXPECT_EQ(context.TextHeight(PinnedFont()), metrics_->height());
+  EXPECT_EQ(context.TextWidth(PinnedFont(), QStringLiteral("Weight")), metrics_->horizontalAdvance(QStringLiteral("Weight")));
+  EXPECT_GT(context.TextWidth(PinnedFont(14), QStringLiteral("Weight")), metrics_->horizontalAdvance(QStringLiteral("Weight")));
   // Liberation Sans 10 pt at 96 dpi is 13.33 pixels: its cell is 15 or 16 pixels high.
   EXPECT_GE(metrics_->height(), 15);
   EXPECT_LE(metrics_->height(), 16);
