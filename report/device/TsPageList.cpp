@@ -8,6 +8,7 @@
 #include <QPicture>
 
 #include <cstdlib>
+#include <limits>
 
 using namespace PageStoreFormat;
 
@@ -33,15 +34,14 @@ void TTsPageList::AddPage(const QPicture& picture) {
   if (header_.pageCount == 0) WriteHeader();
   const qint64 start = stream_->Size();
   const qint32 pageNumber = header_.pageCount + 1;
+  const QByteArray pictureBytes = PictureRecordBytes(picture, header_.compressed);
+  // The record is composed whole, its next position included, and written in one piece.
+  const qint64 next = start + kRecordOverhead + pictureBytes.size();
+  if (next > std::numeric_limits<qint32>::max())  // positions are 32-bit
+    throw TsPrintError(QStringLiteral("The page store is full: a report cannot hold more than 2 GB of pages."));
   stream_->Seek(start);
-  stream_->Write(Int32Bytes(pageNumber));
-  stream_->Write(Int32Bytes(0));  // the next position, known once the record is complete
-  stream_->Write(PictureRecordBytes(picture, header_.compressed));
-  stream_->Write(Int32Bytes(static_cast<qint32>(start)));
-  const qint64 next = stream_->Size();
-  stream_->Seek(start + 4);
-  stream_->Write(Int32Bytes(static_cast<qint32>(next)));
-  stream_->Seek(next);
+  stream_->Write(Int32Bytes(pageNumber) + Int32Bytes(static_cast<qint32>(next)) + pictureBytes +
+                 Int32Bytes(static_cast<qint32>(start)));
   header_.pageCount = pageNumber;
   currentPage_ = pageNumber;
   currentPos_ = start;
