@@ -1,13 +1,12 @@
 #include "report/device/PrinterSetup.h"
 
 #include "report/device/HalfEven.h"
+#include "report/device/NativeUnits.h"
 
 #include <cmath>
 
 namespace {
 
-constexpr long double kNativePerInch = 254;
-constexpr qreal kNativePerMillimetre = 10;
 // Qt's size for a paper code counts as the same paper within this tolerance.
 constexpr qreal kSameSizeMillimetres = 0.1;
 
@@ -25,13 +24,13 @@ QPageSize CustomPageSize(QSizeF millimetres, const QString& name) {
 long double TPrinterSettings::PaperWidth() const {
   const auto fixed = PaperSizeMillimetres(paperSize);
   if (!fixed) return customWidth;
-  return (orientation == TTsOrientation::poPortrait ? fixed->width : fixed->length) * 10.0L;
+  return (orientation == TTsOrientation::poPortrait ? fixed->width : fixed->length) * kNativePerMillimetre;
 }
 
 long double TPrinterSettings::PaperLength() const {
   const auto fixed = PaperSizeMillimetres(paperSize);
   if (!fixed) return customLength;
-  return (orientation == TTsOrientation::poPortrait ? fixed->length : fixed->width) * 10.0L;
+  return (orientation == TTsOrientation::poPortrait ? fixed->length : fixed->width) * kNativePerMillimetre;
 }
 
 QPageSize PageSizeFor(const TPrinterSettings& settings) {

@@ -1,6 +1,7 @@
 #include "report/device/TsPrinter.h"
 
 #include "report/device/HalfEven.h"
+#include "report/device/NativeUnits.h"
 #include "report/device/PagePicture.h"
 #include "report/device/PrinterSetup.h"
 #include "report/device/ScreenResolution.h"
@@ -11,7 +12,6 @@
 
 namespace {
 
-constexpr long double kNativePerInch = 254;
 const char* const kPrinterNotReady = "Printer not ready";
 const char* const kIllegalNewPage = "Illegal call to NewPage";
 

@@ -1,5 +1,6 @@
 #include "report/device/TsPrinter.h"
 
+#include "report/device/NativeUnits.h"
 #include "report/device/PageFileLoader.h"
 #include "report/device/PagePicture.h"
 #include "report/device/PaperDetection.h"
@@ -9,12 +10,6 @@
 
 #include <QCoreApplication>
 #include <QSaveFile>
-
-namespace {
-
-constexpr long double kNativePerInch = 254;
-
-}  // namespace
 
 std::unique_ptr<QPicture> TTsPrinter::GetPage(int n) {
   if (d->status == TsPrinterStatus::Ready || !d->store) return nullptr;
