@@ -76,9 +76,9 @@ void TCustomReport::CheckMargins() {
 
 void TCustomReport::CopySettingsTo(TTsPrinter& device) const {
   TPrinterSettings& settings = device.PrinterSettings;
-  const QStringList printers = QPrinterInfo::availablePrinterNames();
-  if (PrinterSettings.PrinterIndex >= 0 && PrinterSettings.PrinterIndex < printers.size()) {
-    settings.printerName = printers[PrinterSettings.PrinterIndex];
+  if (PrinterSettings.PrinterIndex >= 0) {  // otherwise the system's default printer
+    const QStringList printers = QPrinterInfo::availablePrinterNames();
+    if (PrinterSettings.PrinterIndex < printers.size()) settings.printerName = printers[PrinterSettings.PrinterIndex];
   }
   settings.paperSize = m_page.PaperSize();
   if (settings.paperSize == TTsPaperSize::Custom) {

@@ -117,7 +117,7 @@ void TTsCustomLabel::Print(long double x, long double y) {
   TTsPrinter& device = Device();
   QPainter& canvas = *device.Canvas();
   const TTsFont& font = Font();
-  canvas.setFont(font.ToQFont());
+  canvas.setFont(Report().ReferenceContext().QtFont(font));
   const QFontMetrics deviceMetrics = canvas.fontMetrics();
   const long double lineHeight = deviceMetrics.height() / device.YFactor();
   long double left = x + NativeBound(Left);

@@ -22,7 +22,8 @@ TTsReferenceContext::FontMeasures& TTsReferenceContext::MeasuresOf(const TTsFont
   }
   if (m_fonts.size() >= kMaxFonts) m_fonts.clear();
   QImage* device = const_cast<QImage*>(&m_image);
-  m_fonts.push_back({font, QFontMetrics(font.ToQFont(), device), {}});
+  const QFont qtFont = font.ToQFont();
+  m_fonts.push_back({font, qtFont, QFontMetrics(qtFont, device), {}});
   return m_fonts.back();
 }
 
@@ -37,3 +38,5 @@ int TTsReferenceContext::TextWidth(const TTsFont& font, const QString& text) con
 }
 
 int TTsReferenceContext::TextHeight(const TTsFont& font) const { return MeasuresOf(font).metrics.height(); }
+
+const QFont& TTsReferenceContext::QtFont(const TTsFont& font) const { return MeasuresOf(font).qtFont; }

@@ -20,10 +20,13 @@ class TTsReferenceContext {
   int TextWidth(const TTsFont& font, const QString& text) const;
   // The platform's text extent height: the font's cell height, the same for any text.
   int TextHeight(const TTsFont& font) const;
+  // The Qt font of a report font, shared by every label using it.
+  const QFont& QtFont(const TTsFont& font) const;
 
  private:
   struct FontMeasures {
     TTsFont font;
+    QFont qtFont;
     QFontMetrics metrics;
     QHash<QString, int> widths;
   };
