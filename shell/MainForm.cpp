@@ -110,6 +110,7 @@ void TMainForm::ConnectHandlers() {
   connect(Forearm, &QPushButton::clicked, this, &TMainForm::ForearmClick);
   connect(FNeck, &QPushButton::clicked, this, &TMainForm::FNeckClick);
   connect(Wrist, &QPushButton::clicked, this, &TMainForm::WristClick);
+  connect(PrintButton, &QPushButton::clicked, this, &TMainForm::PrintButtonClick);
 }
 
 void TMainForm::showEvent(QShowEvent* event) {

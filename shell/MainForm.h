@@ -110,6 +110,7 @@ class TMainForm : public QWidget {
   void ForearmClick();
   void FNeckClick();
   void WristClick();
+  void PrintButtonClick();
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -8,6 +8,9 @@
 #include "shell/PlainMessage.h"
 #include "shell/maskedit/MaskedEdit.h"
 #include "standards/NumberFormat.h"
+#include "worksheets/DA5500.h"
+#include "worksheets/DA5501.h"
+#include "worksheets/WorksheetFilling.h"
 
 #include <QPushButton>
 
@@ -88,8 +91,9 @@ bool TMainForm::ShowMaleResults() {
   const Measurement fields[] = {{MNeck1, &data.MNeck[0]}, {MNeck2, &data.MNeck[1]}, {MNeck3, &data.MNeck[2]},
                                 {Waist1, &data.Waist[0]}, {Waist2, &data.Waist[1]}, {Waist3, &data.Waist[2]}};
   if (!ReadMeasurements(fields) || RefuseOutOfTable(ComputeMaleBodyFat())) return false;
-  ShowResults();
-  // The male worksheet's compliance marks follow the verdict here.
+  const bool within = ShowResults();
+  // Start-up creates the worksheets; a main window made without them has no marks to set.
+  if (MaleForm != nullptr) SetComplianceMarks(*MaleForm, within);
   return true;
 }
 
@@ -100,7 +104,14 @@ bool TMainForm::ShowFemaleResults() {
                                 {FNeck1, &data.FNeck[0]}, {FNeck2, &data.FNeck[1]}, {FNeck3, &data.FNeck[2]},
                                 {Wrist1, &data.Wrist[0]}, {Wrist2, &data.Wrist[1]}, {Wrist3, &data.Wrist[2]}};
   if (!ReadMeasurements(fields) || RefuseOutOfTable(ComputeFemaleBodyFat())) return false;
-  ShowResults();
-  // The female worksheet's compliance marks follow the verdict here.
+  const bool within = ShowResults();
+  if (FemaleForm != nullptr) SetComplianceMarks(*FemaleForm, within);
   return true;
+}
+
+void TMainForm::PrintButtonClick() {
+  const DataPageTexts page{Name->text(),         SSANumber->FieldText(), Rank->text(),
+                           Age->FieldText(),     Height->FieldText(),    Weight->FieldText(),
+                           SelectedSex()};
+  PrintWorksheet(page, SoldierData, *MaleForm, *FemaleForm);
 }

@@ -10,6 +10,8 @@
 #include "shell/pictures/Waist.h"
 #include "shell/pictures/Wrist.h"
 #include "standards/Calculate.h"
+#include "worksheets/DA5500.h"
+#include "worksheets/DA5501.h"
 
 #include <QApplication>
 #include <QFont>
@@ -46,6 +48,8 @@ void CreateWindow(Window*& instance) {
 // program ends.
 struct WindowLifetime {
   ~WindowLifetime() {
+    Free(FemaleForm);
+    Free(MaleForm);
     Free(FemArm);
     Free(FemWrist);
     Free(FemHips);
@@ -86,10 +90,8 @@ int RunProgram(QApplication& app, const StartupOptions& options) {
   CreateWindow(FemHips);
   CreateWindow(FemWrist);
   CreateWindow(FemArm);
-  // The two worksheet forms, MaleForm and FemaleForm, are created here, each followed by
-  // its step of the bar.
-  StepSplash();
-  StepSplash();
+  CreateWindow(MaleForm);
+  CreateWindow(FemaleForm);
   Splash->close();
 
   QObject::connect(MainForm, &TMainForm::Closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
