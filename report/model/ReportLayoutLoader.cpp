@@ -332,7 +332,7 @@ void LoadChild(TCustomReport& report, const Record& record, TTsBand* band) {
   } else if (record.className == QLatin1String("TTsShape")) {
     TTsShape& shape = AddItem(report, record, band, &TCustomReport::AddShape);
     ApplyProperties(shape, record.name, record.properties, ShapeProperties());
-  } else if (record.className == QLatin1String("TTsBand") && band == nullptr) {
+  } else if (record.className == QLatin1String("TTsBand")) {  // a band on a band joins the report
     TTsBand* added = nullptr;
     try {
       added = &report.AddBand(record.name, TTsBandType::rbTitle);
