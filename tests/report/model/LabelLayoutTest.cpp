@@ -156,3 +156,34 @@ TEST_F(LabelLayout, LabelFramesAndFillFollowTheFrameSides) {
   EXPECT_EQ(page.pixel(120, 403), QColor(Qt::red).rgb());
   EXPECT_EQ(page.pixel(185, 402), QColor(Qt::white).rgb());
 }
+
+TEST_F(LabelLayout, AnAutoStretchingLabelGrowsItsBand) {
+  report_->AddBand(QStringLiteral("Title"), TTsBandType::rbTitle);  // 48..88
+  TTsBand& detail = report_->AddBand(QStringLiteral("Detail"), TTsBandType::rbDetail);
+  detail.SetBound(TTsBand::Height, 20);
+  TTsLabel& growing = report_->AddLabel(QStringLiteral("Growing"), &detail);
+  growing.SetAutoSize(false);
+  growing.SetBounds(10, 0, 100, 18);
+  growing.AutoStretch = true;
+  growing.SetCaption(QStringLiteral("Wide\rWide\rWide"));
+  TTsBand& summary = report_->AddBand(QStringLiteral("Summary"), TTsBandType::rbSummary);
+  TTsLabel& marker = report_->AddLabel(QStringLiteral("Marker"), &summary);
+  marker.SetAutoSize(false);
+  marker.SetBounds(200, 0, 50, 20);
+  marker.Color = Qt::red;
+
+  auto device = GenerateIntoStore(*report_);
+  const QImage page = RenderStoredPage(*device, 1);
+  ASSERT_FALSE(page.isNull());
+  const int line = metrics_->height();
+  for (int row = 0; row < 3; ++row) {
+    EXPECT_TRUE(AnyDark(page, QRect(58, 88 + row * line, 100, line))) << "line " << row + 1;
+  }
+  EXPECT_FALSE(AnyDark(page, QRect(58, 88 + 3 * line + 1, 100, line)));
+  // The next band starts below the grown band: 20 pixels and two more lines.
+  int top = 88;
+  while (top < 300 && page.pixel(250, top) != QColor(Qt::red).rgb()) ++top;
+  EXPECT_NEAR(top, 88 + 20 + 2 * line, 1);
+  EXPECT_EQ(detail.Expansion, 0);  // back to its stored height after printing
+  EXPECT_TRUE(growing.PrintFinished());
+}
