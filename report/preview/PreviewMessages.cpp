@@ -3,10 +3,21 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 
-void ShowPlainMessage(QWidget* parent, const QString& text) {
-  QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), text,
-                  QMessageBox::Ok, parent);
+namespace {
+
+void ShowMessage(QWidget* parent, QMessageBox::Icon icon, const QString& text) {
+  QMessageBox box(icon, QGuiApplication::applicationDisplayName(), text, QMessageBox::Ok, parent);
   box.exec();
+}
+
+}  // namespace
+
+void ShowPlainMessage(QWidget* parent, const QString& text) {
+  ShowMessage(parent, QMessageBox::NoIcon, text);
+}
+
+void ShowErrorMessage(QWidget* parent, const QString& text) {
+  ShowMessage(parent, QMessageBox::Critical, text);
 }
 
 void ShowNoPrinterMessage(QWidget* parent) {

@@ -8,5 +8,8 @@ class QWidget;
 
 void ShowPlainMessage(QWidget* parent, const QString& text);
 
+// An error of the report engine, with the stop icon.
+void ShowErrorMessage(QWidget* parent, const QString& text);
+
 // Print was asked for while no printer is installed.
 void ShowNoPrinterMessage(QWidget* parent);

@@ -3,6 +3,7 @@
 // It is freed when closed; closing it tells the device's master report that its preview
 // has closed.
 
+#include "report/device/LiveInstances.h"
 #include "report/preview/TsStandardPreviewToolBar.h"
 
 #include <QMainWindow>
@@ -12,7 +13,7 @@ class QLabel;
 class TTsPreview;
 class TTsPrinter;
 
-class TTsStandardPreview : public QMainWindow {
+class TTsStandardPreview : public QMainWindow, public LiveInstances<TTsStandardPreview> {
   Q_OBJECT
  public:
   explicit TTsStandardPreview(TTsPrinter* device, QWidget* parent = nullptr);
