@@ -32,7 +32,7 @@ void TTsSizedComponent::SetBound(Side side, int pixels) {
   if (m_bounds[side] == pixels) return;
   m_bounds[side] = pixels;
   const int index = m_sizeIndex[side];
-  if (index >= 0 && !m_updatingParent) m_size->StoreNative(index, m_size->FromPixels(pixels, index));
+  if (index >= 0) m_size->StoreNative(index, m_size->FromPixels(pixels, index));
   BoundsChanged();
 }
 
@@ -43,13 +43,12 @@ void TTsSizedComponent::SetBounds(int left, int top, int width, int height) {
   SetBound(Height, height);
 }
 
+// Size changed: the pixel bounds follow, and nothing is written back into Size.
 void TTsSizedComponent::SetParentSizes() {
   if (Report().IsLoading()) return;
-  m_updatingParent = true;
-  for (Side side : {Left, Top, Width, Height}) {
-    if (m_sizeIndex[side] >= 0) SetBound(side, PixelsOf(side));
-  }
-  m_updatingParent = false;
+  const std::array<int, 4> before = m_bounds;
+  InitBoundsFromSize();
+  if (m_bounds != before) BoundsChanged();
 }
 
 void TTsSizedComponent::InitBoundsFromSize() {
@@ -59,20 +58,17 @@ void TTsSizedComponent::InitBoundsFromSize() {
 }
 
 void TTsSizedComponent::Loaded() {
+  InitBoundsFromSize();
   for (Side side : {Left, Top, Width, Height}) {
-    if (m_sizeIndex[side] < 0) {
-      SetBound(side, m_loaded[side]);
-      continue;
-    }
-    const int converted = PixelsOf(side);
-    if (converted == 0 && m_loaded[side] != 0) {
-      SetBound(side, m_loaded[side]);
-    } else {
-      m_updatingParent = true;
-      SetBound(side, converted);
-      m_updatingParent = false;
+    const int index = m_sizeIndex[side];
+    if (index < 0) {
+      m_bounds[side] = m_loaded[side];
+    } else if (m_bounds[side] == 0 && m_loaded[side] != 0) {
+      m_bounds[side] = m_loaded[side];
+      m_size->StoreNative(index, m_size->FromPixels(m_loaded[side], index));
     }
   }
+  BoundsChanged();
 }
 
 void TTsSizedComponent::ZoomChanged() {

@@ -35,7 +35,7 @@ class TTsSizedComponent : public TTsComponent {
   TTsSizedComponent(TCustomReport& report, QString name, std::unique_ptr<TTsUnitBase> size,
                     std::array<int, 4> sizeIndex);
 
-  // Sets the pixel bounds from Size without side effects (a new component).
+  // Sets the pixel bounds from Size, writing nothing back.
   void InitBoundsFromSize();
   // Runs after a bound changed (not while loading).
   virtual void BoundsChanged() {}
@@ -49,5 +49,4 @@ class TTsSizedComponent : public TTsComponent {
   std::array<int, 4> m_sizeIndex;
   std::array<int, 4> m_bounds{};
   std::array<int, 4> m_loaded{};
-  bool m_updatingParent = false;
 };

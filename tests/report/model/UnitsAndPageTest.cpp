@@ -107,4 +107,9 @@ TEST(Bounds, AlignToBandPlacesItemsOnBandsOnly) {
   EXPECT_EQ(onBand.Bound(TTsLabel::Left), 619);
   onBand.SetBound(TTsLabel::Width, 120);  // re-applied when the bounds change
   EXPECT_EQ(onBand.Bound(TTsLabel::Left), 600);
+  onBand.Size().SetValue(TTsPrintableSize::Width, 1.25);  // 120 pixels, in Inches
+  EXPECT_EQ(onBand.Bound(TTsLabel::Left), 600);
+  onBand.Size().SetValue(TTsPrintableSize::Width, 0.25);  // 24 pixels
+  EXPECT_EQ(onBand.Bound(TTsLabel::Left), 696);
+  EXPECT_EQ(onBand.Size().Native(TTsPrintableSize::Left), 1841.5L);  // kept in step
 }
