@@ -4,6 +4,7 @@
 // start position at the end of the stream, any other page by walking the record links
 // from the nearest known record. Adding and fetching a page take the store's lock.
 
+#include "report/device/LiveInstances.h"
 #include "report/device/PageStoreFormat.h"
 #include "report/device/TsStream.h"
 
@@ -16,7 +17,7 @@
 class QIODevice;
 class QPicture;
 
-class TTsPageList {
+class TTsPageList : public LiveInstances<TTsPageList> {
  public:
   // A new, empty store (nothing is written until the first page).
   TTsPageList(bool compressed, int recordingDpi,

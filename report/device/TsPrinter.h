@@ -4,6 +4,7 @@
 // and closes pages and documents, posts page-available and progress notifications to its
 // client window, and saves, loads and prints the stored pages.
 
+#include "report/device/LiveInstances.h"
 #include "report/device/PaperSizes.h"
 #include "report/device/TsPrintError.h"
 
@@ -56,7 +57,7 @@ struct TPrinterSettings {
   long double PaperLength() const;
 };
 
-class TTsPrinter : public QObject {
+class TTsPrinter : public QObject, public LiveInstances<TTsPrinter> {
   Q_OBJECT
  public:
   explicit TTsPrinter(QObject* parent = nullptr);

@@ -4,6 +4,8 @@
 // later reads and writes go. The file is deleted when the stream is released. Reads,
 // writes and seeks take the stream's lock.
 
+#include "report/device/LiveInstances.h"
+
 #include <QByteArray>
 #include <QRecursiveMutex>
 #include <QString>
@@ -12,7 +14,7 @@
 
 class QTemporaryFile;
 
-class TTsStream {
+class TTsStream : public LiveInstances<TTsStream> {
  public:
   static constexpr qint64 kDefaultMemoryLimit = 100000;
 
