@@ -1,14 +1,9 @@
-// The stored layouts as the engine loads them: every element in print order, geometry in
-// step with the stored native sizes, values ending at their column edges, and no value box
-// lying over a caption or a rule.
+// The stored layouts as the engine loads them: every element in print order, values ending
+// at their column edges, and no value box lying over a caption or a rule.
 
 #include "worksheets/DA5500.h"
 #include "worksheets/DA5501.h"
 
-#include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QRect>
 #include <QTest>
 
@@ -78,36 +73,6 @@ class LayoutTest : public QObject {
     for (TTsPage::Index margin : {TTsPage::TopMargin, TTsPage::BottomMargin, TTsPage::LeftMargin,
                                   TTsPage::RightMargin})
       QCOMPARE(double(report.Page().Native(margin)), 127.0);
-  }
-
-  // Each stored element carries its geometry twice, in pixels and in native units; the
-  // two must agree at 254/96 to the thousandth the layouts are written in, or the form
-  // would print elsewhere than its pixel values say.
-  void storedSizesMatchPixelBounds() {
-    TMaleForm loadsTheResources;
-    for (const char* resource : {":/worksheets/DA5500.json", ":/worksheets/DA5501.json"}) {
-      QFile file(QString::fromLatin1(resource));
-      QVERIFY(file.open(QIODevice::ReadOnly));
-      const QJsonArray children = QJsonDocument::fromJson(file.readAll())["children"].toArray();
-      QVERIFY(!children.isEmpty());
-      for (const QJsonValue& child : children) {
-        const QJsonObject properties = child["properties"].toObject();
-        const QJsonArray natives = properties["Size.Values"].toArray();
-        const bool band = child["class"].toString() == QStringLiteral("TTsBand");
-        const QStringList sides = band ? QStringList{"Height", "Width"}
-                                       : QStringList{"Height", "Left", "Top", "Width"};
-        QCOMPARE(natives.size(), sides.size());
-        for (int i = 0; i < sides.size(); ++i) {
-          const double pixels = natives[i].toDouble() * 96 / 254;
-          // The female band is stored 106.68 high, 40.32 px on a 40 px grid.
-          if (qAbs(pixels - properties[sides[i]].toInt()) > (band ? 0.33 : 0.0005))
-            QFAIL(qPrintable(QStringLiteral("%1 %2: %3 px against native %4")
-                                 .arg(child["name"].toString(), sides[i])
-                                 .arg(properties[sides[i]].toInt())
-                                 .arg(natives[i].toDouble())));
-        }
-      }
-    }
   }
 
   void valuesEndAtTheirColumnEdges_data() {
