@@ -74,7 +74,7 @@ RunOutcome RunProgramUnderRandomInput(std::uint32_t seed, int events) {
 }
 
 QString Describe(std::uint32_t seed, const RunOutcome& outcome) {
-  return QStringLiteral("seed %1, after %2 events: %3\nlast actions:\n  %4")
+  return QStringLiteral("seed %1 (CORVANE_GUI_SEED=%1 runs it alone), after %2 events: %3\nlast actions:\n  %4")
       .arg(seed)
       .arg(outcome.events)
       .arg(outcome.failure, outcome.recentActions.join(QStringLiteral("\n  ")));
@@ -94,6 +94,10 @@ class GuiRobustnessTest : public QObject {
     QTest::newRow("seed 20261208") << 20261208u << 10000;
     for (std::uint32_t seed : {1u, 7u, 42u, 1999u})
       QTest::addRow("seed %u", seed) << seed << 5000;
+    // Another seed to explore or to reproduce a failure: CORVANE_GUI_SEED=<seed>.
+    bool given = false;
+    const std::uint32_t extra = qEnvironmentVariable("CORVANE_GUI_SEED").toUInt(&given);
+    if (given) QTest::addRow("given seed %u", extra) << extra << 10000;
   }
 
   void randomInputLeavesTheWizardSound() {
