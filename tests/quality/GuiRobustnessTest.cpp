@@ -74,7 +74,7 @@ RunOutcome RunProgramUnderRandomInput(std::uint32_t seed, int events) {
 }
 
 QString Describe(std::uint32_t seed, const RunOutcome& outcome) {
-  return QStringLiteral("seed %1 (CORVANE_GUI_SEED=%1 runs it alone), after %2 events: %3\nlast actions:\n  %4")
+  return QStringLiteral("seed %1 (CORVANE_GUI_SEED=%1 adds it as a row of its own), after %2 events: %3\nlast actions:\n  %4")
       .arg(seed)
       .arg(outcome.events)
       .arg(outcome.failure, outcome.recentActions.join(QStringLiteral("\n  ")));

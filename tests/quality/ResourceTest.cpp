@@ -26,8 +26,9 @@ namespace {
 
 constexpr int kCycles = 1000;
 
-// Pages enough that a store holding them has passed its memory limit.
-constexpr int kPagesPerStore = 4;
+// Dense figures enough, on one page or one per page, for a store holding them to pass its
+// memory limit.
+constexpr int kFiguresToSpill = 4;
 
 // A one-page Letter report whose page carries a dense figure, so that its store spills.
 std::unique_ptr<TReport> SpillingReport() {
@@ -39,7 +40,7 @@ std::unique_ptr<TReport> SpillingReport() {
   report->AddBand(QStringLiteral("Title"), TTsBandType::rbTitle);
   report->ReportTitle = QStringLiteral("Resource check");
   report->OnStartPage = [](TCustomReport& self) {
-    for (int stroke = 0; stroke < kPagesPerStore; ++stroke) DrawDenseFigure(*self.Device()->Canvas(), stroke);
+    for (int figure = 0; figure < kFiguresToSpill; ++figure) DrawDenseFigure(*self.Device()->Canvas(), figure);
   };
   return report;
 }
@@ -140,7 +141,7 @@ class ResourceTest : public QObject {
       {
         TTsPrinter device;
         device.BeginDoc();
-        for (int page = 1; page <= kPagesPerStore; ++page) {
+        for (int page = 1; page <= kFiguresToSpill; ++page) {
           device.NewPage();
           DrawDenseFigure(*device.Canvas(), cycle + page);
         }
