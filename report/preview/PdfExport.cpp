@@ -2,7 +2,7 @@
 
 #include "report/device/TsPrintError.h"
 #include "report/device/TsPrinter.h"
-#include "report/preview/PictureReplay.h"
+#include "report/device/PagePicture.h"
 
 #include <QPageLayout>
 #include <QPageSize>
@@ -43,7 +43,7 @@ void ExportPdf(TTsPrinter& device, const QString& fileName) {
     const QRectF page(0, 0, writer.width(), writer.height());
     for (int n = 1; n <= device.PageCount(); ++n) {
       if (n > 1) writer.newPage();
-      if (const auto picture = device.GetPage(n)) PlayPicture(painter, *picture, page);
+      if (const auto picture = device.GetPage(n)) DrawPagePicture(painter, *picture, page);
     }
   }
   if (!file.commit())

@@ -1,7 +1,7 @@
 #include "report/preview/TsPreviewImage.h"
 
 #include "report/device/TsPrinter.h"
-#include "report/preview/PictureReplay.h"
+#include "report/device/PagePicture.h"
 
 #include <QPainter>
 #include <QPicture>
@@ -35,7 +35,7 @@ void TTsPreviewImage::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   // Rectangles below run from their top-left corner up to, not including, the bottom-right.
   painter.fillRect(QRect(QPoint(1, 1), QPoint(w - 4, h - 4)), Qt::white);
-  PlayPicture(painter, *picture_, QRectF(0, 0, w, h));
+  DrawPagePicture(painter, *picture_, QRectF(0, 0, w, h));
   painter.setPen(QPen(Qt::black, 0));
   painter.setBrush(Qt::NoBrush);
   const QPoint outline[] = {{0, 0}, {0, h - 3}, {w - 3, h - 3}, {w - 3, 0}, {0, 0}};

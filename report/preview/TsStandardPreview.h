@@ -4,6 +4,7 @@
 // has closed.
 
 #include "report/device/LiveInstances.h"
+#include "report/device/LiveInstances.h"
 #include "report/preview/TsStandardPreviewToolBar.h"
 
 #include <QMainWindow>

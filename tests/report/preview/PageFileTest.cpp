@@ -1,0 +1,220 @@
+// Page files and the PDF export from the preview window: saving and loading again, a
+// missing or damaged file, saving too early, and the PDF's paper.
+
+#include "PreviewTestSupport.h"
+
+#include "report/preview/TsPreview.h"
+#include "report/preview/TsPreviewImage.h"
+#include "report/preview/TsStandardPreview.h"
+#include "tests/shell/support/MessageBoxWatcher.h"
+
+#include <QAction>
+#include <QFile>
+#include <QPrinter>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QAction* Button(QWidget* window, const char* name) { return window->findChild<QAction*>(name); }
+
+// Opens a window on a document that finishes while the window is open, so both print
+// buttons are enabled.
+TTsStandardPreview* OpenGenerated(TTsPrinter& device, int pages) {
+  TTsStandardPreview* window = OpenPreview(&device);
+  for (int n = 1; n <= pages; ++n) {
+    device.NewPage();
+    DrawSamplePage(device, n);
+  }
+  device.EndDoc();
+  QCoreApplication::processEvents();
+  return window;
+}
+
+std::unique_ptr<TTsPrinter> StartedDocument() {
+  auto device = std::make_unique<TTsPrinter>();
+  device->BeginDoc();
+  return device;
+}
+
+}  // namespace
+
+class PageFileTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void cleanup() {
+    for (QWidget* widget : QApplication::topLevelWidgets())
+      if (qobject_cast<TTsStandardPreview*>(widget)) widget->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+
+  void savedPagesLoadBackAsTheyWereShown() {
+    auto saved = StoreDocument(3);
+    TTsStandardPreview* first = OpenPreview(saved.get());
+    QVERIFY(first);
+    const QString file = dir_.filePath("three.tsr");
+    {
+      FileDialogAnswer answer("SaveDialog", dir_.filePath("three"));  // the extension is added
+      Button(first, "SaveReport")->trigger();
+      QVERIFY(answer.Answered());
+    }
+    QVERIFY(QFile::exists(file));
+    first->close();
+
+    auto other = StartedDocument();
+    TTsStandardPreview* second = OpenGenerated(*other, 1);
+    QVERIFY(second);
+    QVERIFY(Button(second, "PrintSetup")->isEnabled());
+    {
+      FileDialogAnswer answer("LoadDialog", file);
+      Button(second, "LoadReport")->trigger();
+      QVERIFY(answer.Answered());
+    }
+    QCOMPARE(second->PageText(), QString("Page 1 of 3"));
+    QVERIFY(other->LoadedFromFile());
+    QVERIFY(Button(second, "Print")->isEnabled());
+    QVERIFY(!Button(second, "PrintSetup")->isEnabled());
+    for (int n = 1; n <= 3; ++n) QCOMPARE(RenderDevicePage(*other, n), RenderDevicePage(*saved, n));
+    QCOMPARE(ShownMark(second), 1);
+    Button(second, "LastPage")->trigger();
+    QCOMPARE(ShownMark(second), 3);
+  }
+
+  void aLoadedFilePrintsItsStoredPagesAtTheirPlace() {
+    if (QStandardPaths::findExecutable("pdfinfo").isEmpty()) QSKIP("pdfinfo is not installed");
+    auto saved = StoreDocument(2);
+    const QString pageFile = dir_.filePath("two.tsr");
+    saved->SaveToFile(pageFile);
+
+    auto device = StoreDocument(1);
+    const QString printed = dir_.filePath("stored.pdf");
+    device->Printer().setOutputFileName(printed);
+    device->Printer().setResolution(600);
+    device->Printer().setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Point);
+    TTsStandardPreview* window = OpenPreview(device.get());
+    QVERIFY(window);
+    FileDialogAnswer answer("LoadDialog", pageFile);
+    Button(window, "LoadReport")->trigger();
+    QVERIFY(answer.Answered());
+    Button(window, "Print")->trigger();
+    const PdfInfo info = ReadPdfInfo(printed);
+    QCOMPARE(info.pages, 2);
+    // A loaded Letter page matches Letter, LetterSmall and Note alike; the last, Note, wins.
+    QCOMPARE(info.pageSize, QString("612 x 791 pts"));
+    const QImage page = RenderPdf(printed);
+    QCOMPARE(page.size(), QSize(850, 1099));
+    QVERIFY(IsDark(page, 50, 500) || IsDark(page, 51, 500));
+    QVERIFY(!IsDark(page, 45, 500));
+    QVERIFY(IsDark(page, 110, 210));  // page 1's mark, an inch in and two down
+    QVERIFY(!IsDark(page, 210, 210));
+  }
+
+  void aMissingFileIsReportedAndChangesNothing() {
+    auto device = StoreDocument(2);
+    TTsStandardPreview* window = OpenPreview(device.get());
+    QVERIFY(window);
+    Button(window, "NextPage")->trigger();
+    MessageBoxWatcher boxes;
+    FileDialogAnswer answer("LoadDialog", dir_.filePath("nowhere.tsr"));
+    Button(window, "LoadReport")->trigger();
+    QVERIFY(answer.Answered());
+    QCOMPARE(boxes.count(), 1);
+    QCOMPARE(boxes.lastText(), QString("File does not exist"));
+    QCOMPARE(boxes.boxes().first().title, QString("Corvane 32"));
+    QCOMPARE(boxes.boxes().first().icon, QMessageBox::NoIcon);
+    QCOMPARE(window->PageText(), QString("Page 2 of 2"));
+    QCOMPARE(ShownMark(window), 2);
+    QVERIFY(!device->LoadedFromFile());
+  }
+
+  void aDamagedFileIsRefusedAndTheShownPagesStay() {
+    auto good = StoreDocument(2);
+    good->SaveToFile(dir_.filePath("good.tsr"));
+    QFile original(dir_.filePath("good.tsr"));
+    QVERIFY(original.open(QIODevice::ReadOnly));
+    QByteArray bytes = original.readAll();
+    bytes.truncate(bytes.size() / 2);  // cut inside page 1
+    QFile damaged(dir_.filePath("damaged.tsr"));
+    QVERIFY(damaged.open(QIODevice::WriteOnly));
+    damaged.write(bytes);
+    damaged.close();
+
+    auto device = StoreDocument(3);
+    TTsStandardPreview* window = OpenPreview(device.get());
+    QVERIFY(window);
+    const QImage before = ShownPage(window);
+    MessageBoxWatcher boxes;
+    FileDialogAnswer answer("LoadDialog", damaged.fileName());
+    Button(window, "LoadReport")->trigger();
+    QVERIFY(answer.Answered());
+    QCOMPARE(boxes.count(), 1);
+    QVERIFY(!boxes.lastText().isEmpty());
+    QVERIFY(boxes.lastText() != "File does not exist");
+    QCOMPARE(window->PageText(), QString("Page 1 of 3"));
+    QCOMPARE(ShownPage(window), before);
+    Button(window, "LastPage")->trigger();
+    QCOMPARE(ShownMark(window), 3);
+  }
+
+  void nothingIsSavedBeforeGenerationHasFinished() {
+    auto device = StoreDocument(1, TTsPaperSize::Letter, TTsOrientation::poPortrait, false);
+    TTsStandardPreview* window = OpenPreview(device.get());
+    QVERIFY(window);
+    MessageBoxWatcher boxes;
+    for (const char* filter : {"Tessary file(*.tsr)", "PDF document (*.pdf)"}) {
+      FileDialogAnswer answer("SaveDialog", dir_.filePath("early"), filter);
+      Button(window, "SaveReport")->trigger();
+      QVERIFY(answer.Answered());
+    }
+    QVERIFY(!QFile::exists(dir_.filePath("early.tsr")));
+    QVERIFY(!QFile::exists(dir_.filePath("early.pdf")));
+  }
+
+  void pdfExportHasTheReportsPaperAndItsPages() {
+    struct Case {
+      TTsPaperSize paper;
+      TTsOrientation orientation;
+      const char* name;
+      const char* pageSize;
+    };
+    const Case cases[] = {
+        {TTsPaperSize::Letter, TTsOrientation::poPortrait, "letter.pdf", "612 x 792 pts (letter)"},
+        {TTsPaperSize::A4, TTsOrientation::poLandscape, "a4.pdf", "842 x 595 pts (A4)"},
+    };
+    for (const Case& c : cases) {
+      auto device = StoreDocument(3, c.paper, c.orientation);
+      TTsStandardPreview* window = OpenPreview(device.get());
+      QVERIFY(window);
+      const QString file = dir_.filePath(c.name);
+      FileDialogAnswer answer("SaveDialog", file, "PDF document (*.pdf)");
+      Button(window, "SaveReport")->trigger();
+      QVERIFY(answer.Answered());
+      const PdfInfo info = ReadPdfInfo(file);
+      QCOMPARE(info.pages, 3);
+      QCOMPARE(info.pageSize, QString(c.pageSize));
+      window->close();
+    }
+    // The page's frame lies on the half-inch margins, the first page's mark at one inch.
+    const QImage page = RenderPdf(dir_.filePath("letter.pdf"));
+    QCOMPARE(page.size(), QSize(850, 1100));
+    QVERIFY(IsDark(page, 50, 500) || IsDark(page, 51, 500));
+    QVERIFY(!IsDark(page, 46, 500));
+    QVERIFY(!IsDark(page, 55, 500));
+    QVERIFY(IsDark(page, 102, 202));
+    QVERIFY(IsDark(page, 148, 248));
+    QVERIFY(!IsDark(page, 97, 225));
+    QVERIFY(!IsDark(page, 125, 253));
+  }
+
+ private:
+  QTemporaryDir dir_;
+};
+
+int RunPageFileTests(int argc, char** argv) {
+  PageFileTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "PageFileTest.moc"

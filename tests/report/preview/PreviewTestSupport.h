@@ -1,0 +1,64 @@
+#pragma once
+// Helpers shared by the preview tests: hand-filled documents with recognisable pages,
+// answering file dialogs, reading PDF files and looking at pixels.
+
+#include "report/device/TsPrinter.h"
+
+#include <QImage>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include <memory>
+
+class TTsStandardPreview;
+
+// Page n carries a frame along half-inch margins and one black square, the "mark", whose
+// place depends on n (marks 1 to 3 sit side by side, an inch apart).
+void DrawSamplePage(TTsPrinter& device, int n);
+// The mark's top-left corner and side, in native units.
+QRectF MarkRect(int n);
+
+// A page-store document of the given number of pages; finished unless finish is false.
+std::unique_ptr<TTsPrinter> StoreDocument(int pages, TTsPaperSize paper = TTsPaperSize::Letter,
+                                          TTsOrientation orientation = TTsOrientation::poPortrait,
+                                          bool finish = true);
+
+// Page n of the device replayed at its own size on white (a null image without the page).
+QImage RenderDevicePage(TTsPrinter& device, int n);
+
+// Opens a preview window on device and waits until it is shown.
+TTsStandardPreview* OpenPreview(TTsPrinter* device);
+
+// The page image of a preview window as shown.
+QImage ShownPage(TTsStandardPreview* window);
+// Which mark (1 to 3) the shown page carries; 0 when none or several.
+int ShownMark(TTsStandardPreview* window);
+
+bool IsDark(const QImage& image, int x, int y);
+
+// Answers the next visible file dialog of the given object name: chooses the filter (when
+// given) and the file, and accepts.
+class FileDialogAnswer : public QObject {
+ public:
+  FileDialogAnswer(QString dialogName, QString fileName, QString filter = {});
+  bool Answered() const { return answered_; }
+
+ private:
+  void Poll();
+  QString dialogName_, fileName_, filter_;
+  bool answered_ = false;
+  QTimer timer_;
+};
+
+struct PdfInfo {
+  int pages = 0;
+  QString pageSize;  // as pdfinfo states it, e.g. "612 x 792 pts (letter)"
+};
+PdfInfo ReadPdfInfo(const QString& fileName);
+// Page 1 of a PDF file rendered at 100 pixels per inch (a null image without pdftoppm).
+QImage RenderPdf(const QString& fileName);
+
+int RunPreviewWindowTests(int argc, char** argv);
+int RunPageFileTests(int argc, char** argv);
+int RunPrintFlowTests(int argc, char** argv);

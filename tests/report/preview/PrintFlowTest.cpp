@@ -1,0 +1,224 @@
+// The report's preview flows: Preview returning only once its window closes, printing
+// again on a 600-dpi PDF printer, no printer, the progress window, a second Preview, and
+// the print setup dialog's page range.
+
+#include "PreviewTestSupport.h"
+
+#include "report/model/Report.h"
+#include "report/preview/TsPreview.h"
+#include "report/preview/TsProgressForm.h"
+#include "report/preview/TsStandardPreview.h"
+#include "tests/shell/support/MessageBoxWatcher.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QLabel>
+#include <QPointer>
+#include <QPrintDialog>
+#include <QPrinterInfo>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QAction* Button(QWidget* window, const char* name) { return window->findChild<QAction*>(name); }
+
+// A one-page Letter report: a title band and the page frame along half-inch margins.
+std::unique_ptr<TReport> FramedReport() {
+  auto report = std::make_unique<TReport>();
+  report->Page().SetPaperSize(TTsPaperSize::Letter);
+  for (TTsPage::Index margin : {TTsPage::LeftMargin, TTsPage::RightMargin, TTsPage::TopMargin, TTsPage::BottomMargin})
+    report->Page().StoreNative(margin, 127);
+  report->Frame.DrawTop = report->Frame.DrawBottom = report->Frame.DrawLeft = report->Frame.DrawRight = true;
+  report->AddBand("Title", TTsBandType::rbTitle);
+  report->ReportTitle = "Flow test";
+  return report;
+}
+
+QList<TTsStandardPreview*> OpenPreviews() {
+  QList<TTsStandardPreview*> windows;
+  for (QWidget* widget : QApplication::topLevelWidgets())
+    if (auto* window = qobject_cast<TTsStandardPreview*>(widget); window && window->isVisible()) windows << window;
+  return windows;
+}
+
+// Runs step once the report's preview window is up and its generation has finished, then
+// closes the window unless step did. A window still open after ten seconds is closed, so a
+// broken flow fails instead of hanging.
+void WhilePreviewing(const std::function<void(TTsStandardPreview*)>& step) {
+  auto* poll = new QTimer;
+  poll->setInterval(10);
+  const QDeadlineTimer deadline(10000);
+  QObject::connect(poll, &QTimer::timeout, [poll, step, deadline] {
+    const QList<TTsStandardPreview*> windows = OpenPreviews();
+    const bool ready = windows.size() == 1 && windows.first()->PagePreview()->Device() &&
+                       windows.first()->PagePreview()->Device()->Status() == TsPrinterStatus::Finished;
+    if (!ready && !deadline.hasExpired()) return;
+    poll->stop();
+    poll->deleteLater();
+    if (!ready) {
+      QWARN("the preview did not open in time");
+      for (TTsStandardPreview* window : windows) window->close();
+      return;
+    }
+    QPointer<TTsStandardPreview> window = windows.first();
+    step(window);
+    if (window) window->close();
+  });
+  poll->start();
+}
+
+}  // namespace
+
+class PrintFlowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void previewReturnsOnceItsWindowHasClosed() {
+    const int devicesBefore = TTsPrinter::Live();
+    auto report = FramedReport();
+    int afterPreview = 0;
+    report->AfterPreview = [&] { ++afterPreview; };
+    QString pageText;
+    bool printEnabled = false;
+    bool setupEnabled = false;
+    WhilePreviewing([&](TTsStandardPreview* window) {
+      pageText = window->PageText();
+      printEnabled = Button(window, "Print")->isEnabled();
+      setupEnabled = Button(window, "PrintSetup")->isEnabled();
+      QCOMPARE(window->windowTitle(), QString("Flow test"));
+      QCOMPARE(window->PagePreview()->ZoomState(), TTsZoomState::Width);
+      QCOMPARE(window->PagePreview()->Device(), report->Device());
+    });
+    report->Preview();
+    QCOMPARE(pageText, QString("Page 1 of 1"));
+    QVERIFY(printEnabled);
+    QVERIFY(setupEnabled);
+    QCOMPARE(afterPreview, 1);
+    QVERIFY(report->Device() == nullptr);
+    QVERIFY(report->Available());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(TTsPrinter::Live(), devicesBefore);
+    QCOMPARE(TTsStandardPreview::Live(), 0);
+  }
+
+  void aSecondPreviewLeavesTheShownDeviceAlone() {
+    auto report = FramedReport();
+    int windowsDuringSecond = 0;
+    bool sameDevice = false;
+    WhilePreviewing([&](TTsStandardPreview* window) {
+      TTsPrinter* shown = report->Device();
+      report->Preview();  // returns at once
+      windowsDuringSecond = OpenPreviews().size();
+      sameDevice = report->Device() == shown && window->PagePreview()->Device() == shown && shown->ShowingPreview;
+    });
+    report->Preview();
+    QCOMPARE(windowsDuringSecond, 1);
+    QVERIFY(sameDevice);
+    QVERIFY(report->Device() == nullptr);
+  }
+
+  void printingRegeneratesThePageOnA600DpiPrinter() {
+    if (QStandardPaths::findExecutable("pdfinfo").isEmpty()) QSKIP("pdfinfo is not installed");
+    auto report = FramedReport();
+    const QString file = dir_.filePath("printed.pdf");
+    report->PrinterSettings.OutputFileName = file;
+    report->BeforePrint = [&](TCustomReport& r, bool&) {
+      if (r.Device()->Destination == TsDestination::Printer) r.Device()->Printer().setResolution(600);
+    };
+    int printed = 0;
+    report->AfterPrint = [&] { ++printed; };
+    bool progressShown = false;
+    WhilePreviewing([&](TTsStandardPreview* window) {
+      TTsPrinter* shown = window->PagePreview()->Device();
+      Button(window, "Print")->trigger();
+      QTRY_COMPARE(printed, 1);
+      progressShown = window->PagePreview()->Device() == shown && report->Device() == shown;
+    });
+    report->Preview();
+    QVERIFY2(progressShown, "the preview's device is back after printing");
+    const PdfInfo info = ReadPdfInfo(file);
+    QCOMPARE(info.pages, 1);
+    QCOMPARE(info.pageSize, QString("612 x 792 pts (letter)"));
+    // The frame (8 printer pixels wide) runs along the half-inch margins.
+    const QImage page = RenderPdf(file);
+    QCOMPARE(page.size(), QSize(850, 1100));
+    QVERIFY(IsDark(page, 50, 550) || IsDark(page, 51, 550));
+    QVERIFY(IsDark(page, 425, 50) || IsDark(page, 425, 51));
+    QVERIFY(IsDark(page, 799, 550) || IsDark(page, 798, 550));
+    QVERIFY(IsDark(page, 425, 1049) || IsDark(page, 425, 1048));
+    QVERIFY(!IsDark(page, 46, 550));
+    QVERIFY(!IsDark(page, 55, 550));
+    QVERIFY(!IsDark(page, 425, 550));
+  }
+
+  void printingWithoutAPrinterSaysSo() {
+    if (!QPrinterInfo::availablePrinterNames().isEmpty()) QSKIP("a printer is installed here");
+    auto report = FramedReport();
+    int printed = 0;
+    report->AfterPrint = [&] { ++printed; };
+    MessageBoxWatcher boxes;
+    WhilePreviewing([&](TTsStandardPreview* window) {
+      Button(window, "Print")->trigger();
+      QTRY_COMPARE(boxes.count(), 1);
+    });
+    report->Preview();
+    QCOMPARE(printed, 0);
+    QVERIFY(boxes.lastText().contains("No printer is installed"));
+    QVERIFY(boxes.lastText().contains("PDF document"));
+  }
+
+  void printSetupOffersThePagesOfTheFinishedPreview() {
+    auto report = FramedReport();
+    report->PrinterSettings.FirstPage = 4;
+    int minPage = -1;
+    int maxPage = -1;
+    WhilePreviewing([&](TTsStandardPreview* window) {
+      QTimer::singleShot(50, [&] {
+        auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        minPage = dialog->minPage();
+        maxPage = dialog->maxPage();
+        dialog->accept();
+      });
+      Button(window, "PrintSetup")->trigger();
+    });
+    report->Preview();
+    QCOMPARE(minPage, 1);
+    QCOMPARE(maxPage, 1);
+    QCOMPARE(report->PrinterSettings.FirstPage, 0);  // all pages
+    QCOMPARE(report->PrinterSettings.LastPage, 0);
+  }
+
+  void progressWindowShowsStepsAndCancels() {
+    TTsPrinter device;
+    TTsProgressForm progress(&device);
+    device.Client = &progress;
+    QCOMPARE(progress.windowTitle(), QString("Printing progress"));
+    device.SetProgress(50);
+    QCoreApplication::processEvents();
+    QCOMPARE(progress.Gauge->value(), 50);
+    QCOMPARE(progress.Info->text(), QString("50%  Completed"));
+    device.SetProgress(52);  // not a multiple of 5
+    QCoreApplication::processEvents();
+    QCOMPARE(progress.Gauge->value(), 50);
+    QVERIFY(!device.Cancelled());
+    QTest::mouseClick(progress.CancelButton, Qt::LeftButton);
+    QVERIFY(device.Cancelled());
+  }
+
+ private:
+  QTemporaryDir dir_;
+};
+
+int RunPrintFlowTests(int argc, char** argv) {
+  PrintFlowTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "PrintFlowTest.moc"

@@ -1,0 +1,14 @@
+#include "PreviewTestSupport.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  QApplication::setApplicationDisplayName("Corvane 32");
+  int failures = 0;
+  failures += RunPreviewWindowTests(argc, argv);
+  failures += RunPageFileTests(argc, argv);
+  failures += RunPrintFlowTests(argc, argv);
+  return failures == 0 ? 0 : 1;
+}
