@@ -35,7 +35,10 @@ void TTsPreviewImage::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   // Rectangles below run from their top-left corner up to, not including, the bottom-right.
   painter.fillRect(QRect(QPoint(1, 1), QPoint(w - 4, h - 4)), Qt::white);
+  // Smoothed, so that lines thinner than a screen pixel at small zooms stay visible.
+  painter.setRenderHint(QPainter::Antialiasing);
   DrawPagePicture(painter, *picture_, QRectF(0, 0, w, h));
+  painter.setRenderHint(QPainter::Antialiasing, false);
   painter.setPen(QPen(Qt::black, 0));
   painter.setBrush(Qt::NoBrush);
   const QPoint outline[] = {{0, 0}, {0, h - 3}, {w - 3, h - 3}, {w - 3, 0}, {0, 0}};

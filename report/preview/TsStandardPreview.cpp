@@ -70,6 +70,8 @@ TTsStandardPreview::TTsStandardPreview(TTsPrinter* device, QWidget* parent)
 }
 
 void TTsStandardPreview::Open() {
+  // Without a window manager a maximised window keeps its size; take the screen's room.
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) setGeometry(screen->availableGeometry());
   showMaximized();
   WritePageText();
 }
