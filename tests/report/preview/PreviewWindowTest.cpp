@@ -13,7 +13,6 @@
 #include <QPointer>
 #include <QTest>
 #include <QScrollBar>
-#include <QToolBar>
 
 namespace {
 
@@ -29,19 +28,6 @@ class PreviewWindowTest : public QObject {
     for (QWidget* widget : QApplication::topLevelWidgets())
       if (qobject_cast<TTsStandardPreview*>(widget)) widget->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  }
-
-  void toolBarHoldsTheButtonsInOrderWithTheirHints() {
-    auto device = StoreDocument(1);
-    TTsStandardPreview* window = OpenPreview(device.get());
-    QVERIFY(window);
-    QStringList hints;
-    for (QAction* action : window->findChild<QToolBar*>("ToolBar")->actions())
-      if (!action->toolTip().isEmpty() && !action->icon().isNull()) hints << action->toolTip();
-    QCOMPARE(hints, QStringList({"Zoom to fit", "100%", "Zoom to width", "First page", "Previous page",
-                                 "Next page", "Last page", "Printer setup", "Print", "Save Report",
-                                 "Load Report"}));
-    QVERIFY(!Button(window, "ZoomToWidth")->icon().pixmap(16, 16).isNull());
   }
 
   void oneStoredPageOpensAtPageWidthOnPageOneOfOne() {
@@ -76,14 +62,6 @@ class PreviewWindowTest : public QObject {
     QCOMPARE(view->PageNumber(), 1);
     QCOMPARE(window->PageText(), QString("Page 1 of 1"));
     QVERIFY(view->Image()->ImageLoaded());
-  }
-
-  void theDeviceTitleBecomesTheCaption() {
-    auto device = StoreDocument(1);
-    device->Title = "DA Form 5500-ER";
-    TTsStandardPreview* window = OpenPreview(device.get());
-    QVERIFY(window);
-    QCOMPARE(window->windowTitle(), QString("DA Form 5500-ER"));
   }
 
   void threePagesTurnByButtonsAndKeys() {
