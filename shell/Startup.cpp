@@ -74,7 +74,10 @@ int RunProgram(QApplication& app, const StartupOptions& options) {
     return ReportTableError(error);
   }
 
-  QApplication::setApplicationDisplayName(QStringLiteral("Corvane 32"));
+  // The application title, which every message box reads through applicationDisplayName().
+  // It is set as the application name: a display name would also be appended to every
+  // window's title bar on X11 ("Neck - Corvane 32").
+  QApplication::setApplicationName(QStringLiteral("Corvane 32"));
   QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
   // Closing the main window ends the program, whatever picture windows are still open.
   app.setQuitOnLastWindowClosed(false);
