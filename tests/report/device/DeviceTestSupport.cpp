@@ -15,26 +15,7 @@ void DrawSamplePage(TTsPrinter& device, int n) {
   canvas->fillRect(device.XPos(100.0L * (n % 20 + 1)), device.YPos(800), device.XSize(50), device.YSize(50), Qt::black);
 }
 
-std::unique_ptr<TTsPrinter> StoreDocument(int pages) {
-  auto device = std::make_unique<TTsPrinter>();
-  device->BeginDoc();
-  for (int n = 1; n <= pages; ++n) {
-    device->NewPage();
-    DrawSamplePage(*device, n);
-  }
-  device->EndDoc();
-  return device;
-}
-
-QImage RenderDevicePage(TTsPrinter& device, int n) {
-  const std::unique_ptr<QPicture> page = device.GetPage(n);
-  if (!page) return {};
-  QImage image(page->boundingRect().size(), QImage::Format_RGB32);
-  image.fill(Qt::white);
-  QPainter painter(&image);
-  painter.drawPicture(0, 0, *page);
-  return image;
-}
+std::unique_ptr<TTsPrinter> StoreDocument(int pages) { return StoreDocumentOf(pages, DrawSamplePage); }
 
 QByteArray FileBytes(const QString& fileName) {
   QFile file(fileName);

@@ -2,6 +2,7 @@
 // Helpers shared by the output device tests.
 
 #include "report/device/TsPrinter.h"
+#include "tests/report/support/StoredDocuments.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -15,9 +16,6 @@ void DrawSamplePage(TTsPrinter& device, int n);
 
 // A finished page-store document of the given number of Letter pages.
 std::unique_ptr<TTsPrinter> StoreDocument(int pages);
-
-// Page n of the device rendered onto a white image (null when there is no such page).
-QImage RenderDevicePage(TTsPrinter& device, int n);
 
 QByteArray FileBytes(const QString& fileName);
 void WriteFileBytes(const QString& fileName, const QByteArray& bytes);

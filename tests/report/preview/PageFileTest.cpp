@@ -44,11 +44,7 @@ class PageFileTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void cleanup() {
-    for (QWidget* widget : QApplication::topLevelWidgets())
-      if (qobject_cast<TTsStandardPreview*>(widget)) widget->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  }
+  void cleanup() { ClosePreviewWindows(); }
 
   void savedPagesLoadBackAsTheyWereShown() {
     auto saved = StoreDocument(3);

@@ -39,26 +39,7 @@ void DrawSamplePage(TTsPrinter& device, int n) {
 
 std::unique_ptr<TTsPrinter> StoreDocument(int pages, TTsPaperSize paper, TTsOrientation orientation,
                                           bool finish) {
-  auto device = std::make_unique<TTsPrinter>();
-  device->PrinterSettings.paperSize = paper;
-  device->PrinterSettings.orientation = orientation;
-  device->BeginDoc();
-  for (int n = 1; n <= pages; ++n) {
-    device->NewPage();
-    DrawSamplePage(*device, n);
-  }
-  if (finish) device->EndDoc();
-  return device;
-}
-
-QImage RenderDevicePage(TTsPrinter& device, int n) {
-  const std::unique_ptr<QPicture> page = device.GetPage(n);
-  if (!page) return {};
-  QImage image(page->boundingRect().size(), QImage::Format_RGB32);
-  image.fill(Qt::white);
-  QPainter painter(&image);
-  painter.drawPicture(0, 0, *page);
-  return image;
+  return StoreDocumentOf(pages, DrawSamplePage, paper, orientation, finish);
 }
 
 TTsStandardPreview* OpenPreview(TTsPrinter* device) {
@@ -66,6 +47,12 @@ TTsStandardPreview* OpenPreview(TTsPrinter* device) {
   if (!QTest::qWaitForWindowExposed(window)) return nullptr;
   QCoreApplication::processEvents();
   return window;
+}
+
+void ClosePreviewWindows() {
+  for (QWidget* widget : QApplication::topLevelWidgets())
+    if (qobject_cast<TTsStandardPreview*>(widget)) widget->close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 QImage ShownPage(TTsStandardPreview* window) {

@@ -3,6 +3,7 @@
 // answering file dialogs, reading PDF files and looking at pixels.
 
 #include "report/device/TsPrinter.h"
+#include "tests/report/support/StoredDocuments.h"
 
 #include <QImage>
 #include <QObject>
@@ -24,11 +25,11 @@ std::unique_ptr<TTsPrinter> StoreDocument(int pages, TTsPaperSize paper = TTsPap
                                           TTsOrientation orientation = TTsOrientation::poPortrait,
                                           bool finish = true);
 
-// Page n of the device replayed at its own size on white (a null image without the page).
-QImage RenderDevicePage(TTsPrinter& device, int n);
-
 // Opens a preview window on device and waits until it is shown.
 TTsStandardPreview* OpenPreview(TTsPrinter* device);
+
+// Closes every open preview window and lets it be deleted.
+void ClosePreviewWindows();
 
 // The page image of a preview window as shown.
 QImage ShownPage(TTsStandardPreview* window);

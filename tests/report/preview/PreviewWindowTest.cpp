@@ -24,11 +24,7 @@ class PreviewWindowTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void cleanup() {
-    for (QWidget* widget : QApplication::topLevelWidgets())
-      if (qobject_cast<TTsStandardPreview*>(widget)) widget->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  }
+  void cleanup() { ClosePreviewWindows(); }
 
   void oneStoredPageOpensAtPageWidthOnPageOneOfOne() {
     auto device = StoreDocument(1);

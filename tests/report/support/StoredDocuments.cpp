@@ -1,0 +1,29 @@
+#include "tests/report/support/StoredDocuments.h"
+
+#include <QPainter>
+#include <QPicture>
+
+std::unique_ptr<TTsPrinter> StoreDocumentOf(int pages, const PageDrawer& drawPage,
+                                            TTsPaperSize paper, TTsOrientation orientation,
+                                            bool finish) {
+  auto device = std::make_unique<TTsPrinter>();
+  device->PrinterSettings.paperSize = paper;
+  device->PrinterSettings.orientation = orientation;
+  device->BeginDoc();
+  for (int n = 1; n <= pages; ++n) {
+    device->NewPage();
+    drawPage(*device, n);
+  }
+  if (finish) device->EndDoc();
+  return device;
+}
+
+QImage RenderDevicePage(TTsPrinter& device, int n) {
+  const std::unique_ptr<QPicture> page = device.GetPage(n);
+  if (!page) return {};
+  QImage image(page->boundingRect().size(), QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  painter.drawPicture(0, 0, *page);
+  return image;
+}

@@ -1,0 +1,22 @@
+#pragma once
+// Page-store documents filled by hand and stored pages rendered to images, shared by the
+// output device and preview tests.
+
+#include "report/device/TsPrinter.h"
+
+#include <QImage>
+
+#include <functional>
+#include <memory>
+
+using PageDrawer = std::function<void(TTsPrinter& device, int page)>;
+
+// A page-store document of the given number of pages, each drawn by drawPage; finished
+// unless finish is false.
+std::unique_ptr<TTsPrinter> StoreDocumentOf(int pages, const PageDrawer& drawPage,
+                                            TTsPaperSize paper = TTsPaperSize::Letter,
+                                            TTsOrientation orientation = TTsOrientation::poPortrait,
+                                            bool finish = true);
+
+// Page n of the device replayed at its own size on white (a null image without the page).
+QImage RenderDevicePage(TTsPrinter& device, int n);
