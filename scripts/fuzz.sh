@@ -29,7 +29,9 @@ for t in $targets; do
   mkdir -p "$corpus" "$findings"
   cp -n "$here/tests/fuzz/corpus/${t#fuzz_}/"* "$corpus/" 2>/dev/null || true
   echo "== $t for ${seconds}s"
-  if ! "$build/bin/$t" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+  # An input that takes over 10 s, or a process over 1 GB or one allocation over 256 MB,
+  # counts as a finding.
+  if ! "$build/bin/$t" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=1024 -malloc_limit_mb=256 \
         -artifact_prefix="$findings/" -print_final_stats=1 "$corpus" 2>"$build/$t.log"; then
     tail -40 "$build/$t.log"
     status=1
