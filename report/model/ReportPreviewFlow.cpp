@@ -69,6 +69,7 @@ void TCustomReport::Preview() {
   device->OnPrintRequest = [this] { PrintFromPreview(); };
   device->OnPreviewClosed = [this](TTsPrinter* closing) { PreviewClosed(closing); };
   device->Title = ReportTitle;
+  device->JobName = JobName();
   TTsPrinter* const previewDevice = device.get();
   SetDevice(std::move(device));
 
@@ -108,7 +109,7 @@ void TCustomReport::PrintFromPreview() {
   if (printerOK) {
     printing.Destination = TsDestination::Printer;
     TTsProgressForm progress(&printing);
-    if (ShowProgress) progress.show();
+    if (ShowProgress) progress.ShowAndPaint();
     printing.Client = &progress;
     try {
       CreateReport();

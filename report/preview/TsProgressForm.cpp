@@ -40,6 +40,11 @@ TTsProgressForm::TTsProgressForm(TTsPrinter* device, QWidget* parent)
   }
 }
 
+void TTsProgressForm::ShowAndPaint() {
+  show();
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
 bool TTsProgressForm::event(QEvent* event) {
   if (event->type() == TsProgressEvent::eventType()) {
     ProgressChanged(static_cast<TsProgressEvent*>(event)->percent);

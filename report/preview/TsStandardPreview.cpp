@@ -17,6 +17,8 @@
 #include <QStatusBar>
 #include <QToolButton>
 
+#include <exception>
+
 TTsStandardPreview::TTsStandardPreview(TTsPrinter* device, QWidget* parent)
     : QMainWindow(parent),
       tools_(BuildPreviewToolBar(this)),
@@ -136,8 +138,14 @@ void TTsStandardPreview::PagePreviewProgressUpdate(int percent) {
 
 // --- printing ---
 
+// Errors of the print system reach the user in a message box; they never end the program.
 void TTsStandardPreview::PrintSetupClick() {
-  if (Device() && Device()->OnPrintSetup) Device()->OnPrintSetup();
+  if (!Device() || !Device()->OnPrintSetup) return;
+  try {
+    Device()->OnPrintSetup();
+  } catch (const std::exception& error) {
+    ShowErrorMessage(this, QString::fromStdString(error.what()));
+  }
 }
 
 void TTsStandardPreview::PrintClick() {
@@ -149,7 +157,11 @@ void TTsStandardPreview::PrintClick() {
     ShowNoPrinterMessage(this);
     return;
   }
-  device->RequestPrint();
+  try {
+    device->RequestPrint();
+  } catch (const std::exception& error) {
+    ShowErrorMessage(this, QString::fromStdString(error.what()));
+  }
 }
 
 // --- page files ---
