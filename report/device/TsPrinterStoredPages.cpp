@@ -66,10 +66,14 @@ void TTsPrinter::SaveToFile(const QString& fileName) {
 void TTsPrinter::LoadFromFile(const QString& fileName) {
   std::unique_ptr<TTsPageList> store = LoadPageFile(fileName);  // throws before any change
   std::optional<DetectedPaper> paper;
+  long double pageWidth = 0;
+  long double pageLength = 0;
   if (const std::unique_ptr<QPicture> firstPage = store->GetPage(1)) {
     const QRect size = firstPage->boundingRect();
     const long double pixelsPerNative = store->RecordingDpi() / kNativePerInch;
-    paper = DetectPaper(size.width() / pixelsPerNative, size.height() / pixelsPerNative);
+    pageWidth = size.width() / pixelsPerNative;
+    pageLength = size.height() / pixelsPerNative;
+    paper = DetectPaper(pageWidth, pageLength);
   }
 
   if (d->status == TsPrinterStatus::Busy) {
@@ -86,6 +90,11 @@ void TTsPrinter::LoadFromFile(const QString& fileName) {
   if (paper) {
     PrinterSettings.paperSize = paper->paper;
     PrinterSettings.orientation = paper->orientation;
+  } else {  // no paper of the table: the page keeps its own size
+    PrinterSettings.paperSize = TTsPaperSize::Custom;
+    PrinterSettings.orientation = TTsOrientation::poPortrait;
+    PrinterSettings.customWidth = pageWidth;
+    PrinterSettings.customLength = pageLength;
   }
   d->status = TsPrinterStatus::Finished;
   OnPrintSetup = nullptr;
