@@ -49,13 +49,7 @@ TEST_F(PageFile, SavedPagesLoadBackIdenticallyAndALetterPageIsDetectedAsNote) {
 }
 
 TEST_F(PageFile, APageOfASizeNotInThePaperTableKeepsItsOwnSize) {
-  TTsPrinter square;
-  square.PrinterSettings.paperSize = TTsPaperSize::Custom;
-  square.PrinterSettings.customWidth = square.PrinterSettings.customLength = 1500;  // 150 mm
-  square.BeginDoc();
-  square.NewPage();
-  square.EndDoc();
-  square.SaveToFile(Path("square.tsr"));
+  SaveSquarePageFile(Path("square.tsr"));
   TTsPrinter loaded;
   loaded.LoadFromFile(Path("square.tsr"));
   EXPECT_EQ(loaded.PaperSize(), TTsPaperSize::Custom);

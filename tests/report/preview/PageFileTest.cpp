@@ -166,13 +166,7 @@ class PageFileTest : public QObject {
   }
 
   void aPageOfItsOwnSizeKeepsItsShapeInTheViewAndThePdf() {
-    TTsPrinter square;
-    square.PrinterSettings.paperSize = TTsPaperSize::Custom;
-    square.PrinterSettings.customWidth = square.PrinterSettings.customLength = 1500;  // 150 mm
-    square.BeginDoc();
-    square.NewPage();
-    square.EndDoc();
-    square.SaveToFile(dir_.filePath("square.tsr"));
+    SaveSquarePageFile(dir_.filePath("square.tsr"));
     auto device = StoreDocument(1);
     TTsStandardPreview* window = OpenPreview(device.get());
     QVERIFY(window);
