@@ -57,7 +57,7 @@ void ReplayPage(const QPicture& picture) {
 // stream (points, rectangles, polygons, images, a nested picture, states) and a stray one.
 constexpr quint8 kCodes[] = {1, 4, 5, 7, 12, 13, 17, 18, 21, 24, 25, 30, 31, 32, 33, 40, 45, 46, 47, 55, 61, 62, 64, 200};
 constexpr quint32 kCounts[] = {0, 1, 2, 255, 0x7fff, 0x10000, 0x7fffffff, 0xfffffffe, 0xffffffff};
-constexpr double kValues[] = {0, -1, 0.5, 1e6, -1e6, 1e300, std::numeric_limits<double>::infinity(),
+constexpr double kValues[] = {0, -1, 0.05, 0.5, 20, 10000, 1e6, -1e6, 1e300, std::numeric_limits<double>::infinity(),
                               std::numeric_limits<double>::quiet_NaN()};
 
 template <typename T>
@@ -73,7 +73,7 @@ void MutatePicture(PagePictureParts& picture, std::minstd_rand& random, size_t m
   if (commands.isEmpty()) commands.append(PictureCommand{31, {}});
   const auto pick = [&](qsizetype size) { return qsizetype(random() % size_t(size)); };
   PictureCommand& command = commands[pick(commands.size())];
-  switch (random() % 8) {
+  switch (random() % 9) {
     case 0: {
       QByteArray& payload = command.payload;
       const size_t room = size_t(payload.size()) + 64;
@@ -86,7 +86,13 @@ void MutatePicture(PagePictureParts& picture, std::minstd_rand& random, size_t m
     case 3: commands.removeAt(pick(commands.size())); break;
     case 4: Overwrite<quint32>(command.payload, random(), kCounts[pick(std::size(kCounts))]); break;
     case 5: Overwrite<double>(command.payload, random(), kValues[pick(std::size(kValues))]); break;
-    case 6: {  // a nested picture: the begin command, a rectangle, a count and commands
+    case 6: {  // a plausible value at a double's place, so the picture most likely still passes
+      const qsizetype doubles = command.payload.size() / 8;
+      if (doubles > 0) qToBigEndian(double(random() % 3000) - 500 + double(random() % 64) / 64,
+                                    command.payload.data() + command.payload.size() % 8 + 8 * pick(doubles));
+      break;
+    }
+    case 7: {  // a nested picture: the begin command, a rectangle, a count and commands
       PagePictureParts nested = picture;
       const QByteArray whole = JoinPicture(nested);
       if (size_t(whole.size()) * 2 < maxSize) commands.insert(pick(commands.size()), PictureCommand{30, whole.mid(28)});
