@@ -21,6 +21,7 @@ CORVANE_TARGETS="$targets" "$here/scripts/setup.sh" "$build" \
 
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=1
+export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1  # undefined behaviour is a finding too
 export LSAN_OPTIONS="suppressions=$here/tests/lsan.supp"
 status=0
 for t in $targets; do

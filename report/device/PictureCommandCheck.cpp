@@ -190,8 +190,8 @@ void Font(RecordReader& r) {
   const qint32 wordSpacing = r.I32();
   const quint8 hinting = r.U8();
   const quint8 capitals = r.U8();
-  if (weight < 1 || weight > 1000 || stretch > 4000 || std::abs(letterSpacing) > kLargestSpacing ||
-      std::abs(wordSpacing) > kLargestSpacing || hinting > QFont::PreferFullHinting || capitals > QFont::Capitalize)
+  if (weight < 1 || weight > 1000 || stretch > 4000 || qAbs(qint64(letterSpacing)) > kLargestSpacing ||
+      qAbs(qint64(wordSpacing)) > kLargestSpacing || hinting > QFont::PreferFullHinting || capitals > QFont::Capitalize)
     Refuse(QStringLiteral("a drawing command holds an invalid font"));
   for (qint64 n = Counted(r, kMostFontFamilies, 4, "font families"); n > 0; --n) Text(r, kMostNameCharacters);
 }
@@ -263,7 +263,7 @@ void CheckHeader(RecordReader& r, const QByteArray& bytes) {
   const qint32 top = r.I32();
   const qint32 width = r.I32();
   const qint32 height = r.I32();
-  if (std::abs(left) > kLargestPageSide || std::abs(top) > kLargestPageSide || width < 1 ||
+  if (qAbs(qint64(left)) > kLargestPageSide || qAbs(qint64(top)) > kLargestPageSide || width < 1 ||
       width > kLargestPageSide || height < 1 || height > kLargestPageSide)
     Refuse(QStringLiteral("its page size is impossible"));
 }

@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 
 namespace {
 
@@ -138,6 +139,9 @@ TEST_F(HostileFile, AbsurdSizesAreRefused) {
 
   QByteArray page = JoinPicture(genuine_.pages[0]);
   qToBigEndian<qint32>(2000000, page.data() + 20);  // the bounding rectangle's width
+  ExpectRefused(JoinPageFile(genuine_.header, false, {WithChecksum(page)}), "page size is impossible");
+  page = JoinPicture(genuine_.pages[0]);
+  qToBigEndian<qint32>(std::numeric_limits<qint32>::min(), page.data() + 12);  // its left edge
   ExpectRefused(JoinPageFile(genuine_.header, false, {WithChecksum(page)}), "page size is impossible");
 }
 
