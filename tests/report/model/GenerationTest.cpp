@@ -20,6 +20,15 @@ std::unique_ptr<TReport> FramedReport() {
   return report;
 }
 
+// The smallest rectangle holding every dark pixel of the area.
+QRect DarkBounds(const QImage& image, QRect area) {
+  QRect bounds;
+  for (int y = area.top(); y <= area.bottom(); ++y)
+    for (int x = area.left(); x <= area.right(); ++x)
+      if (IsDark(image, x, y)) bounds |= QRect(x, y, 1, 1);
+  return bounds;
+}
+
 }  // namespace
 
 TEST(Generation, OnePageWithTheFrameAlongTheMargins) {
@@ -101,6 +110,26 @@ TEST(Generation, ItemsOnTheReportPrintAtPaperCoordinatesInOrder) {
   EXPECT_TRUE(IsDark(page, 766, 120));
   EXPECT_EQ(DarkRunDown(page, 604, 199), 0);
   EXPECT_EQ(DarkRunDown(page, 604, 200), 50);
+}
+
+// A rectangle or a circle covers the pixels from XPos(L), YPos(T) up to, not including,
+// XPos(L + W), YPos(T + H), as lines end: 50 x 30 pixels for a 50 x 30 pixel shape.
+TEST(Generation, RectanglesAndCirclesCoverTheirBoxExactly) {
+  auto report = NewLetterReport();
+  report->AddBand(QStringLiteral("TitleBand1"), TTsBandType::rbTitle);
+  TTsShape& box = report->AddShape(QStringLiteral("Box"));
+  box.Shape = TTsShapeType::tsRectangle;
+  box.SetBounds(100, 300, 50, 30);
+  TTsShape& ring = report->AddShape(QStringLiteral("Ring"));
+  ring.Shape = TTsShapeType::tsCircle;
+  ring.SetBounds(300, 300, 50, 30);
+
+  auto device = GenerateIntoStore(*report);
+  const QImage page = RenderStoredPage(*device, 1);
+  ASSERT_FALSE(page.isNull());
+  EXPECT_EQ(DarkBounds(page, QRect(90, 290, 80, 50)), QRect(100, 300, 50, 30));
+  EXPECT_EQ(DarkBounds(page, QRect(290, 290, 80, 50)), QRect(300, 300, 50, 30));
+  EXPECT_FALSE(IsDark(page, 125, 315));  // filled with the white brush
 }
 
 TEST(Generation, AFailingPassEndsCleanlyAndReportsTheError) {
