@@ -143,6 +143,7 @@ class TMainForm : public QWidget {
   // value and keeps the focus, nothing changes and the result is false.
   bool ShowPage(TBevelPanel* page, bool nextEnabled, bool previousEnabled);
 
+  // Shows the message and puts the focus back in the field, its text selected.
   void RefuseField(TMaskedEdit* field, const QString& message);
   // Reads the fields in order into SoldierData; stops at the first measurement refused
   // (unreadable, untouched or 0), with its message and the focus in that field.

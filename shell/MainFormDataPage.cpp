@@ -99,6 +99,8 @@ void TMainForm::BuildMainPage() {
 void TMainForm::RefuseField(TMaskedEdit* field, const QString& message) {
   ShowMessage(message);
   field->setFocus();
+  // The operator types the value afresh: the first key replaces what the field holds.
+  field->selectAll();
 }
 
 void TMainForm::AgeExit() {

@@ -59,8 +59,7 @@ bool TMainForm::ReadMeasurements(std::span<const Measurement> fields) {
   for (const Measurement& measurement : fields) {
     const MeasurementReading reading = ReadMeasurement(measurement.field->FieldText());
     if (!reading.value) {
-      ShowMessage(reading.refusal);
-      measurement.field->setFocus();
+      RefuseField(measurement.field, reading.refusal);
       return false;
     }
     *measurement.value = RoundToQuarter(*reading.value);
