@@ -20,6 +20,13 @@ std::unique_ptr<TReport> FramedReport() {
   return report;
 }
 
+TTsShape& PlaceShape(TReport& report, const QString& name, TTsShapeType type, QRect bounds) {
+  TTsShape& shape = report.AddShape(name);
+  shape.Shape = type;
+  shape.SetBounds(bounds.x(), bounds.y(), bounds.width(), bounds.height());
+  return shape;
+}
+
 // The smallest rectangle holding every dark pixel of the area.
 QRect DarkBounds(const QImage& image, QRect area) {
   QRect bounds;
@@ -87,12 +94,8 @@ TEST(Generation, ItemsOnTheReportPrintAtPaperCoordinatesInOrder) {
   under.Color = Qt::blue;
   PlaceLabel(*report, QStringLiteral("Over"), {150, 300, 100, 20}, QString());
   // A horizontal line is drawn across the box's middle, its end point excluded.
-  TTsShape& line = report->AddShape(QStringLiteral("Rule"));
-  line.Shape = TTsShapeType::tsHorLine;
-  line.SetBounds(48, 113, 720, 14);
-  TTsShape& rule = report->AddShape(QStringLiteral("Column"));
-  rule.Shape = TTsShapeType::tsVertLine;
-  rule.SetBounds(600, 200, 9, 50);
+  PlaceShape(*report, QStringLiteral("Rule"), TTsShapeType::tsHorLine, {48, 113, 720, 14});
+  PlaceShape(*report, QStringLiteral("Column"), TTsShapeType::tsVertLine, {600, 200, 9, 50});
 
   auto device = GenerateIntoStore(*report);
   const QImage page = RenderStoredPage(*device, 1);
@@ -117,12 +120,8 @@ TEST(Generation, ItemsOnTheReportPrintAtPaperCoordinatesInOrder) {
 TEST(Generation, RectanglesAndCirclesCoverTheirBoxExactly) {
   auto report = NewLetterReport();
   report->AddBand(QStringLiteral("TitleBand1"), TTsBandType::rbTitle);
-  TTsShape& box = report->AddShape(QStringLiteral("Box"));
-  box.Shape = TTsShapeType::tsRectangle;
-  box.SetBounds(100, 300, 50, 30);
-  TTsShape& ring = report->AddShape(QStringLiteral("Ring"));
-  ring.Shape = TTsShapeType::tsCircle;
-  ring.SetBounds(300, 300, 50, 30);
+  PlaceShape(*report, QStringLiteral("Box"), TTsShapeType::tsRectangle, {100, 300, 50, 30});
+  PlaceShape(*report, QStringLiteral("Ring"), TTsShapeType::tsCircle, {300, 300, 50, 30});
 
   auto device = GenerateIntoStore(*report);
   const QImage page = RenderStoredPage(*device, 1);
