@@ -1,5 +1,5 @@
-// The preview window over hand-filled documents: opening, turning pages by buttons and
-// keys, zooming, painting, and the print buttons following generation.
+// The preview window over hand-filled documents: opening, its layout, turning pages by
+// buttons and keys, zooming, painting, and the print buttons following generation.
 
 #include "PreviewTestSupport.h"
 
