@@ -2,17 +2,41 @@
 
 #include <QPainter>
 
+#include <cstdlib>
+
 namespace {
 
 constexpr int kSingleLineWidth = 2;
+// The least difference in grey level that shows an edge against the panel's colour.
+constexpr int kVisibleStep = 32;
+
+bool Shows(const QColor& edge, const QColor& fill) {
+  return std::abs(qGray(edge.rgb()) - qGray(fill.rgb())) >= kVisibleStep;
+}
+
+struct BevelEdges {
+  QColor light;
+  QColor shadow;
+};
+
+// The palette's light and dark edge colours, where they show against the panel's colour.
+// On a very light panel the palette's white light edge would vanish (a sunken frame would
+// look open on two sides): a grey between the panel's colour and the dark edge takes its
+// place, so all four edges show and the dark side still marks the bevel.
+BevelEdges EdgesOn(const QPalette& palette, const QColor& fill) {
+  BevelEdges edges{palette.color(QPalette::Light), palette.color(QPalette::Dark)};
+  if (!Shows(edges.shadow, fill)) edges.shadow = palette.color(QPalette::Shadow);
+  if (!Shows(edges.light, fill))
+    edges.light = QColor((fill.red() + edges.shadow.red()) / 2, (fill.green() + edges.shadow.green()) / 2,
+                         (fill.blue() + edges.shadow.blue()) / 2);
+  return edges;
+}
 
 // Draws one bevel of the given width just inside rect and returns the rect inside it.
-QRect DrawBevel(QPainter& painter, QRect rect, Bevel bevel, int width, const QPalette& palette) {
+QRect DrawBevel(QPainter& painter, QRect rect, Bevel bevel, int width, const BevelEdges& edges) {
   if (bevel == Bevel::None) return rect;
-  const QColor light = palette.color(QPalette::Light);
-  const QColor shadow = palette.color(QPalette::Dark);
-  const QColor topLeft = bevel == Bevel::Raised ? light : shadow;
-  const QColor bottomRight = bevel == Bevel::Raised ? shadow : light;
+  const QColor topLeft = bevel == Bevel::Raised ? edges.light : edges.shadow;
+  const QColor bottomRight = bevel == Bevel::Raised ? edges.shadow : edges.light;
   for (int i = 0; i < width; ++i) {
     painter.setPen(topLeft);
     painter.drawLine(rect.topLeft(), rect.topRight());
@@ -66,17 +90,18 @@ QRect TBevelPanel::FillRect() const {
 void TBevelPanel::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), color_);
+  const BevelEdges edges = EdgesOn(palette(), color_);
   QRect inside = rect();
   if (singleLine_) {
-    inside = DrawBevel(painter, inside, Bevel::Lowered, 1, palette());
+    inside = DrawBevel(painter, inside, Bevel::Lowered, 1, edges);
     painter.setPen(palette().color(QPalette::Shadow));
     painter.drawLine(inside.topLeft(), inside.topRight());
     painter.drawLine(inside.topLeft(), inside.bottomLeft());
     inside.adjust(1, 1, -1, -1);
   }
-  inside = DrawBevel(painter, inside, outer_, bevelWidth_, palette());
+  inside = DrawBevel(painter, inside, outer_, bevelWidth_, edges);
   inside.adjust(borderWidth_, borderWidth_, -borderWidth_, -borderWidth_);
-  inside = DrawBevel(painter, inside, inner_, bevelWidth_, palette());
+  inside = DrawBevel(painter, inside, inner_, bevelWidth_, edges);
   if (!caption_.isEmpty()) {
     painter.setPen(palette().color(QPalette::WindowText));
     painter.setFont(font());

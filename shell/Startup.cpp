@@ -1,6 +1,7 @@
 #include "shell/Startup.h"
 
 #include "shell/AppWindows.h"
+#include "shell/Glyphs.h"
 #include "shell/MainForm.h"
 #include "shell/PlainMessage.h"
 #include "shell/SplashForm.h"
@@ -21,11 +22,10 @@
 
 namespace {
 
-int ReportTableError(const TableLoadError& error) {
+void ReportTableError(const TableLoadError& error) {
   const QString line = QStringLiteral("Runtime error %1 at %2").arg(kTableErrorStatus).arg(QString::fromUtf8(error.what()));
   std::cerr << line.toStdString() << std::endl;
   ShowPlainMessage(QStringLiteral("Error"), line);
-  return kTableErrorStatus;
 }
 
 // Lets a window that was just shown or changed be mapped and painted although no event
@@ -67,20 +67,29 @@ struct WindowLifetime {
 
 }  // namespace
 
-int RunProgram(QApplication& app, const StartupOptions& options) {
+bool PrepareProgram(QApplication& app, const StartupOptions& options) {
   try {
     LoadTables(options.baseDir.toStdString());
   } catch (const TableLoadError& error) {
-    return ReportTableError(error);
+    ReportTableError(error);
+    return false;
   }
 
   // The application title, which every message box reads through applicationDisplayName().
   // It is set as the application name: a display name would also be appended to every
   // window's title bar on X11 ("Neck - Corvane 32").
   QApplication::setApplicationName(QStringLiteral("Corvane 32"));
+  // The desktop matches the windows to the program's menu entry and shows its icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral(CORVANE_APP_ID));
+  QApplication::setWindowIcon(ProgramIcon());
   QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
   // Closing the main window ends the program, whatever picture windows are still open.
   app.setQuitOnLastWindowClosed(false);
+  return true;
+}
+
+int RunProgram(QApplication& app, const StartupOptions& options) {
+  if (!PrepareProgram(app, options)) return kTableErrorStatus;
 
   WindowLifetime windows;
   MainForm = new TMainForm;

@@ -15,6 +15,11 @@ struct StartupOptions {
 // Exit status of a start-up that could not load its tables.
 constexpr int kTableErrorStatus = 217;
 
+// Loads the tables and sets up what every window of the program relies on: the application
+// title, the window icon, the font substitution. Returns false when a table cannot be
+// loaded, after its error box; the program then ends with kTableErrorStatus.
+bool PrepareProgram(QApplication& app, const StartupOptions& options);
+
 // Loads the tables, creates every window behind the splash and runs the event loop until
 // the main window closes. Returns the program's exit status: 0, or 217 when a table
 // cannot be loaded (after its error box; no other window opens then).

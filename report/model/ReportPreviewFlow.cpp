@@ -52,14 +52,13 @@ void Release(std::unique_ptr<TTsPrinter> device) {
 void TCustomReport::Preview() {
   QCoreApplication::processEvents();
   if (!Available()) return;
-  // One preview per report: while a window shows this report's device, asking again
-  // brings that window forward and leaves its device alone.
+  // One preview window per report. Asked again while it is open, the report is generated
+  // anew into that window, which then shows what the report holds now; this call returns
+  // at once and the call that opened the window goes on waiting for it to close.
+  TTsStandardPreview* openWindow = nullptr;
   if (const TTsPrinter* shown = Device(); shown && shown->ShowingPreview) {
-    if (QWidget* window = PreviewWindowOf(shown)) {
-      window->raise();
-      window->activateWindow();
-    }
-    return;
+    openWindow = qobject_cast<TTsStandardPreview*>(PreviewWindowOf(shown));
+    if (!openWindow) return;  // the report's own preview keeps its device
   }
 
   std::unique_ptr<TTsPrinter> device = NewDevice();
@@ -71,13 +70,20 @@ void TCustomReport::Preview() {
   device->Title = ReportTitle;
   device->JobName = JobName();
   TTsPrinter* const previewDevice = device.get();
+  std::unique_ptr<TTsPrinter> previous = TakeDevice();
   SetDevice(std::move(device));
 
   QPointer<QWidget> window;
-  if (OnPreview)
+  if (openWindow) {
+    openWindow->ShowDevice(previewDevice);
+    window = openWindow;
+  } else if (OnPreview) {
     OnPreview();
-  else
+  } else {
     window = TTsStandardPreviewInterface::Show(previewDevice);
+  }
+  // No window shows the previous device any more.
+  Release(std::move(previous));
 
   try {
     CreateReport();
@@ -88,12 +94,15 @@ void TCustomReport::Preview() {
     Release(TakeDevice());
     return;
   }
+  if (openWindow) return;
 
+  // The window may be given a newer device meanwhile: wait while the report's device is
+  // shown.
   const QuitWatcher quit;
-  while (Device() == previewDevice && previewDevice->ShowingPreview && !quit.Terminating())
+  while (Device() && Device()->ShowingPreview && !quit.Terminating())
     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
   // A window closed while a print pass ran leaves its device to be released here.
-  if (Device() == previewDevice && !previewDevice->ShowingPreview) Release(TakeDevice());
+  if (Device() && !Device()->ShowingPreview) Release(TakeDevice());
 }
 
 void TCustomReport::PrintFromPreview() {

@@ -4,6 +4,8 @@
 
 #include <QPainter>
 
+#include <optional>
+
 namespace {
 
 // A line from the first point up to, not including, the second; shape lines run across or
@@ -13,6 +15,15 @@ void DrawLineTo(QPainter& canvas, QPoint from, QPoint to) {
   const QPoint step(to.x() > from.x() ? 1 : (to.x() < from.x() ? -1 : 0),
                     to.y() > from.y() ? 1 : (to.y() < from.y() ? -1 : 0));
   canvas.drawLine(from, to - step);
+}
+
+// The figure covering the device pixels x1..x2-1 and y1..y2-1, the right and bottom edges
+// excluded as for lines. Qt strokes a figure's outline on the pixels right of and below its
+// edges, so a QRect of width w is drawn w + 1 pixels wide: the QRect is one pixel smaller.
+// An empty box draws nothing.
+std::optional<QRect> OutlineOf(int x1, int y1, int x2, int y2) {
+  if (x2 <= x1 || y2 <= y1) return std::nullopt;
+  return QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1);
 }
 
 }  // namespace
@@ -40,10 +51,10 @@ void TTsShape::Print(long double x, long double y) {
   const int y2 = device.YPos(top + height);
   switch (Shape) {
     case TTsShapeType::tsRectangle:
-      canvas.drawRect(QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1)));
+      if (const std::optional<QRect> outline = OutlineOf(x1, y1, x2, y2)) canvas.drawRect(*outline);
       break;
     case TTsShapeType::tsCircle:
-      canvas.drawEllipse(QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1)));
+      if (const std::optional<QRect> outline = OutlineOf(x1, y1, x2, y2)) canvas.drawEllipse(*outline);
       break;
     case TTsShapeType::tsVertLine: {
       const int middle = device.XPos(left + width / 2);

@@ -24,7 +24,12 @@ QStringList SaveFilters();
 // "Tessary file (*.tsr)".
 QString LoadFilter();
 
-// The "Save report" dialog; empty when cancelled.
+// Both dialogs open in the user's documents folder the first time and in the folder of the
+// last file chosen in either of them afterwards.
+
+// The "Save report" dialog; empty when cancelled. A name ending in ".pdf" is saved as a
+// PDF and one ending in ".tsr" as a page file, whatever filter is selected; any other name
+// as the selected filter says (a name without an extension gets the filter's).
 std::optional<TsSaveTarget> AskSaveTarget(QWidget* parent);
 // The "Load report" dialog; empty when cancelled. The name may be of a file that does
 // not exist: the caller says so.

@@ -6,6 +6,7 @@
 #include "report/preview/PdfExport.h"
 #include "report/preview/PreviewMessages.h"
 #include "report/preview/TsPreview.h"
+#include "report/preview/WindowManager.h"
 
 #include <QAction>
 #include <QApplication>
@@ -27,7 +28,6 @@ TTsStandardPreview::TTsStandardPreview(TTsPrinter* device, QWidget* parent)
       pagePanel_(new QLabel("Page", this)) {
   setObjectName("TsStandardPreview");
   setAttribute(Qt::WA_DeleteOnClose);
-  setWindowTitle("Print Preview");
   resize(652, 579);
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     QRect frame(QPoint(), size());
@@ -63,19 +63,34 @@ TTsStandardPreview::TTsStandardPreview(TTsPrinter* device, QWidget* parent)
   // Keys reach the window before the control that has the focus.
   qApp->installEventFilter(this);
 
-  // Opening.
-  pagePreview_->SetDevice(device);
-  if (device && !device->Title.isEmpty()) setWindowTitle(device->Title);
-  tools_.ZoomToWidth->setChecked(true);
-  ZoomToWidthClick();
-  if (device && device->Status() == TsPrinterStatus::Finished) tools_.Print->setEnabled(true);
+  ConnectDevice(device);
 }
 
 void TTsStandardPreview::Open() {
-  // Without a window manager a maximised window keeps its size; take the screen's room.
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) setGeometry(screen->availableGeometry());
   showMaximized();
+  // A bare X server leaves a maximised window at its size: it takes the screen's room
+  // itself, its normal size and place staying what they were.
+  if (!WindowManagerMaximises())
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) setGeometry(screen->availableGeometry());
   WritePageText();
+}
+
+void TTsStandardPreview::ConnectDevice(TTsPrinter* device) {
+  pagePreview_->SetDevice(device);
+  setWindowTitle(device && !device->Title.isEmpty() ? device->Title : QStringLiteral("Print Preview"));
+  tools_.ZoomToWidth->setChecked(true);
+  ZoomToWidthClick();
+  tools_.PrintSetup->setEnabled(false);
+  tools_.Print->setEnabled(device && device->Status() == TsPrinterStatus::Finished);
+}
+
+void TTsStandardPreview::ShowDevice(TTsPrinter* device) {
+  ConnectDevice(device);
+  lastProgress_ = 0;
+  progressPanel_->setText("0%");
+  WritePageText();
+  raise();
+  activateWindow();
 }
 
 TTsPreview* TTsStandardPreview::PagePreview() const { return pagePreview_; }

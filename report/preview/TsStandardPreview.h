@@ -4,7 +4,6 @@
 // has closed.
 
 #include "report/device/LiveInstances.h"
-#include "report/device/LiveInstances.h"
 #include "report/preview/TsStandardPreviewToolBar.h"
 
 #include <QMainWindow>
@@ -21,6 +20,10 @@ class TTsStandardPreview : public QMainWindow, public LiveInstances<TTsStandardP
 
   // Shows the window maximised and writes the page text.
   void Open();
+  // Shows another device's pages instead, from page 1 at page width with the print buttons
+  // waiting for its pass, and brings the window to the front. The device shown so far is
+  // no longer shown (its ShowingPreview is false) and may be released.
+  void ShowDevice(TTsPrinter* device);
 
   TTsPreview* PagePreview() const;
   QString ProgressText() const;  // status panel 0
@@ -49,6 +52,8 @@ class TTsStandardPreview : public QMainWindow, public LiveInstances<TTsStandardP
   void PagePreviewPageAvailable();
   void PagePreviewProgressUpdate(int percent);
 
+  // Opening on a device: its title as the caption, page width, Print once it has finished.
+  void ConnectDevice(TTsPrinter* device);
   void GoToPage(int n);
   void WritePageText();
   TTsPrinter* Device() const;

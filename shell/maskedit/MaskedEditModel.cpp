@@ -155,7 +155,7 @@ bool MaskedEditModel::RestoreOnEscape() {
   if (!modified_) return false;
   digits_ = entryDigits_;
   modified_ = false;
-  selectionLength_ = 0;
+  MoveHome();
   return true;
 }
 

@@ -57,8 +57,9 @@ class MaskedEditModel {
 
   // Remembers the content the field has now, to be restored by Escape.
   void BeginEditing();
-  // Escape: a changed field gets back the remembered content and counts as unchanged.
-  // Returns false when there was no change to abandon.
+  // Escape: a changed field gets back the remembered content, counts as unchanged and has
+  // the caret on its first cell, ready for typing. Returns false when there was no change
+  // to abandon.
   bool RestoreOnEscape();
 
  private:

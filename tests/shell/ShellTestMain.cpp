@@ -1,5 +1,6 @@
 #include <QApplication>
 
+int RunCommandLineTests(int argc, char** argv);
 int RunStartupTests(int argc, char** argv);
 int RunWizardTests(int argc, char** argv);
 
@@ -9,5 +10,6 @@ int main(int argc, char** argv) {
   QApplication::setApplicationDisplayName(QStringLiteral("Corvane 32"));
   int failures = RunStartupTests(argc, argv);
   failures += RunWizardTests(argc, argv);
+  failures += RunCommandLineTests(argc, argv);
   return failures;
 }

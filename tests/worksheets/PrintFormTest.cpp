@@ -1,10 +1,12 @@
 // From the wizard to the printed worksheet: the results step sets the marks of the
-// evaluated sex's worksheet, and "&Print Form" opens the preview of the selected one,
-// whose exported PDF holds every value.
+// evaluated sex's worksheet, and "&Print Form" opens the preview of the selected one, whose
+// exported PDF shows every value whole, inside its label's box; a second Print Form shows
+// the values as they are then.
 
 #include "TestEnvironment.h"
 #include "report/device/TsPrinter.h"
 #include "report/preview/PdfExport.h"
+#include "report/preview/TsPreview.h"
 #include "report/preview/TsStandardPreview.h"
 #include "shell/AppWindows.h"
 #include "shell/BevelPanel.h"
@@ -22,10 +24,13 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+
+#include <functional>
 
 namespace {
 
@@ -33,11 +38,12 @@ QStringList Marks(const TWorksheetForm& sheet) {
   return {sheet.Label("X1").Caption(), sheet.Label("X2").Caption(), sheet.Label("X3").Caption()};
 }
 
-// While "&Print Form" waits for its preview to close: once the page is generated, note
-// the window's page text, export the pages as PDF and close the window.
+// While "&Print Form" waits for its preview to close: once a page is generated, runs the
+// step (which may change the data and press "&Print Form" again), notes the window's page
+// text, exports the pages the window shows as PDF and closes the window.
 class PreviewHandler : public QObject {
  public:
-  PreviewHandler(TWorksheetForm& sheet, QString pdf) : sheet_(sheet), pdf_(std::move(pdf)) {
+  PreviewHandler(QString pdf, std::function<void()> step) : pdf_(std::move(pdf)), step_(std::move(step)) {
     connect(&timer_, &QTimer::timeout, this, &PreviewHandler::Poll);
     timer_.start(20);
   }
@@ -46,30 +52,101 @@ class PreviewHandler : public QObject {
 
  private:
   void Poll() {
-    TTsPrinter* device = sheet_.Report->Device();
     for (QWidget* window : QApplication::topLevelWidgets()) {
       auto* preview = qobject_cast<TTsStandardPreview*>(window);
-      if (preview == nullptr || !preview->isVisible() || device == nullptr ||
-          device->Status() != TsPrinterStatus::Finished)
-        continue;
+      if (preview == nullptr || !preview->isVisible() || !Finished(preview)) continue;
       timer_.stop();
+      if (step_) {
+        step_();
+        QCoreApplication::processEvents();  // the window hears of the new pages
+      }
+      if (!Finished(preview)) return;
       pageText = preview->PageText();
-      ExportPdf(*device, pdf_);
+      ExportPdf(*preview->PagePreview()->Device(), pdf_);
       exported = true;
       preview->close();
       return;
     }
   }
-  TWorksheetForm& sheet_;
+  static bool Finished(TTsStandardPreview* preview) {
+    const TTsPrinter* device = preview->PagePreview()->Device();
+    return device != nullptr && device->Status() == TsPrinterStatus::Finished;
+  }
   QString pdf_;
+  std::function<void()> step_;
   QTimer timer_;
 };
 
-QString PdfText(const QString& pdf) {
+// A word on the exported page, in points from the page's top-left corner.
+struct PdfWord {
+  QRectF box;
+  QString text;
+};
+
+QList<PdfWord> PdfWords(const QString& pdf) {
   QProcess process;
-  process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+  process.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
   if (!process.waitForFinished(20000)) return {};
-  return QString::fromUtf8(process.readAllStandardOutput());
+  static const QRegularExpression word(QString::fromLatin1(
+      R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+  QList<PdfWord> words;
+  for (const QRegularExpressionMatch& m : word.globalMatch(QString::fromUtf8(process.readAllStandardOutput()))) {
+    const QPointF topLeft(m.captured(1).toDouble(), m.captured(2).toDouble());
+    const QPointF bottomRight(m.captured(3).toDouble(), m.captured(4).toDouble());
+    QString text = m.captured(5);
+    text.replace("&lt;", "<").replace("&gt;", ">").replace("&quot;", "\"").replace("&apos;", "'");
+    text.replace("&amp;", "&");
+    words.append({QRectF(topLeft, bottomRight), text});
+  }
+  return words;
+}
+
+// A label's box on the page, in points (the layout is in pixels at 96 per inch).
+QRectF BoxOf(const TTsLabel& label) {
+  const QRectF pixels(label.Bound(TTsSizedComponent::Left), label.Bound(TTsSizedComponent::Top),
+                      label.Bound(TTsSizedComponent::Width), label.Bound(TTsSizedComponent::Height));
+  return QRectF(pixels.topLeft() * 0.75, pixels.size() * 0.75);
+}
+
+QList<PdfWord> WordsIn(const QList<PdfWord>& words, const QRectF& box) {
+  QList<PdfWord> inside;
+  for (const PdfWord& word : words)
+    if (box.contains(word.box.center())) inside << word;
+  return inside;
+}
+
+// Each label shows exactly its value, inside its box: a right-aligned value ends at the
+// box's right edge (its column's), a left-aligned one starts at the left edge (after a
+// leading blank, if the value has one).
+void CheckValues(const TWorksheetForm& sheet, const QList<PdfWord>& words,
+                 const QList<std::pair<QString, QString>>& expected) {
+  constexpr qreal kTolerance = 0.75;  // points: a pixel at 96 per inch
+  for (const auto& [name, value] : expected) {
+    const TTsLabel& label = sheet.Label(name);
+    const QRectF box = BoxOf(label);
+    const QList<PdfWord> inside = WordsIn(words, box);
+    QStringList texts;
+    for (const PdfWord& word : inside) texts << word.text;
+    QVERIFY2(texts.join(QLatin1Char(' ')) == value.simplified(),
+             qPrintable(QStringLiteral("%1 shows \"%2\", not \"%3\"").arg(name, texts.join(' '), value)));
+    const qreal left = inside.first().box.left();
+    const qreal right = inside.last().box.right();
+    const QString where = QStringLiteral("%1 spans %2..%3 pt in its box %4..%5 pt")
+                              .arg(name).arg(left).arg(right).arg(box.left()).arg(box.right());
+    if (label.Alignment() == TTsAlignment::taRightJustify) {
+      QVERIFY2(qAbs(right - box.right()) <= kTolerance, qPrintable(where));
+    } else {
+      const qreal blank = value.startsWith(QLatin1Char(' ')) ? 4.0 : 0.0;
+      QVERIFY2(left >= box.left() - kTolerance && left <= box.left() + blank + kTolerance, qPrintable(where));
+    }
+  }
+}
+
+// Whether a bold "X" stands on the mark's blank.
+bool MarkShown(const TWorksheetForm& sheet, const QList<PdfWord>& words, const QString& mark) {
+  for (const PdfWord& word : WordsIn(words, BoxOf(sheet.Label(mark)).adjusted(-2, -2, 2, 2)))
+    if (word.text == QLatin1String("X")) return true;
+  return false;
 }
 
 }  // namespace
@@ -92,6 +169,10 @@ class PrintFormTest : public QObject {
     (female ? Form().SexFemale : Form().SexMale)->setChecked(true);
   }
 
+  void EnterAbdomen(const QString& abdomen) {
+    for (TMaskedEdit* waist : {Form().Waist1, Form().Waist2, Form().Waist3}) waist->SetFieldText(abdomen);
+  }
+
   // The test tables give a man of 70 in with neck 15 a body fat of 26.004 for an abdomen
   // of 35 and exactly 26 for 36, against a maximum of 26.
   void EvaluateMan(const QString& abdomen) {
@@ -99,8 +180,7 @@ class PrintFormTest : public QObject {
     Form().Next->click();
     for (TMaskedEdit* neck : {Form().MNeck1, Form().MNeck2, Form().MNeck3})
       neck->SetFieldText(QStringLiteral("15.00"));
-    for (TMaskedEdit* waist : {Form().Waist1, Form().Waist2, Form().Waist3})
-      waist->SetFieldText(abdomen);
+    EnterAbdomen(abdomen);
     Form().Next->click();
     QVERIFY(Form().ResultsPanel->isVisible());
   }
@@ -126,24 +206,33 @@ class PrintFormTest : public QObject {
     QVERIFY(Form().MainPanel->isVisible());
   }
 
-  // Presses "&Print Form" and returns the text of the exported PDF.
-  QString PrintForm(TWorksheetForm& expectedSheet) {
+  // Presses "&Print Form" (with Enter, as a keyboard operator does) and returns the words
+  // of the exported PDF; step runs while the preview is open.
+  QList<PdfWord> PrintForm(std::function<void()> step = {}) {
     const QString pdf = dir_.filePath(QStringLiteral("worksheet.pdf"));
     QFile::remove(pdf);
-    PreviewHandler handler(expectedSheet, pdf);
+    PreviewHandler handler(pdf, std::move(step));
     QTimer::singleShot(20000, [] {
       for (QWidget* window : QApplication::topLevelWidgets())
         if (qobject_cast<TTsStandardPreview*>(window)) window->close();
     });
-    Form().PrintButton->click();
-    if (!handler.exported) return QStringLiteral("no preview of the expected worksheet");
-    if (handler.pageText != QStringLiteral("Page 1 of 1")) return handler.pageText;
-    return PdfText(pdf);
+    Form().PrintButton->setFocus();
+    QTest::keyClick(Form().PrintButton, Qt::Key_Return);
+    if (!handler.exported) qWarning("no preview was shown");
+    if (handler.pageText != QStringLiteral("Page 1 of 1")) qWarning("%s", qPrintable(handler.pageText));
+    return handler.exported && handler.pageText == QStringLiteral("Page 1 of 1") ? PdfWords(pdf) : QList<PdfWord>{};
   }
 
-  static void CheckHolds(const QString& text, const QStringList& values) {
-    for (const QString& value : values)
-      QVERIFY2(text.contains(value), qPrintable(QStringLiteral("\"%1\" not in:\n%2").arg(value, text)));
+  // The man of EvaluateMan: step 5 is the abdomen less the neck of 15; the factor of
+  // 46.004 or 46 and the body fat of 26.004 or 26 both show as two decimals alike.
+  static QList<std::pair<QString, QString>> MaleValues(const QString& abdomen, const QString& difference) {
+    return {{"FormNumber", "DA Form 5500-ER"}, {"Name", "DOE, JANE Q"}, {"SSANumber", "123-45-6789"}, {"Rank", "SPC"}, {"Age", "20"},
+            {"Height", "70.00"},     {"Weight", "200"},           {"Abs1", abdomen}, {"Abs2", abdomen},
+            {"Abs3", abdomen},       {"Abs", abdomen},            {"AvgAbs", abdomen}, {"MNeck1", "15.00"},
+            {"MNeck2", "15.00"},     {"MNeck3", "15.00"},         {"MNeck", "15.00"}, {"AvgNeck", "15.00"},
+            {"Total1", difference},  {"ANFactor", "46.00"},       {"HFactor", "20.00"}, {"BFC", "26.00"},
+            {"ABFC", "26.00"},
+            {"AWeight", "200 lbs."}, {"MaxBFC", "26.00"},         {"MaxWeight", "150 lbs."}};
   }
 
  private slots:
@@ -186,19 +275,55 @@ class PrintFormTest : public QObject {
 
   void printsTheMaleWorksheet() {
     EvaluateMan(QStringLiteral("35.00"));
-    const QString text = PrintForm(*MaleForm);
-    CheckHolds(text, {"DA Form 5500-ER", "DOE, JANE Q", "123-45-6789", "SPC", "20", "70.00",
-                      "35.00", "15.00", "20.00", "46.00", "26.00", "200 lbs.", "150 lbs."});
+    const QList<PdfWord> words = PrintForm();
+    QVERIFY(!words.isEmpty());
+    CheckValues(*MaleForm, words, MaleValues("35.00", "20.00"));
+    if (QTest::currentTestFailed()) return;
+    QVERIFY(!MarkShown(*MaleForm, words, "X1"));
+    QVERIFY(MarkShown(*MaleForm, words, "X2"));
+    QVERIFY(MarkShown(*MaleForm, words, "X3"));
     BackToDataPage();
   }
 
   void printsTheFemaleWorksheet() {
     EvaluateWoman();
-    const QString text = PrintForm(*FemaleForm);
+    const QList<PdfWord> words = PrintForm();
+    QVERIFY(!words.isEmpty());
     // The height as typed, the weight with its leading blank; factors, totals, body fat.
-    CheckHolds(text, {"DA Form 5501-ER", "DOE, JANE Q", "123-45-6789", "SPC", "65.05", " 95",
-                      "40.00", "10.00", "12.00", "6.00", "100.00", "20.00", "50.00", "120.00",
-                      "90.00", "30.00"});
+    QList<std::pair<QString, QString>> values = {
+        {"FormNumber", "DA Form 5501-ER"}, {"Name", "DOE, JANE Q"}, {"SSANumber", "123-45-6789"}, {"Rank", "SPC"}, {"Age", "20"},
+        {"Height", "65.05"},     {"Weight", " 95"},           {"WFactor", "100.00"}, {"HFactor", "20.00"},
+        {"Total1", "120.00"},    {"HtFactor", "50.00"},       {"FFactor", "10.00"}, {"NFactor", "10.00"},
+        {"WrFactor", "20.00"},   {"Total2", "90.00"},         {"ActualBFC", "30.00"}};
+    for (const auto& [column, value] : {std::pair{"Hips", "40.00"}, {"Arm", "10.00"}, {"FNeck", "12.00"},
+                                        {"Wrist", "6.00"}})
+      for (const QString& suffix : {"1", "2", "3", ""}) values.append({column + suffix, value});
+    CheckValues(*FemaleForm, words, values);
+    if (QTest::currentTestFailed()) return;
+    QVERIFY(MarkShown(*FemaleForm, words, "X1"));
+    QVERIFY(!MarkShown(*FemaleForm, words, "X2"));
+    BackToDataPage();
+  }
+
+  // With the preview open the operator corrects the abdomen to 36 (within standards) and
+  // presses "&Print Form" again: the open preview shows the new worksheet, and its PDF too.
+  void aSecondPrintFormShowsTheValuesAsTheyAreNow() {
+    EvaluateMan(QStringLiteral("35.00"));
+    bool within = false;
+    const QList<PdfWord> words = PrintForm([&] {
+      Form().Previous->click();
+      EnterAbdomen(QStringLiteral("36.00"));
+      Form().Next->click();
+      within = Form().FinalResults->text() == QStringLiteral("Soldier is within Standards");
+      Form().PrintButton->click();
+    });
+    QVERIFY(within);
+    QVERIFY(!words.isEmpty());
+    CheckValues(*MaleForm, words, MaleValues("36.00", "21.00"));
+    if (QTest::currentTestFailed()) return;
+    QVERIFY(MarkShown(*MaleForm, words, "X1"));
+    QVERIFY(!MarkShown(*MaleForm, words, "X2"));
+    QVERIFY(!MarkShown(*MaleForm, words, "X3"));
     BackToDataPage();
   }
 };

@@ -20,6 +20,22 @@ std::unique_ptr<TReport> FramedReport() {
   return report;
 }
 
+TTsShape& PlaceShape(TReport& report, const QString& name, TTsShapeType type, QRect bounds) {
+  TTsShape& shape = report.AddShape(name);
+  shape.Shape = type;
+  shape.SetBounds(bounds.x(), bounds.y(), bounds.width(), bounds.height());
+  return shape;
+}
+
+// The smallest rectangle holding every dark pixel of the area.
+QRect DarkBounds(const QImage& image, QRect area) {
+  QRect bounds;
+  for (int y = area.top(); y <= area.bottom(); ++y)
+    for (int x = area.left(); x <= area.right(); ++x)
+      if (IsDark(image, x, y)) bounds |= QRect(x, y, 1, 1);
+  return bounds;
+}
+
 }  // namespace
 
 TEST(Generation, OnePageWithTheFrameAlongTheMargins) {
@@ -78,12 +94,8 @@ TEST(Generation, ItemsOnTheReportPrintAtPaperCoordinatesInOrder) {
   under.Color = Qt::blue;
   PlaceLabel(*report, QStringLiteral("Over"), {150, 300, 100, 20}, QString());
   // A horizontal line is drawn across the box's middle, its end point excluded.
-  TTsShape& line = report->AddShape(QStringLiteral("Rule"));
-  line.Shape = TTsShapeType::tsHorLine;
-  line.SetBounds(48, 113, 720, 14);
-  TTsShape& rule = report->AddShape(QStringLiteral("Column"));
-  rule.Shape = TTsShapeType::tsVertLine;
-  rule.SetBounds(600, 200, 9, 50);
+  PlaceShape(*report, QStringLiteral("Rule"), TTsShapeType::tsHorLine, {48, 113, 720, 14});
+  PlaceShape(*report, QStringLiteral("Column"), TTsShapeType::tsVertLine, {600, 200, 9, 50});
 
   auto device = GenerateIntoStore(*report);
   const QImage page = RenderStoredPage(*device, 1);
@@ -101,6 +113,22 @@ TEST(Generation, ItemsOnTheReportPrintAtPaperCoordinatesInOrder) {
   EXPECT_TRUE(IsDark(page, 766, 120));
   EXPECT_EQ(DarkRunDown(page, 604, 199), 0);
   EXPECT_EQ(DarkRunDown(page, 604, 200), 50);
+}
+
+// A rectangle or a circle covers the pixels from XPos(L), YPos(T) up to, not including,
+// XPos(L + W), YPos(T + H), as lines end: 50 x 30 pixels for a 50 x 30 pixel shape.
+TEST(Generation, RectanglesAndCirclesCoverTheirBoxExactly) {
+  auto report = NewLetterReport();
+  report->AddBand(QStringLiteral("TitleBand1"), TTsBandType::rbTitle);
+  PlaceShape(*report, QStringLiteral("Box"), TTsShapeType::tsRectangle, {100, 300, 50, 30});
+  PlaceShape(*report, QStringLiteral("Ring"), TTsShapeType::tsCircle, {300, 300, 50, 30});
+
+  auto device = GenerateIntoStore(*report);
+  const QImage page = RenderStoredPage(*device, 1);
+  ASSERT_FALSE(page.isNull());
+  EXPECT_EQ(DarkBounds(page, QRect(90, 290, 80, 50)), QRect(100, 300, 50, 30));
+  EXPECT_EQ(DarkBounds(page, QRect(290, 290, 80, 50)), QRect(300, 300, 50, 30));
+  EXPECT_FALSE(IsDark(page, 125, 315));  // filled with the white brush
 }
 
 TEST(Generation, AFailingPassEndsCleanlyAndReportsTheError) {

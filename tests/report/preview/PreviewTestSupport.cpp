@@ -5,6 +5,7 @@
 #include "report/preview/TsStandardPreview.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QPainter>
@@ -76,29 +77,56 @@ int ShownMark(TTsStandardPreview* window) {
   return found < 0 ? 0 : found;
 }
 
-FileDialogAnswer::FileDialogAnswer(QString dialogName, QString fileName, QString filter)
-    : dialogName_(std::move(dialogName)), fileName_(std::move(fileName)), filter_(std::move(filter)) {
+DialogAnswer::DialogAnswer(QString objectName, std::function<void(QWidget*)> answer)
+    : objectName_(std::move(objectName)), answer_(std::move(answer)) {
   timer_.setInterval(10);
-  connect(&timer_, &QTimer::timeout, this, &FileDialogAnswer::Poll);
+  connect(&timer_, &QTimer::timeout, this, &DialogAnswer::Poll);
   timer_.start();
 }
 
-void FileDialogAnswer::Poll() {
+void DialogAnswer::Poll() {
   for (QWidget* widget : QApplication::topLevelWidgets()) {
-    auto* dialog = qobject_cast<QFileDialog*>(widget);
-    if (!dialog || !dialog->isVisible() || dialog->objectName() != dialogName_) continue;
+    if (!widget->isVisible() || widget->objectName() != objectName_) continue;
     timer_.stop();
-    // A change of filter reaches the name field only after events have run.
-    if (!filter_.isEmpty()) dialog->selectNameFilter(filter_);
-    QTimer::singleShot(20, this, [this, dialog = QPointer<QFileDialog>(dialog)] {
-      if (!dialog) return;
-      // Typed into the name field, as a user would (selectFile leaves a focused field alone).
-      if (auto* name = dialog->findChild<QLineEdit*>("fileNameEdit")) name->setText(fileName_);
-      answered_ = true;
-      static_cast<QDialog*>(dialog.data())->accept();  // QFileDialog's own accept checks the name
-    });
+    found_ = true;
+    answer_(widget);
     return;
   }
+}
+
+FileDialogAnswer::FileDialogAnswer(QString dialogName, QString fileName, QString filter)
+    : fileName_(std::move(fileName)),
+      filter_(std::move(filter)),
+      poll_(std::move(dialogName), [this](QWidget* widget) {
+        if (auto* dialog = qobject_cast<QFileDialog*>(widget)) Answer(dialog);
+      }) {}
+
+void FileDialogAnswer::Answer(QFileDialog* dialog) {
+  title = dialog->windowTitle();
+  filters = dialog->nameFilters();
+  folder = dialog->directory().absolutePath();
+  if (fileName_.isEmpty()) {
+    answered_ = true;
+    dialog->reject();
+    return;
+  }
+  // Picked from the list of types as a user picks it, so the dialog hears of the choice. A
+  // change of filter reaches the name field only after events have run.
+  if (!filter_.isEmpty()) {
+    auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
+    const int index = types ? types->findText(filter_) : -1;
+    if (index < 0) return;
+    types->setCurrentIndex(index);
+    emit types->activated(index);
+    emit types->textActivated(filter_);
+  }
+  QTimer::singleShot(20, this, [this, dialog = QPointer<QFileDialog>(dialog)] {
+    if (!dialog) return;
+    // Typed into the name field, as a user would (selectFile leaves a focused field alone).
+    if (auto* name = dialog->findChild<QLineEdit*>("fileNameEdit")) name->setText(fileName_);
+    answered_ = true;
+    static_cast<QDialog*>(dialog.data())->accept();  // QFileDialog's own accept checks the name
+  });
 }
 
 PdfInfo ReadPdfInfo(const QString& fileName) {

@@ -10,8 +10,10 @@
 #include <QString>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 
+class QFileDialog;
 class TTsStandardPreview;
 
 // Page n carries a frame along half-inch margins and one black square, the "mark", whose
@@ -38,18 +40,36 @@ int ShownMark(TTsStandardPreview* window);
 
 bool IsDark(const QImage& image, int x, int y);
 
+// Runs answer once on the next visible window of the given object name, polling until it
+// opens (a slow machine only makes it later).
+class DialogAnswer : public QObject {
+ public:
+  DialogAnswer(QString objectName, std::function<void(QWidget*)> answer);
+  bool Found() const { return found_; }
+
+ private:
+  void Poll();
+  QString objectName_;
+  std::function<void(QWidget*)> answer_;
+  bool found_ = false;
+  QTimer timer_;
+};
+
 // Answers the next visible file dialog of the given object name: chooses the filter (when
-// given) and the file, and accepts.
+// given) and the file, and accepts; with no file name it cancels. Notes the dialog's title,
+// filters and the folder it opened in.
 class FileDialogAnswer : public QObject {
  public:
   FileDialogAnswer(QString dialogName, QString fileName, QString filter = {});
   bool Answered() const { return answered_; }
+  QString title, folder;
+  QStringList filters;
 
  private:
-  void Poll();
-  QString dialogName_, fileName_, filter_;
+  void Answer(QFileDialog* dialog);
+  QString fileName_, filter_;
   bool answered_ = false;
-  QTimer timer_;
+  DialogAnswer poll_;
 };
 
 struct PdfInfo {
@@ -60,6 +80,7 @@ PdfInfo ReadPdfInfo(const QString& fileName);
 // Page 1 of a PDF file rendered at 100 pixels per inch (a null image without pdftoppm).
 QImage RenderPdf(const QString& fileName);
 
+int RunPageFileDialogTests(int argc, char** argv);
 int RunPreviewWindowTests(int argc, char** argv);
 int RunPageFileTests(int argc, char** argv);
 int RunPrintFlowTests(int argc, char** argv);

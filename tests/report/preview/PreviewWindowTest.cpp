@@ -1,5 +1,5 @@
-// The preview window over hand-filled documents: opening, turning pages by buttons and
-// keys, zooming, painting, and the print buttons following generation.
+// The preview window over hand-filled documents: opening, its layout, turning pages by
+// buttons and keys, zooming, painting, and the print buttons following generation.
 
 #include "PreviewTestSupport.h"
 
@@ -12,7 +12,13 @@
 #include <QApplication>
 #include <QPointer>
 #include <QTest>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
 #include <QScrollBar>
+#include <QToolBar>
+#include <QToolButton>
 
 namespace {
 
@@ -32,6 +38,10 @@ class PreviewWindowTest : public QObject {
     QVERIFY(window);
     QCOMPARE(window->windowTitle(), QString("Print Preview"));
     QVERIFY(window->isMaximized());
+    // Un-maximised, it has its own size, centred on the screen.
+    QRect normal(QPoint(), QSize(652, 579));
+    normal.moveCenter(QGuiApplication::primaryScreen()->availableGeometry().center());
+    QCOMPARE(window->normalGeometry(), normal);
     QCOMPARE(window->PageText(), QString("Page 1 of 1"));
     QCOMPARE(window->ProgressText(), QString("0%"));
     QVERIFY(Button(window, "ZoomToWidth")->isChecked());
@@ -58,6 +68,42 @@ class PreviewWindowTest : public QObject {
     QCOMPARE(view->PageNumber(), 1);
     QCOMPARE(window->PageText(), QString("Page 1 of 1"));
     QVERIFY(view->Image()->ImageLoaded());
+  }
+
+  // The caption is the device's title; the tool bar holds its buttons in order, each with
+  // its hint and picture, the dividers between the groups and "&Close" last.
+  void theWindowAsItOpens() {
+    auto device = StoreDocument(1);
+    device->Title = "DA Form 5500-ER";
+    TTsStandardPreview* window = OpenPreview(device.get());
+    QVERIFY(window);
+    QCOMPARE(window->windowTitle(), QString("DA Form 5500-ER"));
+
+    auto* bar = window->findChild<QToolBar*>("ToolBar");
+    QVERIFY(bar);
+    QStringList items;
+    for (QAction* action : bar->actions()) {
+      QWidget* widget = bar->widgetForAction(action);
+      if (auto* divider = qobject_cast<QFrame*>(widget); divider && divider->frameShape() == QFrame::VLine) {
+        items << "|";
+      } else if (auto* close = qobject_cast<QToolButton*>(widget); close && close->objectName() == "ExitButton") {
+        items << close->text();
+      } else {
+        QVERIFY2(!action->icon().pixmap(16, 16).isNull(), qPrintable(action->toolTip()));
+        items << action->toolTip();
+      }
+    }
+    QCOMPARE(items, QStringList({"|", "Zoom to fit", "100%", "Zoom to width", "|", "First page", "Previous page",
+                                 "Next page", "Last page", "|", "Printer setup", "Print", "|", "Save Report",
+                                 "Load Report", "|", "&Close"}));
+    for (const char* toggle : {"ZoomFit", "Zoom100", "ZoomToWidth"}) QVERIFY(Button(window, toggle)->isCheckable());
+    QVERIFY(Button(window, "ZoomToWidth")->isChecked());
+    Button(window, "Zoom100")->trigger();
+    QVERIFY(!Button(window, "ZoomToWidth")->isChecked());
+
+    QCOMPARE(window->ProgressText(), QString("0%"));
+    QCOMPARE(window->findChild<QLabel*>("ProgressPanel")->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+    QCOMPARE(window->PageText(), QString("Page 1 of 1"));
   }
 
   void threePagesTurnByButtonsAndKeys() {

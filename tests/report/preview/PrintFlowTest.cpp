@@ -110,20 +110,47 @@ class PrintFlowTest : public QObject {
     QCOMPARE(TTsStandardPreview::Live(), 0);
   }
 
-  void aSecondPreviewLeavesTheShownDeviceAlone() {
+  // Asked again while its window is open, the report is generated anew into that window:
+  // the window takes a fresh device, and only then is the one it showed released. The
+  // first Preview returns once the window closes.
+  void aSecondPreviewShowsTheReportAnewInItsWindow() {
+    const int devicesBefore = TTsPrinter::Live();
     auto report = FramedReport();
-    int windowsDuringSecond = 0;
-    bool sameDevice = false;
+    bool framedFirst = false;
+    bool framedAgain = true;
+    bool oneWindow = false;
+    bool freshDevice = false;
+    bool firstReleased = false;
+    QString pageText;
+    bool printEnabled = false;
     WhilePreviewing([&](TTsStandardPreview* window) {
-      TTsPrinter* shown = report->Device();
+      const QPointer<TTsPrinter> first = report->Device();
+      framedFirst = IsDark(RenderDevicePage(*first, 1), 48, 500);
+      report->Frame.DrawLeft = false;
       report->Preview();  // returns at once
-      windowsDuringSecond = OpenPreviews().size();
-      sameDevice = report->Device() == shown && window->PagePreview()->Device() == shown && shown->ShowingPreview;
+      QCoreApplication::processEvents();
+      TTsPrinter* second = report->Device();
+      oneWindow = OpenPreviews() == QList<TTsStandardPreview*>{window};
+      freshDevice = second && second != first && window->PagePreview()->Device() == second &&
+                    second->ShowingPreview && (!first || !first->ShowingPreview);
+      QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+      firstReleased = first.isNull();
+      if (!second) return;
+      framedAgain = IsDark(RenderDevicePage(*second, 1), 48, 500);
+      pageText = window->PageText();
+      printEnabled = Button(window, "Print")->isEnabled();
     });
     report->Preview();
-    QCOMPARE(windowsDuringSecond, 1);
-    QVERIFY(sameDevice);
+    QVERIFY(framedFirst);
+    QVERIFY(oneWindow);
+    QVERIFY(freshDevice);
+    QVERIFY(firstReleased);
+    QVERIFY(!framedAgain);
+    QCOMPARE(pageText, QString("Page 1 of 1"));
+    QVERIFY(printEnabled);
     QVERIFY(report->Device() == nullptr);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(TTsPrinter::Live(), devicesBefore);
   }
 
   void printingRegeneratesThePageOnA600DpiPrinter() {
@@ -191,17 +218,20 @@ class PrintFlowTest : public QObject {
     report->PrinterSettings.FirstPage = 4;
     int minPage = -1;
     int maxPage = -1;
+    bool answered = false;
     WhilePreviewing([&](TTsStandardPreview* window) {
-      QTimer::singleShot(50, [&] {
-        auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
-        if (!dialog) return;
+      const DialogAnswer answer("PrintSetupDialog", [&](QWidget* widget) {
+        auto* dialog = qobject_cast<QPrintDialog*>(widget);
+        QVERIFY(dialog);
         minPage = dialog->minPage();
         maxPage = dialog->maxPage();
         dialog->accept();
       });
       Button(window, "PrintSetup")->trigger();
+      answered = answer.Found();
     });
     report->Preview();
+    QVERIFY(answered);
     QCOMPARE(minPage, 1);
     QCOMPARE(maxPage, 1);
     QCOMPARE(report->PrinterSettings.FirstPage, 0);  // all pages

@@ -7,6 +7,8 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationDisplayName("Corvane 32");
   int failures = 0;
+  // First: it sees the first file dialog of the run.
+  failures += RunPageFileDialogTests(argc, argv);
   failures += RunPreviewWindowTests(argc, argv);
   failures += RunPageFileTests(argc, argv);
   failures += RunPrintFlowTests(argc, argv);

@@ -131,6 +131,19 @@ class FieldWidgetTest : public QObject {
     QVERIFY(form_->weight->hasFocus());
   }
 
+  // Escape after a full paste abandons it and leaves the caret on the first cell, so the
+  // digits typed next land in the field.
+  void typingGoesOnAfterEscape() {
+    TabInto(form_->height);
+    QGuiApplication::clipboard()->setText("7000");
+    QTest::keyClick(form_->height, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(form_->height->text(), QStringLiteral("70.00"));
+    QTest::keyClick(form_->height, Qt::Key_Escape);
+    QCOMPARE(form_->height->FieldText(), QStringLiteral("  .  "));
+    QTest::keyClicks(form_->height, "6550");
+    QCOMPARE(form_->height->FieldText(), QStringLiteral("65.50"));
+  }
+
   void untouchedOrSetFieldsPassUnchecked() {
     MessageBoxWatcher boxes;
     QSignalSpy exits(form_->age, &TMaskedEdit::Exited);

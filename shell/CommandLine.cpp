@@ -1,0 +1,80 @@
+#include "shell/CommandLine.h"
+
+#include "report/device/PageStoreFormat.h"
+#include "report/preview/PageFileDialogs.h"
+
+#include <QCommandLineParser>
+#include <QFile>
+#include <QFileInfo>
+#include <QtEndian>
+
+#include <iostream>
+
+namespace {
+
+const QString kCommand = QStringLiteral("corvane32");
+
+// The first four bytes of every page file: the format word and the version word. The
+// desktop's file-type database recognises page files by the same bytes.
+bool BeginsWithPageFileHeader(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return false;
+  const QByteArray start = file.read(4);
+  return start.size() == 4 &&
+         qFromLittleEndian<quint16>(start.constData()) == PageStoreFormat::kFormatWord &&
+         qFromLittleEndian<quint16>(start.constData() + 2) == PageStoreFormat::kVersionWord;
+}
+
+bool IsPageFile(const QString& path) {
+  return QFileInfo(path).suffix().compare(PageFileExtension, Qt::CaseInsensitive) == 0 ||
+         BeginsWithPageFileHeader(path);
+}
+
+CommandLineOptions UsageError(const QString& problem) {
+  return {CommandLineOptions::Request::UsageError, QString(),
+          QStringLiteral("%1: %2\nTry '%1 --help' for more information.").arg(kCommand, problem)};
+}
+
+}  // namespace
+
+CommandLineOptions ParseCommandLine(const QStringList& arguments) {
+  QCommandLineParser parser;
+  parser.setApplicationDescription(
+      QStringLiteral("Corvane 32: body-fat assessment of the Army weight-control procedure (AR 600-9).\n"
+                     "Without arguments it opens its wizard. Given a page file saved from its print\n"
+                     "preview, it shows that file in the print preview and ends when the preview closes."));
+  const QCommandLineOption help = parser.addHelpOption();
+  const QCommandLineOption version = parser.addVersionOption();
+  parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A page file (.tsr) to show in the print preview."),
+                               QStringLiteral("[file]"));
+
+  const bool parsed = parser.parse(arguments);
+  // Help and version are answered whatever else the line holds.
+  if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+    // The usage line names the command, however the program was started.
+    QString text = parser.helpText();
+    text.replace(0, text.indexOf(QStringLiteral(" [options]")), QStringLiteral("Usage: ") + kCommand);
+    return {CommandLineOptions::Request::Help, QString(), text};
+  }
+  if (parser.isSet(version))
+    return {CommandLineOptions::Request::Version, QString(),
+            QStringLiteral("Corvane 32 %1\n").arg(QStringLiteral(CORVANE_VERSION))};
+  if (!parsed) return UsageError(parser.errorText());
+
+  const QStringList files = parser.positionalArguments();
+  if (files.size() > 1) return UsageError(QStringLiteral("one page file at a time, not %1.").arg(files.size()));
+  if (files.isEmpty()) return {};
+  if (!IsPageFile(files.first()))
+    return UsageError(QStringLiteral("%1 is not a page file (.tsr); only page files saved from the print "
+                                     "preview can be opened.").arg(files.first()));
+  return {CommandLineOptions::Request::Run, files.first(), QString()};
+}
+
+int AnswerOnConsole(const CommandLineOptions& options) {
+  if (options.request == CommandLineOptions::Request::UsageError) {
+    std::cerr << options.text.toStdString() << std::endl;
+    return kUsageErrorStatus;
+  }
+  std::cout << options.text.toStdString() << std::flush;
+  return 0;
+}

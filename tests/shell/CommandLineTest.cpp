@@ -1,0 +1,172 @@
+// The command line, and the program started with a page file: the preview alone, its
+// refusals, and the tables loaded first.
+
+#include "report/device/LiveInstances.h"
+#include "report/preview/TsStandardPreview.h"
+#include "shell/AppWindows.h"
+#include "shell/CommandLine.h"
+#include "shell/PreviewAlone.h"
+#include "shell/Startup.h"
+#include "tests/report/support/StoredDocuments.h"
+#include "tests/shell/TestTables.h"
+#include "tests/shell/support/MessageBoxWatcher.h"
+
+#include <QPainter>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using Request = CommandLineOptions::Request;
+Q_DECLARE_METATYPE(CommandLineOptions::Request)
+
+namespace {
+
+// The first bytes of a page file: format word 3 and version word 305, little-endian.
+const QByteArray kPageFileStart("\x03\x00\x31\x01", 4);
+
+CommandLineOptions Parse(const QStringList& arguments) {
+  return ParseCommandLine(QStringList{QStringLiteral("corvane32")} + arguments);
+}
+
+// The visible preview window, if any.
+TTsStandardPreview* ShownPreview() {
+  for (QWidget* window : QApplication::topLevelWidgets())
+    if (auto* preview = qobject_cast<TTsStandardPreview*>(window); preview && preview->isVisible()) return preview;
+  return nullptr;
+}
+
+}  // namespace
+
+class CommandLineTest : public QObject {
+  Q_OBJECT
+  QTemporaryDir dir_;
+
+  QString WriteFile(const QString& name, const QByteArray& bytes) {
+    QFile file(dir_.filePath(name));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) return {};
+    return file.fileName();
+  }
+
+  // A saved two-page document.
+  QString SavePageFile() {
+    const auto document = StoreDocumentOf(2, [](TTsPrinter& device, int page) {
+      device.Canvas()->drawText(100, 100, QStringLiteral("page %1").arg(page));
+    });
+    const QString fileName = dir_.filePath(QStringLiteral("saved.tsr"));
+    document->SaveToFile(fileName);
+    return fileName;
+  }
+
+ private slots:
+  void takesNoFileOrOnePageFile_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("pageFile");
+    QTest::newRow("nothing: the wizard") << QStringList{} << QString();
+    QTest::newRow("a page file's name, whether it exists or not") << QStringList{"week.tsr"} << "week.tsr";
+    QTest::newRow("the extension in capitals") << QStringList{"WEEK.TSR"} << "WEEK.TSR";
+    const QString unnamed = WriteFile(QStringLiteral("unnamed"), kPageFileStart + QByteArray(200, '\0'));
+    QTest::newRow("a page file known by its header") << QStringList{unnamed} << unnamed;
+  }
+
+  void takesNoFileOrOnePageFile() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, pageFile);
+    const CommandLineOptions options = Parse(arguments);
+    QCOMPARE(options.request, Request::Run);
+    QCOMPARE(options.pageFile, pageFile);
+  }
+
+  void refusesAnyOtherLine_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("a PDF file") << QStringList{"week.pdf"} << "week.pdf is not a page file";
+    const QString other = WriteFile(QStringLiteral("other.bin"), QByteArray("\x03\x00\x30\x01 not quite", 14));
+    QTest::newRow("a file with another header") << QStringList{other} << "other.bin is not a page file";
+    QTest::newRow("two files") << QStringList{"a.tsr", "b.tsr"} << "one page file at a time";
+    QTest::newRow("an unknown option") << QStringList{"--bogus", "a.tsr"} << "Unknown option 'bogus'";
+  }
+
+  void refusesAnyOtherLine() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, reason);
+    const CommandLineOptions options = Parse(arguments);
+    QCOMPARE(options.request, Request::UsageError);
+    QVERIFY2(options.text.contains(reason), qPrintable(options.text));
+    QVERIFY(options.text.contains(QStringLiteral("corvane32 --help")));
+  }
+
+  void helpAndVersionWinOverTheRestOfTheLine() {
+    const CommandLineOptions help = Parse({"week.pdf", "--help", "-platform", "offscreen"});
+    QCOMPARE(help.request, Request::Help);
+    QVERIFY2(help.text.startsWith(QStringLiteral("Usage: corvane32 [options] [file]")), qPrintable(help.text));
+    const CommandLineOptions version = Parse({"-v", "--bogus"});
+    QCOMPARE(version.request, Request::Version);
+    QVERIFY2(version.text.startsWith(QStringLiteral("Corvane 32 ")), qPrintable(version.text));
+  }
+
+  void theProgramAnswersOnTheConsole() {
+    // Version needs no display at all; a usage error ends with status 2 and says why.
+    QProcess version;
+    QProcessEnvironment noDisplay = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) noDisplay.remove(name);
+    version.setProcessEnvironment(noDisplay);
+    version.start(QStringLiteral(CORVANE32_PATH), {QStringLiteral("--version")});
+    QVERIFY(version.waitForFinished(10000));
+    QCOMPARE(version.exitCode(), 0);
+    QVERIFY(version.readAllStandardOutput().startsWith("Corvane 32 "));
+
+    QProcess usage;
+    usage.start(QStringLiteral(CORVANE32_PATH), {QStringLiteral("week.pdf")});
+    QVERIFY(usage.waitForFinished(10000));
+    QCOMPARE(usage.exitCode(), kUsageErrorStatus);
+    QVERIFY(usage.readAllStandardOutput().isEmpty());
+    QVERIFY(usage.readAllStandardError().contains("corvane32: week.pdf is not a page file"));
+  }
+
+  void aPageFileOpensInThePreviewAloneUntilItCloses() {
+    const QString fileName = SavePageFile();
+    QString pageText;
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, [&] {
+      if (TTsStandardPreview* preview = ShownPreview()) {
+        pageText = preview->PageText();
+        preview->close();
+      }
+    });
+    closer.start(10);
+
+    QCOMPARE(RunPageFileProgram(*qApp, {QCoreApplication::applicationDirPath()}, fileName), 0);
+
+    QCOMPARE(pageText, QStringLiteral("Page 1 of 2"));
+    QCOMPARE(LiveInstances<TTsStandardPreview>::Live(), 0);
+    QVERIFY(MainForm == nullptr && Splash == nullptr);
+  }
+
+  void aRefusedPageFileShowsWhyAndEnds() {
+    const QString fileName = WriteFile(QStringLiteral("junk.tsr"), "these are no pages");
+    MessageBoxWatcher boxes;
+    QCOMPARE(RunPageFileProgram(*qApp, {QCoreApplication::applicationDirPath()}, fileName), kPageFileRefusedStatus);
+    QCOMPARE(boxes.count(), 1);
+    QCOMPARE(boxes.boxes()[0].title, QStringLiteral("Corvane 32"));
+    QCOMPARE(boxes.boxes()[0].text, QStringLiteral("The file is not a report page file."));
+    QCOMPARE(LiveInstances<TTsStandardPreview>::Live(), 0);
+  }
+
+  void theTablesLoadBeforeAPageFileOpens() {
+    QTemporaryDir tables;
+    CopyShippedTables(tables, QStringLiteral("Table.B-8"));
+    MessageBoxWatcher boxes;
+    QCOMPARE(RunPageFileProgram(*qApp, {tables.path()}, SavePageFile()), kTableErrorStatus);
+    QCOMPARE(boxes.count(), 1);
+    QCOMPARE(boxes.boxes()[0].text, QStringLiteral("Runtime error 217 at TABLES/Table.B-8: file not found"));
+    QCOMPARE(LiveInstances<TTsStandardPreview>::Live(), 0);
+  }
+};
+
+int RunCommandLineTests(int argc, char** argv) {
+  CommandLineTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "CommandLineTest.moc"
