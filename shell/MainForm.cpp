@@ -45,6 +45,8 @@ TMainForm::TMainForm(QWidget* parent)
   BuildButtonBar();
   SetTabOrder();
   ConnectHandlers();
+  // Enter presses the focused push button as Space does; Qt leaves that to dialogs.
+  for (QPushButton* button : findChildren<QPushButton*>()) button->setAutoDefault(true);
   for (TBevelPanel* page : {MalePanel, FemalePanel, ResultsPanel}) page->hide();
   Name->setFocus();
 }
@@ -128,7 +130,7 @@ void TMainForm::FormShow() {
   for (TBevelPanel* page : {MalePanel, FemalePanel, ResultsPanel}) page->hide();
 }
 
-QString TMainForm::SelectedSex() const { return SexFemale->isChecked() ? SexFemale->text() : SexMale->text(); }
+QString TMainForm::SelectedSex() const { return SexFemale->isChecked() ? FemaleItem : MaleItem; }
 
 TBevelPanel* TMainForm::VisiblePage() const {
   for (TBevelPanel* page : {MainPanel, MalePanel, FemalePanel}) {
@@ -159,7 +161,7 @@ void TMainForm::NextClick() {
   TBevelPanel* page = VisiblePage();
   if (page == MainPanel) {
     if (!CollectMainPage()) return;
-    TBevelPanel* measurementPage = SelectedSex() == QLatin1String("Male") ? MalePanel : FemalePanel;
+    TBevelPanel* measurementPage = SelectedSex() == MaleItem ? MalePanel : FemalePanel;
     if (ShowPage(measurementPage, true, true)) SetLabelText(Screening, QString());
   } else if (page == MalePanel) {
     if (ShowMaleResults()) ShowPage(ResultsPanel, false, true);
@@ -171,7 +173,7 @@ void TMainForm::NextClick() {
 void TMainForm::PreviousClick() {
   TBevelPanel* page = VisiblePage();
   if (page == ResultsPanel) {
-    ShowPage(SelectedSex() == QLatin1String("Female") ? FemalePanel : MalePanel, true, true);
+    ShowPage(SelectedSex() == FemaleItem ? FemalePanel : MalePanel, true, true);
   } else if (page == MalePanel || page == FemalePanel) {
     ShowPage(MainPanel, true, false);
   }

@@ -30,7 +30,11 @@ class TMainForm : public QWidget {
   bool ShowMaleResults();
   bool ShowFemaleResults();
 
-  // The text of the selected item of SexGroup: "Male" or "Female".
+  // The item strings of SexGroup. The wizard compares these, never a button's text, which
+  // a desktop theme may change (by adding keyboard accelerators to it).
+  static inline const QString MaleItem = QStringLiteral("Male");
+  static inline const QString FemaleItem = QStringLiteral("Female");
+  // The selected item of SexGroup: MaleItem or FemaleItem.
   QString SelectedSex() const;
 
   // Pages and button bar.
@@ -140,7 +144,8 @@ class TMainForm : public QWidget {
   bool ShowPage(TBevelPanel* page, bool nextEnabled, bool previousEnabled);
 
   void RefuseField(TMaskedEdit* field, const QString& message);
-  // Reads the fields in order into SoldierData; stops at the first that cannot be read.
+  // Reads the fields in order into SoldierData; stops at the first measurement refused
+  // (unreadable, untouched or 0), with its message and the focus in that field.
   bool ReadMeasurements(std::span<const Measurement> fields);
   // Reports a value outside its table; true when there was one.
   bool RefuseOutOfTable(const std::optional<OutOfTable>& outside);

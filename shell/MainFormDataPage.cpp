@@ -72,11 +72,11 @@ void TMainForm::BuildMainPage() {
   Height = NewMaskedEdit(MainPanel, MaskFormat::Decimal, QRect(239, 74, 41, 23));
 
   SexGroup = NewGroupBox(MainPanel, QStringLiteral("Sex"), QRect(6, 104, 133, 41));
-  SexMale = new QRadioButton(QStringLiteral("Male"), SexGroup);
+  SexMale = new QRadioButton(MaleItem, SexGroup);
   SexMale->move(6, 16);
   SexMale->adjustSize();
   SexMale->setChecked(true);
-  SexFemale = new QRadioButton(QStringLiteral("Female"), SexGroup);
+  SexFemale = new QRadioButton(FemaleItem, SexGroup);
   SexFemale->move(64, 16);
   SexFemale->adjustSize();
 
@@ -149,7 +149,7 @@ bool TMainForm::CollectMainPage() {
   SoldierData.Height = RoundToQuarter(*height);
 
   const ScreeningResult screening =
-      ExceedsScreeningWeight(SelectedSex() == QLatin1String("Male") ? Sex::Male : Sex::Female);
+      ExceedsScreeningWeight(SelectedSex() == MaleItem ? Sex::Male : Sex::Female);
   if (screening.outside) {
     SetLabelText(Screening, QStringLiteral("Height not in screening table"));
     RefuseField(Height, QString::fromStdString(DescribeOutOfTable(*screening.outside)));

@@ -57,13 +57,13 @@ void TMainForm::BuildResultsPage() {
 
 bool TMainForm::ReadMeasurements(std::span<const Measurement> fields) {
   for (const Measurement& measurement : fields) {
-    const std::optional<double> value = ReadFieldDecimal(measurement.field->FieldText());
-    if (!value) {
-      ShowMessage(QStringLiteral("This is a required Field!"));
+    const MeasurementReading reading = ReadMeasurement(measurement.field->FieldText());
+    if (!reading.value) {
+      ShowMessage(reading.refusal);
       measurement.field->setFocus();
       return false;
     }
-    *measurement.value = RoundToQuarter(*value);
+    *measurement.value = RoundToQuarter(*reading.value);
   }
   return true;
 }

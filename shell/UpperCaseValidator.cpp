@@ -1,6 +1,12 @@
 #include "shell/UpperCaseValidator.h"
 
-QValidator::State UpperCaseValidator::validate(QString& input, int&) const {
+#include <algorithm>
+
+// Some letters grow when upper-cased ("ß" becomes "SS"): the caret moves on by what the
+// text before it grew, so it stays after what was typed.
+QValidator::State UpperCaseValidator::validate(QString& input, int& pos) const {
+  const qsizetype caret = std::clamp<qsizetype>(pos, 0, input.size());
+  pos = static_cast<int>(input.first(caret).toUpper().size());
   input = input.toUpper();
   return Acceptable;
 }

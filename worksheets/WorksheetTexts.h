@@ -17,7 +17,7 @@ struct DataPageTexts {
   QString Age;
   QString Height;
   QString Weight;
-  QString Sex;  // the text of the selected item of SexGroup
+  QString Sex;  // the selected item of SexGroup, "Male" or "Female"
 };
 
 struct LabelText {
@@ -26,7 +26,7 @@ struct LabelText {
 };
 using WorksheetTexts = std::vector<LabelText>;
 
-// Only the exact item text "Female" selects the female worksheet.
+// Only the exact item string "Female" selects the female worksheet.
 bool SelectsFemaleWorksheet(const QString& sexText);
 
 // The male worksheet's 24 printed labels, in order of assignment.

@@ -2,12 +2,16 @@
 
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPointer>
 
 namespace {
 
 void ShowMessage(QWidget* parent, QMessageBox::Icon icon, const QString& text) {
+  const QPointer<QWidget> window = parent ? parent->window() : nullptr;
   QMessageBox box(icon, QGuiApplication::applicationDisplayName(), text, QMessageBox::Ok, parent);
   box.exec();
+  // Without a window manager nothing gives the window its activation back.
+  if (window) window->activateWindow();
 }
 
 }  // namespace

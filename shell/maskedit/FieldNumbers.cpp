@@ -51,3 +51,9 @@ std::optional<double> ReadFieldDecimal(const QString& fieldText) {
   if (!ok) return std::nullopt;
   return value;
 }
+
+MeasurementReading ReadMeasurement(const QString& fieldText) {
+  const std::optional<double> value = ReadFieldDecimal(fieldText);
+  if (!value || *value == 0.0) return {std::nullopt, QStringLiteral("This is a required Field!")};
+  return {value, QString()};
+}

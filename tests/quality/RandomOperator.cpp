@@ -110,6 +110,12 @@ QString RandomOperator::PressKey() {
     return QStringLiteral("key ") + QLatin1Char(point ? '.' : '-') + where;
   }
   const NamedKey& named = kNamedKeys[Below(static_cast<int>(std::size(kNamedKeys)))];
+  // Enter presses the focused push button, and the operator never presses Quit or Print Form.
+  const QWidget* focus = QApplication::focusWidget();
+  if (named.key == Qt::Key_Return && (focus == form_.Quit || focus == form_.PrintButton)) {
+    Key(window, Qt::Key_Tab);
+    return QStringLiteral("key Tab (not Enter on ") + focus->objectName() + QLatin1Char(')') + where;
+  }
   Key(window, named.key, named.shift);
   return QStringLiteral("key ") + QLatin1String(named.name) + where;
 }

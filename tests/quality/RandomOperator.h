@@ -2,7 +2,7 @@
 // An operator at the keyboard and mouse who acts at random, driven by a seed: presses keys
 // in the active window, clicks the main window's fields, radio buttons, arrows and picture
 // headings, now and then types a plausible value, fills a whole page, or works with an
-// open measuring picture. It never presses Quit or Print Form. The same seed always gives
+// open measuring picture. It never presses Quit or Print Form (by click or by Enter). The same seed always gives
 // the same actions.
 
 #include <QString>

@@ -2,6 +2,7 @@
 
 #include "shell/BevelPanel.h"
 #include "shell/MainForm.h"
+#include "shell/maskedit/MaskedEdit.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -35,6 +36,15 @@ QString WizardViolation(const TMainForm& form, const QList<QWidget*>& windowsAtS
   if (!consistent)
     return QStringLiteral("on %1 Next is %2 and Previous is %3")
         .arg(page, QLatin1String(next ? "enabled" : "disabled"), QLatin1String(previous ? "enabled" : "disabled"));
+
+  // A result rests on a measurement in every field of the evaluated page: an untouched
+  // field or a 0 is refused before any result is shown.
+  if (page == QLatin1String("ResultsPanel")) {
+    const QWidget* measured = form.SelectedSex() == TMainForm::FemaleItem ? form.FemalePanel : form.MalePanel;
+    for (const TMaskedEdit* field : measured->findChildren<TMaskedEdit*>())
+      if (ReadFieldDecimal(field->FieldText()).value_or(0) == 0)
+        return QStringLiteral("results are shown although %1 holds \"%2\"").arg(field->objectName(), field->FieldText());
+  }
 
   for (QWidget* window : QApplication::topLevelWidgets())
     if (qobject_cast<QMessageBox*>(window) != nullptr && window->isVisible())

@@ -2,8 +2,10 @@
 // What must hold for the main window after any input: it is still open; exactly one
 // wizard page is visible; the arrows agree with that page (data page: Previous disabled,
 // Next enabled; measurement pages: both enabled; results page: Next disabled, Previous
-// enabled); no message box is left open; the focus, if any, is on a visible control; and
-// no window has appeared besides those open at start and the message boxes.
+// enabled); the results page shows only while every measurement field of the evaluated
+// sex's page holds a measurement other than 0; no message box is left open; the focus, if
+// any, is on a visible control; and no window has appeared besides those open at start and
+// the message boxes.
 
 #include <QList>
 #include <QString>

@@ -21,6 +21,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <cstdlib>
 #include <memory>
 
 class WizardTest : public QObject {
@@ -342,6 +343,118 @@ class WizardTest : public QObject {
     QVERIFY2(boxes_->lastText().contains(QStringLiteral("2.00")), qPrintable(boxes_->lastText()));
     QCOMPARE(VisiblePages(), QList<QWidget*>{Form().MalePanel});
     QCOMPARE(ResultTexts(), before);
+  }
+
+  // Untouched fields read as 0, and so does a typed 0: either is refused like an unreadable
+  // field, before any result is computed from it.
+  void aForgottenOrZeroMeasurementIsRequired_data() {
+    QTest::addColumn<bool>("female");
+    QTest::addColumn<QStringList>("fields");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("only the first set typed") << false << QStringList{"MNeck2", "MNeck3", "Waist2", "Waist3"} << "  .  ";
+    QTest::newRow("an abdomen of 0") << false << QStringList{"Waist3"} << "00.00";
+    QTest::newRow("a wrist forgotten") << true << QStringList{"Wrist2"} << "  .  ";
+  }
+
+  void aForgottenOrZeroMeasurementIsRequired() {
+    QFETCH(bool, female);
+    QFETCH(QStringList, fields);
+    QFETCH(QString, text);
+    EnterSoldier(female ? QStringLiteral(" 95") : QStringLiteral("200"), female ? QStringLiteral("65.00") : QStringLiteral("70.00"), female);
+    Form().Next->click();
+    female ? EnterWoman() : EnterMan(QStringLiteral("36.00"));
+    Form().Next->click();
+    Form().Previous->click();
+    const QStringList before = ResultTexts();
+    const double bodyFat = SoldierData.BodyFat;
+
+    for (const QString& name : fields) Form().findChild<TMaskedEdit*>(name)->SetFieldText(text);
+    Form().Next->click();
+
+    QCOMPARE(Messages(), QStringList{QStringLiteral("This is a required Field!")});
+    QCOMPARE(Form().focusWidget(), Form().findChild<TMaskedEdit*>(fields.first()));
+    QCOMPARE(VisiblePages(), QList<QWidget*>{female ? Form().FemalePanel : Form().MalePanel});
+    QCOMPARE(ResultTexts(), before);
+    QCOMPARE(SoldierData.BodyFat, bodyFat);
+  }
+
+  // Upper-casing "ß" gives "SS": the caret stays after what was typed.
+  void lettersThatGrowInUpperCaseKeepTheCaretAfterThem() {
+    // Key by key, as a keyboard delivers them (QTest's own typing knows only ASCII).
+    const auto type = [](QWidget* field, const QString& text) {
+      field->setFocus();
+      for (const QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, field, Qt::Key(c.toUpper().unicode()), QString(c), Qt::NoModifier);
+    };
+    type(Form().Name, QStringLiteral("straße müller"));
+    QCOMPARE(Form().Name->text(), QStringLiteral("STRASSE MÜLLER"));
+    QCOMPARE(Form().Name->cursorPosition(), 14);
+    type(Form().Rank, QStringLiteral("ßa"));
+    QCOMPARE(Form().Rank->text(), QStringLiteral("SSA"));
+  }
+
+  // A desktop theme may put accelerators into the buttons' texts.
+  void theSexIsTheSelectedItemNotItsButtonText() {
+    Form().SexMale->setText(QStringLiteral("&Male"));
+    Form().SexFemale->setText(QStringLiteral("&Female"));
+    EnterSoldier(QStringLiteral(" 95"), QStringLiteral("65.00"), true);
+    QCOMPARE(Form().SelectedSex(), QStringLiteral("Female"));
+    Form().Next->click();
+    QCOMPARE(VisiblePages(), QList<QWidget*>{Form().FemalePanel});
+    Form().Previous->click();
+    Form().SexMale->setChecked(true);
+    QCOMPARE(Form().SelectedSex(), QStringLiteral("Male"));
+  }
+
+  void enterPressesTheFocusedPushButton() {
+    EnterSoldier(QStringLiteral("150"), QStringLiteral("70.00"));
+    Form().ScreenButton->setFocus();
+    QTest::keyClick(Form().ScreenButton, Qt::Key_Return);
+    QCOMPARE(Form().Screening->text(), QStringLiteral("Soldier is within standards"));
+
+    QSignalSpy closed(form_.get(), &TMainForm::Closed);
+    Form().Quit->setFocus();
+    QTest::keyClick(Form().Quit, Qt::Key_Enter);
+    QCOMPARE(closed.count(), 1);
+  }
+
+  // Without a window manager nothing makes the main window active again once a message box
+  // has gone; the keys typed next must still reach the field that has the focus.
+  void keysReachTheFieldAfterAMessageBox() {
+    Form().Age->setFocus();
+    QTest::keyClick(Form().Age, Qt::Key_Tab);
+    QCOMPARE(Messages(), QStringList{QStringLiteral("Age cannot be blank!")});
+    QTRY_COMPARE(QApplication::activeWindow(), form_.get());
+    QTRY_VERIFY(Form().Age->hasFocus());
+    for (Qt::Key key : {Qt::Key_4, Qt::Key_2}) QTest::keyClick(form_->windowHandle(), key);
+    QCOMPARE(Form().Age->FieldText(), QStringLiteral("42"));
+  }
+
+  // Every edge of the sunken result frame and of a page's raised outer bevel stands out
+  // from the panel's colour, and the shaded side is the darker one.
+  void bevelsShowOnAllFourSides() {
+    const auto gray = [](const QImage& image, int x, int y) { return qGray(image.pixel(x, y)); };
+    const auto visible = [](int edge, int fill) { return std::abs(edge - fill) >= 24; };
+    struct Frame {
+      TBevelPanel* panel;
+      bool sunken;
+    };
+    for (const Frame& frame : {Frame{Form().ResultsPanel->findChild<TBevelPanel*>(QStringLiteral("Result")), true},
+                               Frame{Form().MainPanel, false}}) {
+      const QImage image = frame.panel->grab().toImage();
+      const int w = image.width();
+      const int h = image.height();
+      const int fill = qGray(frame.panel->palette().color(QPalette::Button).rgb());
+      const int top = gray(image, w / 2, 0);
+      const int left = gray(image, 0, h / 2);
+      const int bottom = gray(image, w / 2, h - 1);
+      const int right = gray(image, w - 1, h / 2);
+      const QString where = QStringLiteral("%1: fill %2, top %3, left %4, bottom %5, right %6")
+                                .arg(frame.panel->objectName()).arg(fill).arg(top).arg(left).arg(bottom).arg(right);
+      QVERIFY2(visible(top, fill) && visible(left, fill) && visible(bottom, fill) && visible(right, fill),
+               qPrintable(where));
+      QVERIFY2(frame.sunken ? top < bottom && left < right : top > bottom && left > right, qPrintable(where));
+    }
   }
 
   void pictureButtonsShowTheirWindows() {

@@ -161,6 +161,18 @@ class FieldModelTest : public QObject {
     }
   }
 
+  // An untouched measurement reads as 0: it is refused like an unreadable one.
+  void measurementsMustBeGiven() {
+    for (const char* refused : {"  .  ", "00.00", "0 .  ", "1 .50", "     "}) {
+      const MeasurementReading reading = ReadMeasurement(refused);
+      QVERIFY2(!reading.value, refused);
+      QCOMPARE(reading.refusal, QStringLiteral("This is a required Field!"));
+    }
+    QCOMPARE(ReadMeasurement("00.25").value, 0.25);
+    QCOMPARE(ReadMeasurement("15.00").value, 15.0);
+    QVERIFY(ReadMeasurement("15.00").refusal.isEmpty());
+  }
+
   void decimalsIgnoreTheLocale() {
     const QLocale saved;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
