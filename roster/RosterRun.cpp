@@ -50,6 +50,16 @@ RosterHeader ReadHeader(const QString& path, const RosterRecord& first) {
   }
 }
 
+// The page store holds at most 2 GB of pages (some 30,000 worksheets); past that the run
+// cannot go on.
+void AppendWorksheet(WorksheetDocument& document, const SoldierRow& row, const QString& roster, int line) {
+  try {
+    document.Append(row);
+  } catch (const TsPrintError& error) {
+    throw RosterError{line, QString::fromStdString(error.what()), roster};
+  }
+}
+
 void ExportWorksheets(const RosterJob& job, TTsPrinter& device, std::ostream& errors) {
   if (device.PageCount() == 0) {
     errors << QStringLiteral("corvane32: %1: no soldier accepted, no worksheet written").arg(job.pdf).toStdString()
@@ -93,7 +103,7 @@ RosterSummary RunRoster(const RosterJob& job, TTsPrinter& device, std::ostream& 
                       .toStdString()
                << std::endl;
       } else {
-        document.Append(row);
+        AppendWorksheet(document, row, job.roster, record.line);
       }
       if (results) Write(*results, ResultsLine(record.line, row));
       progress.Show(summary.records);
