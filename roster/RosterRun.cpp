@@ -85,6 +85,7 @@ RosterSummary RunRoster(const RosterJob& job, TTsPrinter& device, std::ostream& 
   const RosterHeader header = ReadHeader(job.roster, records.front());
   if (results) Write(*results, ResultsHeaderLine());
 
+  const bool worksheets = job.preview || !job.pdf.isEmpty();
   RosterSummary summary;
   {
     WorksheetDocument document(device, QFileInfo(job.roster).fileName());
@@ -102,7 +103,7 @@ RosterSummary RunRoster(const RosterJob& job, TTsPrinter& device, std::ostream& 
                       .arg(row.refusal->column, row.refusal->message)
                       .toStdString()
                << std::endl;
-      } else {
+      } else if (worksheets) {
         AppendWorksheet(document, row, job.roster, record.line);
       }
       if (results) Write(*results, ResultsLine(record.line, row));

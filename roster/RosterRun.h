@@ -14,6 +14,7 @@ struct RosterJob {
   QString pdf;              // empty: no PDF
   QString results;          // empty: no results file
   bool terminal = false;    // the error stream is a terminal (progress as a bar)
+  bool preview = false;     // the worksheets stay on the device for the caller to show
 };
 
 struct RosterSummary {
@@ -22,8 +23,9 @@ struct RosterSummary {
 };
 
 // Runs the job. Refused records are reported on `errors` as "ROSTER:LINE: COLUMN: message"
-// and in the results; long rosters show progress there too. The device holds the worksheets
-// afterwards (no document when no record was accepted). Both outputs are written to a
+// and in the results; long rosters show progress there too. The worksheets are made only
+// for the PDF or the preview; the device holds them afterwards (no document when no record
+// was accepted). Both outputs are written to a
 // temporary file that replaces the named one only once complete. Throws RosterError when the
 // roster cannot be used or an output cannot be written.
 RosterSummary RunRoster(const RosterJob& job, TTsPrinter& device, std::ostream& errors);

@@ -35,7 +35,8 @@ void PrintStoredWorksheets(TTsPrinter& device) {
 int RunRosterProgram(QApplication& app, const StartupOptions& startup, const CommandLineOptions& options) {
   if (!PrepareProgram(app, startup)) return kTableErrorStatus;
 
-  const RosterJob job{options.roster, options.pdf, options.results, isatty(STDERR_FILENO) == 1};
+  const RosterJob job{options.roster, options.pdf, options.results, isatty(STDERR_FILENO) == 1,
+                      !options.WritesFilesOnly()};
   TTsPrinter device;
   RosterSummary summary;
   try {

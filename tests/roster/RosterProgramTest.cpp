@@ -143,6 +143,10 @@ TEST_F(RosterProgram, WritesResultsAndWorksheetsAndReportsEveryRefusal) {
                        "15,\"GREEN, AL\",PV2,Male,ok,150,no,15.00,37.00,,,,16.50,20.00,,,,,,-3.50,26.00,within\r\n")
                 .toStdString());
 
+  // Without a PDF no worksheet is made; the results are the same.
+  EXPECT_EQ(RunProgram({"--roster", "roster.csv", "--results", "alone.csv"}).status, 1);
+  EXPECT_EQ(ReadAll(Path(QStringLiteral("alone.csv"))), ReadAll(Path(QStringLiteral("results.csv"))));
+
   // One page per accepted row, in roster order, each the worksheet of its soldier.
   const QStringList pages = PdfPages(Path(QStringLiteral("worksheets.pdf")));
   ASSERT_EQ(pages.size(), 4);
