@@ -51,8 +51,9 @@ CommandLineOptions ParseCommandLine(const QStringList& arguments) {
                      "Given a roster (CSV, one soldier a row), it makes every soldier's worksheet and a\n"
                      "results table: written to files without any window, or, with neither --pdf nor\n"
                      "--results, shown in the print preview.\n"
-                     "Exit status: 0 done; 1 some roster rows refused (the others are done); 2 usage\n"
-                     "error or a roster that cannot be read; 217 a table that cannot be loaded."));
+                     "Exit status: 0 done; 1 the page file refused, or some roster rows refused (the\n"
+                     "others are done); 2 a usage error, a roster that cannot be read or an output that\n"
+                     "cannot be written; 217 a table that cannot be loaded."));
   const QCommandLineOption help = parser.addHelpOption();
   const QCommandLineOption version = parser.addVersionOption();
   const QCommandLineOption roster(QStringLiteral("roster"),
