@@ -2,6 +2,7 @@
 
 #include "roster/RosterError.h"
 
+#include <algorithm>
 #include <array>
 #include <stdexcept>
 
@@ -24,9 +25,10 @@ const RosterColumn* FindColumn(const QString& name) {
 
 std::span<const RosterColumn> RosterColumns() { return kColumns; }
 
-RosterHeader::RosterHeader(const QStringList& names) : width_(names.size()) {
+RosterHeader::RosterHeader(const QStringList& names) {
   for (qsizetype i = 0; i < names.size(); ++i) {
     const QString name = names[i].trimmed().toLower();
+    if (name.isEmpty()) continue;
     if (FindColumn(name) == nullptr) throw RosterError{0, QStringLiteral("unknown column \"%1\"").arg(names[i])};
     if (positions_.contains(name)) throw RosterError{0, QStringLiteral("column \"%1\" appears twice").arg(names[i])};
     positions_.insert(name, i);
@@ -42,4 +44,12 @@ QString RosterHeader::Value(const QStringList& record, const char* column) const
   if (FindColumn(name) == nullptr) throw std::logic_error(std::string("no roster column ") + column);
   const qsizetype position = positions_.value(name, -1);
   return position >= 0 && position < record.size() ? record[position].trimmed() : QString();
+}
+
+std::optional<qsizetype> RosterHeader::UnnamedValue(const QStringList& record) const {
+  for (qsizetype i = 0; i < record.size(); ++i) {
+    if (!record[i].trimmed().isEmpty() && std::find(positions_.cbegin(), positions_.cend(), i) == positions_.cend())
+      return i;
+  }
+  return std::nullopt;
 }

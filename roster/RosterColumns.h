@@ -1,12 +1,14 @@
 #pragma once
 // The columns of a roster and the header row that places them. The header names every
 // column the table requires, in any order and any case; a name the table does not know is
-// refused, so a misspelt column never passes unnoticed.
+// refused, so a misspelt column never passes unnoticed. An empty header cell (spreadsheets
+// write some past the last column) names nothing.
 
 #include <QHash>
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <span>
 
 // A column of the roster. An optional one may be left out of a roster's header; its values
@@ -29,10 +31,10 @@ class RosterHeader {
   // the record ends before it or an optional column is not in the roster.
   QString Value(const QStringList& record, const char* column) const;
 
-  // How many columns the header names; a record may not have values beyond them.
-  qsizetype Width() const { return width_; }
+  // The position of the first value of the record that no column name covers (beyond the
+  // header, or under an empty header cell); nothing when there is none.
+  std::optional<qsizetype> UnnamedValue(const QStringList& record) const;
 
  private:
   QHash<QString, qsizetype> positions_;
-  qsizetype width_ = 0;
 };

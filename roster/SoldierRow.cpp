@@ -65,12 +65,9 @@ class RowEvaluation {
     const std::optional<Sex> sex = ReadSex(sexValue);
     row_.sex = sex ? SexItem(*sex) : sexValue;
 
-    if (record_.size() > header_.Width()) {
-      for (qsizetype i = header_.Width(); i < record_.size(); ++i)
-        if (!record_[i].trimmed().isEmpty())
-          return Refuse(QStringLiteral("column %1").arg(i + 1),
-                        QStringLiteral("The first row names no column for this value."));
-    }
+    if (const std::optional<qsizetype> unnamed = header_.UnnamedValue(record_))
+      return Refuse(QStringLiteral("column %1").arg(*unnamed + 1),
+                    QStringLiteral("The first row names no column for this value."));
     if (row_.rank.size() > kRankLength) return Refuse("rank", InvalidInputValue());
     if (!Type(MaskFormat::Ssan, "ssan", row_.page.SSANumber) ||
         !TypeChecked(MaskFormat::TwoDigit, "age", row_.page.Age, AgeExitCheck) ||

@@ -80,6 +80,14 @@ TEST(RosterFile, TheHeaderNamesEveryColumnInAnyOrderAndCase) {
   record[0] = QStringLiteral(" 6.25 ");
   EXPECT_EQ(header.Value(record, "wrist3"), QStringLiteral("6.25"));
   EXPECT_EQ(header.Value(QStringList{}, "wrist3"), QString());  // a short record: empty
+  EXPECT_EQ(header.UnnamedValue(record), std::nullopt);
+
+  // Empty cells past the last column name nothing; a value under one, or past the header,
+  // is found.
+  const RosterHeader padded(names + QStringList{"", " "});
+  EXPECT_EQ(padded.UnnamedValue(record + QStringList{"", ""}), std::nullopt);
+  EXPECT_EQ(padded.UnnamedValue(record + QStringList{"", "x"}), names.size() + 1);
+  EXPECT_EQ(padded.UnnamedValue(record + QStringList{"", "", "", "y"}), names.size() + 3);
 
   EXPECT_EQ(ErrorOf([&] { RosterHeader(names + QStringList{"Waist1"}); }).message,
             QStringLiteral("unknown column \"Waist1\""));
