@@ -26,10 +26,11 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <string>
 
 namespace {
 
-using Values = std::map<const char*, QString>;
+using Values = std::map<std::string, QString>;
 
 // The record's results that a soldier of the sex gets.
 std::vector<double> Results(const TSoldierData& data, bool female) {
@@ -81,7 +82,7 @@ class WizardAndRoster : public ::testing::Test {
 
   // Types the soldier into the wizard, field by field as the roster's values would read,
   // and takes it to the results page.
-  static void EnterInWizard(const Values& values, const std::map<const char*, TMaskedEdit*>& fields) {
+  static void EnterInWizard(const Values& values, const std::map<std::string, TMaskedEdit*>& fields) {
     TMainForm& form = *MainForm;
     form.Name->setText(values.at("name"));
     form.Rank->setText(values.at("rank"));
@@ -104,7 +105,7 @@ class WizardAndRoster : public ::testing::Test {
     return EvaluateRow(RosterHeader(names), record);
   }
 
-  static void Compare(const Values& values, const std::map<const char*, TMaskedEdit*>& fields) {
+  static void Compare(const Values& values, const std::map<std::string, TMaskedEdit*>& fields) {
     EnterInWizard(values, fields);
     const bool female = values.at("sex") == QLatin1String("Female");
     const std::vector<double> wizardResults = Results(SoldierData, female);
