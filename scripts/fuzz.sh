@@ -7,7 +7,7 @@ set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 seconds="${1:-60}"
 build="$here/build-fuzz"
-targets="fuzz_tables fuzz_pagefile"
+targets="fuzz_tables fuzz_pagefile fuzz_roster"
 
 if ! dpkg-query -W -f='${Status}' libclang-rt-14-dev 2>/dev/null | grep -q "install ok installed" ||
    ! command -v clang++ >/dev/null; then

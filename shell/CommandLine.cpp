@@ -31,20 +31,41 @@ bool IsPageFile(const QString& path) {
 }
 
 CommandLineOptions UsageError(const QString& problem) {
-  return {CommandLineOptions::Request::UsageError, QString(),
-          QStringLiteral("%1: %2\nTry '%1 --help' for more information.").arg(kCommand, problem)};
+  return {.request = CommandLineOptions::Request::UsageError,
+          .text = QStringLiteral("%1: %2\nTry '%1 --help' for more information.").arg(kCommand, problem)};
 }
 
 }  // namespace
+
+bool PlatformNamed(const QStringList& arguments) {
+  return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || arguments.contains(QStringLiteral("-platform")) ||
+         arguments.contains(QStringLiteral("--platform"));
+}
 
 CommandLineOptions ParseCommandLine(const QStringList& arguments) {
   QCommandLineParser parser;
   parser.setApplicationDescription(
       QStringLiteral("Corvane 32: body-fat assessment of the Army weight-control procedure (AR 600-9).\n"
                      "Without arguments it opens its wizard. Given a page file saved from its print\n"
-                     "preview, it shows that file in the print preview and ends when the preview closes."));
+                     "preview, it shows that file in the print preview and ends when the preview closes.\n"
+                     "Given a roster (CSV, one soldier a row), it makes every soldier's worksheet and a\n"
+                     "results table: written to files without any window, or, with neither --pdf nor\n"
+                     "--results, shown in the print preview.\n"
+                     "Exit status: 0 done; 1 the page file refused, or some roster rows refused (the\n"
+                     "others are done); 2 a usage error, a roster that cannot be read or an output that\n"
+                     "cannot be written; 217 a table that cannot be loaded."));
   const QCommandLineOption help = parser.addHelpOption();
   const QCommandLineOption version = parser.addVersionOption();
+  const QCommandLineOption roster(QStringLiteral("roster"),
+                                  QStringLiteral("The soldiers to assess: a CSV file whose first row names the columns."),
+                                  QStringLiteral("ROSTER.csv"));
+  const QCommandLineOption pdf(QStringLiteral("pdf"),
+                               QStringLiteral("Write every accepted soldier's worksheet to this PDF file."),
+                               QStringLiteral("WORKSHEETS.pdf"));
+  const QCommandLineOption results(QStringLiteral("results"),
+                                   QStringLiteral("Write one results row per roster row to this CSV file."),
+                                   QStringLiteral("RESULTS.csv"));
+  parser.addOptions({roster, pdf, results});
   parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A page file (.tsr) to show in the print preview."),
                                QStringLiteral("[file]"));
 
@@ -54,20 +75,29 @@ CommandLineOptions ParseCommandLine(const QStringList& arguments) {
     // The usage line names the command, however the program was started.
     QString text = parser.helpText();
     text.replace(0, text.indexOf(QStringLiteral(" [options]")), QStringLiteral("Usage: ") + kCommand);
-    return {CommandLineOptions::Request::Help, QString(), text};
+    return {.request = CommandLineOptions::Request::Help, .text = text};
   }
   if (parser.isSet(version))
-    return {CommandLineOptions::Request::Version, QString(),
-            QStringLiteral("Corvane 32 %1\n").arg(QStringLiteral(CORVANE_VERSION))};
+    return {.request = CommandLineOptions::Request::Version,
+            .text = QStringLiteral("Corvane 32 %1\n").arg(QStringLiteral(CORVANE_VERSION))};
   if (!parsed) return UsageError(parser.errorText());
 
   const QStringList files = parser.positionalArguments();
+  if (parser.isSet(roster)) {
+    if (!files.isEmpty()) return UsageError(QStringLiteral("a page file and a roster cannot be opened together."));
+    if (parser.value(roster).isEmpty()) return UsageError(QStringLiteral("--roster needs the name of a roster file."));
+    return {.roster = parser.value(roster), .pdf = parser.value(pdf), .results = parser.value(results)};
+  }
+  for (const QCommandLineOption& output : {pdf, results}) {
+    if (parser.isSet(output))
+      return UsageError(QStringLiteral("--%1 needs a roster (--roster ROSTER.csv).").arg(output.names().first()));
+  }
   if (files.size() > 1) return UsageError(QStringLiteral("one page file at a time, not %1.").arg(files.size()));
   if (files.isEmpty()) return {};
   if (!IsPageFile(files.first()))
     return UsageError(QStringLiteral("%1 is not a page file (.tsr); only page files saved from the print "
                                      "preview can be opened.").arg(files.first()));
-  return {CommandLineOptions::Request::Run, files.first(), QString()};
+  return {.pageFile = files.first()};
 }
 
 int AnswerOnConsole(const CommandLineOptions& options) {

@@ -1,7 +1,8 @@
 #pragma once
 // The program's command line. Without arguments the program runs its wizard; with one page
-// file it shows that file in the print preview alone; --help and --version answer on the
-// console. Anything else is a usage error.
+// file it shows that file in the print preview alone; with a roster it makes every
+// soldier's worksheet and a results table, written to files or shown in the preview;
+// --help and --version answer on the console. Anything else is a usage error.
 
 #include <QString>
 #include <QStringList>
@@ -9,12 +10,22 @@
 struct CommandLineOptions {
   enum class Request { Run, Help, Version, UsageError };
   Request request = Request::Run;
-  QString pageFile;  // Run: the page file to show in the preview alone; empty: the wizard
-  QString text;      // Help, Version: the text to print; UsageError: what is wrong
+  QString pageFile{};  // Run: the page file to show in the preview alone; empty: the wizard
+  QString text{};      // Help, Version: the text to print; UsageError: what is wrong
+  // Run with a roster: its file, and the outputs asked for (neither: the preview).
+  QString roster{};
+  QString pdf{};
+  QString results{};
+
+  // The run writes its outputs and shows no window.
+  bool WritesFilesOnly() const { return !roster.isEmpty() && (!pdf.isEmpty() || !results.isEmpty()); }
 };
 
 // Exit status of a command line the program does not take.
 constexpr int kUsageErrorStatus = 2;
+
+// Whether the arguments, or the QT_QPA_PLATFORM variable, name the platform to run on.
+bool PlatformNamed(const QStringList& arguments);
 
 // Reads the arguments, the program's own name first. A file is taken as a page file when
 // its name ends in .tsr (in any case) or it begins with the page-file header.

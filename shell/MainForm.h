@@ -3,6 +3,7 @@
 // page, the male and the female measurement pages and the results page) with the
 // button bar Previous / Quit / Next below them.
 
+#include "shell/datapage/DataPageRules.h"
 #include "standards/Calculate.h"
 
 #include <QWidget>
@@ -32,8 +33,8 @@ class TMainForm : public QWidget {
 
   // The item strings of SexGroup. The wizard compares these, never a button's text, which
   // a desktop theme may change (by adding keyboard accelerators to it).
-  static inline const QString MaleItem = QStringLiteral("Male");
-  static inline const QString FemaleItem = QStringLiteral("Female");
+  static inline const QString MaleItem = SexItem(Sex::Male);
+  static inline const QString FemaleItem = SexItem(Sex::Female);
   // The selected item of SexGroup: MaleItem or FemaleItem.
   QString SelectedSex() const;
 

@@ -7,6 +7,7 @@
 #include "shell/Controls.h"
 #include "shell/PlainMessage.h"
 #include "shell/UpperCaseValidator.h"
+#include "shell/datapage/DataPageRules.h"
 #include "shell/maskedit/MaskedEdit.h"
 
 #include <QGroupBox>
@@ -14,13 +15,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include <algorithm>
-#include <array>
 
 namespace {
-
-constexpr double kLowestHeight = 50.0;
-constexpr int kHighestRefusedAge = 16;
 
 QLineEdit* NewUpperCaseEdit(QWidget* parent, const QRect& geometry, const QString& toolTip) {
   auto* edit = new QLineEdit(parent);
@@ -34,15 +30,6 @@ TMaskedEdit* NewMaskedEdit(QWidget* parent, MaskFormat format, const QRect& geom
   auto* edit = new TMaskedEdit(format, parent);
   edit->setGeometry(geometry);
   return edit;
-}
-
-// Copies text into a fixed text field of SoldierData, cut to the field's capacity.
-template <std::size_t N>
-void StoreText(std::array<char, N>& field, const QString& text) {
-  const QByteArray bytes = text.toLatin1();
-  const std::size_t length = std::min<std::size_t>(static_cast<std::size_t>(bytes.size()), N - 1);
-  std::copy_n(bytes.constData(), length, field.begin());
-  std::fill(field.begin() + static_cast<std::ptrdiff_t>(length), field.end(), '\0');
 }
 
 }  // namespace
@@ -63,7 +50,7 @@ void TMainForm::BuildMainPage() {
   Name = NewUpperCaseEdit(MainPanel, QRect(4, 30, 278, 23), QStringLiteral("The Soldier's Full Name"));
   Rank = NewUpperCaseEdit(MainPanel, QRect(5, 74, 41, 23),
                           QStringLiteral("Three-letter Rank abbreviation (SPC, CW2,MAJ, etc)"));
-  Rank->setMaxLength(3);
+  Rank->setMaxLength(kRankLength);
   SSANumber = NewMaskedEdit(MainPanel, MaskFormat::Ssan, QRect(58, 74, 80, 23));
   SSANumber->setToolTip(QStringLiteral("Social Security Account Number "));
   Age = NewMaskedEdit(MainPanel, MaskFormat::TwoDigit, QRect(152, 74, 24, 23));
@@ -104,51 +91,25 @@ void TMainForm::RefuseField(TMaskedEdit* field, const QString& message) {
 }
 
 void TMainForm::AgeExit() {
-  const std::optional<int> age = ReadFieldInteger(Age->FieldText());
-  if (!age) {
-    RefuseField(Age, QStringLiteral("Age cannot be blank!"));
-  } else if (*age <= kHighestRefusedAge) {
-    RefuseField(Age, QStringLiteral("Age is outside this application's range!"));
-  }
+  if (const std::optional<QString> refusal = AgeExitCheck(Age->FieldText())) RefuseField(Age, *refusal);
 }
 
 void TMainForm::WeightExit() {
-  const std::optional<int> weight = ReadFieldInteger(Weight->FieldText());
-  if (!weight || *weight < 1) RefuseField(Weight, QStringLiteral("Weight is a required Field!"));
+  if (const std::optional<QString> refusal = WeightExitCheck(Weight->FieldText())) RefuseField(Weight, *refusal);
 }
 
-// A height that cannot be read has no message here: collecting the page reports it.
 void TMainForm::HeightExit() {
-  const std::optional<double> height = ReadFieldDecimal(Height->FieldText());
-  if (height && *height <= kLowestHeight)
-    RefuseField(Height, QStringLiteral("Height is outside this application's range!"));
+  if (const std::optional<QString> refusal = HeightExitCheck(Height->FieldText())) RefuseField(Height, *refusal);
 }
 
 bool TMainForm::CollectMainPage() {
-  StoreText(SoldierData.Name, Name->text());
-  StoreText(SoldierData.Rank, Rank->text());
-  StoreText(SoldierData.SSAN, SSANumber->FieldText());
-
-  const std::optional<int> age = ReadFieldInteger(Age->FieldText());
-  if (!age) {
-    RefuseField(Age, QStringLiteral("Age is a required Field!"));
+  StoreIdentity(Name->text(), Rank->text(), SSANumber->FieldText(), SoldierData);
+  if (const std::optional<NumberRefusal> refusal =
+          CollectNumbers(Age->FieldText(), Weight->FieldText(), Height->FieldText(), SoldierData)) {
+    TMaskedEdit* const fields[] = {Age, Weight, Height};
+    RefuseField(fields[static_cast<int>(refusal->field)], refusal->message);
     return false;
   }
-  SoldierData.Age = *age;
-
-  const std::optional<int> weight = ReadFieldInteger(Weight->FieldText());
-  if (!weight) {
-    RefuseField(Weight, QStringLiteral("Weight is a required Field!"));
-    return false;
-  }
-  SoldierData.Weight = *weight;
-
-  const std::optional<double> height = ReadFieldDecimal(Height->FieldText());
-  if (!height) {
-    RefuseField(Height, QStringLiteral("Height is a required Field!"));
-    return false;
-  }
-  SoldierData.Height = RoundToQuarter(*height);
 
   const ScreeningResult screening =
       ExceedsScreeningWeight(SelectedSex() == MaleItem ? Sex::Male : Sex::Female);

@@ -77,9 +77,7 @@ bool TMainForm::ShowResults() {
   SetLabelText(ActualBFC, QString::fromStdString(FormatFixed2(SoldierData.BodyFat)));
   SetLabelText(MaxWeightAllowed, QString::number(SoldierData.MaxWeight));
   SetLabelText(ActualWeight, QString::number(SoldierData.Weight));
-  // Over the maximum by any amount is not within standards, even when both values show
-  // the same two decimals.
-  const bool within = !(SoldierData.BodyFat > SoldierData.MaxBodyFat);
+  const bool within = WithinStandards(SoldierData);
   SetLabelText(FinalResults, within ? QStringLiteral("Soldier is within Standards")
                                     : QStringLiteral("Soldier is NOT within Standards"));
   return within;

@@ -22,10 +22,10 @@
 
 namespace {
 
-void ReportTableError(const TableLoadError& error) {
+void ReportTableError(const TableLoadError& error, bool box) {
   const QString line = QStringLiteral("Runtime error %1 at %2").arg(kTableErrorStatus).arg(QString::fromUtf8(error.what()));
   std::cerr << line.toStdString() << std::endl;
-  ShowPlainMessage(QStringLiteral("Error"), line);
+  if (box) ShowPlainMessage(QStringLiteral("Error"), line);
 }
 
 // Lets a window that was just shown or changed be mapped and painted although no event
@@ -71,7 +71,7 @@ bool PrepareProgram(QApplication& app, const StartupOptions& options) {
   try {
     LoadTables(options.baseDir.toStdString());
   } catch (const TableLoadError& error) {
-    ReportTableError(error);
+    ReportTableError(error, options.errorBox);
     return false;
   }
 

@@ -10,6 +10,7 @@ class QApplication;
 struct StartupOptions {
   QString baseDir;                 // the program's directory; the tables are in its TABLES/
   TickSource ticks = SteadyTicks;  // the millisecond counter the splash times itself by
+  bool errorBox = true;            // false when no window is shown: errors go to standard error only
 };
 
 // Exit status of a start-up that could not load its tables.
@@ -17,7 +18,8 @@ constexpr int kTableErrorStatus = 217;
 
 // Loads the tables and sets up what every window of the program relies on: the application
 // title, the window icon, the font substitution. Returns false when a table cannot be
-// loaded, after its error box; the program then ends with kTableErrorStatus.
+// loaded, after its line on standard error and its error box (unless the options have no
+// box); the program then ends with kTableErrorStatus.
 bool PrepareProgram(QApplication& app, const StartupOptions& options);
 
 // Loads the tables, creates every window behind the splash and runs the event loop until

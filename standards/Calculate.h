@@ -45,3 +45,7 @@ ScreeningResult ExceedsScreeningWeight(Sex sex);
 // table they return it and leave every result field as it was.
 std::optional<OutOfTable> ComputeMaleBodyFat();
 std::optional<OutOfTable> ComputeFemaleBodyFat();
+
+// The verdict on computed results: over the maximum body fat by any amount is not within
+// standards, even when both values show the same two decimals.
+bool WithinStandards(const TSoldierData& soldier);

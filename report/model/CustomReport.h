@@ -110,6 +110,13 @@ class TCustomReport : public QObject {
   virtual void CreateReport();
   // One generation pass on the given device.
   void CreateReportOn(TTsPrinter& device);
+  // Several passes, of this report or of others, in one document: BeginDocumentOn copies the
+  // report's paper and printer settings to the device and begins its document;
+  // AppendPassTo generates one pass whose pages follow those already in the open document
+  // (TsPrintError "Printer not ready" when none is open), and leaves it open. The caller
+  // ends the document with the device's EndDoc (or AbortDoc).
+  void BeginDocumentOn(TTsPrinter& device);
+  void AppendPassTo(TTsPrinter& device);
   // The controller's printing of the report's bands.
   virtual void Execute();
 
@@ -146,7 +153,10 @@ class TCustomReport : public QObject {
   T* FindAs(const QString& name) const;
   void CheckMargins();
   void CopySettingsTo(TTsPrinter& device) const;
-  void RunPass(TTsPrinter& device);
+  // A pass on its own document (begun and ended with it) or appended to an open one.
+  enum class PassDocument { Own, Open };
+  void GeneratePass(TTsPrinter& device, PassDocument document);
+  void RunPass(TTsPrinter& device, PassDocument document);
   void ForEachPrintable(const std::function<void(TTsPrintable&)>& action);
   void MakeSpace(const TTsBand& band);
   void PrintBandContents(TTsBand& band);

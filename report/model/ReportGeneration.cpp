@@ -35,7 +35,19 @@ void TCustomReport::CreateReport() {
   CreateReportOn(*m_device);
 }
 
-void TCustomReport::CreateReportOn(TTsPrinter& device) {
+void TCustomReport::CreateReportOn(TTsPrinter& device) { GeneratePass(device, PassDocument::Own); }
+
+void TCustomReport::BeginDocumentOn(TTsPrinter& device) {
+  CopySettingsTo(device);
+  device.BeginDoc();
+}
+
+void TCustomReport::AppendPassTo(TTsPrinter& device) {
+  if (device.Status() != TsPrinterStatus::Busy) throw TsPrintError("Printer not ready");
+  GeneratePass(device, PassDocument::Open);
+}
+
+void TCustomReport::GeneratePass(TTsPrinter& device, PassDocument document) {
   if (!m_available) return;
   CheckMargins();
   m_available = false;
@@ -48,14 +60,16 @@ void TCustomReport::CreateReportOn(TTsPrinter& device) {
   try {
     bool print = true;
     if (BeforePrint) BeforePrint(*this, print);
-    if (print) RunPass(device);
+    if (print) RunPass(device, document);
   } catch (...) {
     error = std::current_exception();
   }
-  try {
-    if (Cancelled()) device.AbortDoc(); else device.EndDoc();
-  } catch (...) {
-    if (!error) error = std::current_exception();
+  if (document == PassDocument::Own) {
+    try {
+      if (Cancelled()) device.AbortDoc(); else device.EndDoc();
+    } catch (...) {
+      if (!error) error = std::current_exception();
+    }
   }
   m_passDevice = nullptr;
   m_available = true;
@@ -102,12 +116,11 @@ void TCustomReport::ForEachPrintable(const std::function<void(TTsPrintable&)>& a
   }
 }
 
-void TCustomReport::RunPass(TTsPrinter& device) {
+void TCustomReport::RunPass(TTsPrinter& device, PassDocument document) {
   const TTsUnit previousUnits = m_units;
   SetUnits(TTsUnit::Native);
   try {
-    CopySettingsTo(device);
-    device.BeginDoc();
+    if (document == PassDocument::Own) BeginDocumentOn(device);
     m_currentY = -1;
     m_pageCount = 0;
     m_currentColumn = m_page.Columns();

@@ -28,7 +28,8 @@ QPageLayout PaperLayout(const TTsPrinter& device) {
 
 }  // namespace
 
-void ExportPdf(TTsPrinter& device, const QString& fileName) {
+void ExportPdf(TTsPrinter& device, const QString& fileName,
+               const std::function<void(int page, int pages)>& pageWritten) {
   if (device.Status() != TsPrinterStatus::Finished) return;
   QSaveFile file(fileName);
   if (!file.open(QIODevice::WriteOnly))
@@ -44,6 +45,7 @@ void ExportPdf(TTsPrinter& device, const QString& fileName) {
     for (int n = 1; n <= device.PageCount(); ++n) {
       if (n > 1) writer.newPage();
       if (const auto picture = device.GetPage(n)) DrawPagePicture(painter, *picture, page);
+      if (pageWritten) pageWritten(n, device.PageCount());
     }
   }
   if (!file.commit())

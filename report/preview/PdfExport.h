@@ -4,8 +4,12 @@
 
 #include <QString>
 
+#include <functional>
+
 class TTsPrinter;
 
 // Nothing is written while the device has not finished. The file is replaced only once the
-// new document is complete; a file error throws TsPrintError with its reason.
-void ExportPdf(TTsPrinter& device, const QString& fileName);
+// new document is complete; a file error throws TsPrintError with its reason. pageWritten,
+// when given, is told of each page as it is written (its number and the page count).
+void ExportPdf(TTsPrinter& device, const QString& fileName,
+               const std::function<void(int page, int pages)>& pageWritten = {});

@@ -170,7 +170,7 @@ bool TMaskedEdit::RequiredCellsPass() {
   Beep();
   setFocus(Qt::OtherFocusReason);
   QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(),
-                  QStringLiteral("Invalid input value.  Use escape key to abandon changes."),
+                  InvalidInputValue() + QStringLiteral("  Use escape key to abandon changes."),
                   QMessageBox::Ok, window());
   box.exec();
   // Without a window manager nothing gives the window back its activation.

@@ -16,6 +16,8 @@ QString EditMask(MaskFormat format) {
   return {};
 }
 
+QString InvalidInputValue() { return QStringLiteral("Invalid input value."); }
+
 MaskedEditModel::MaskedEditModel(MaskFormat format) {
   const QString mask = EditMask(format);
   const qsizetype cellsEnd = mask.indexOf(QLatin1Char(';'));

@@ -22,6 +22,10 @@ enum class MaskFormat {
 // cell, the part after the last ";" is the placeholder of an empty cell ("_" when empty).
 QString EditMask(MaskFormat format);
 
+// The toolkit's words for a value that its field cannot take: the error box of a field left
+// with empty required cells opens with them.
+QString InvalidInputValue();
+
 class MaskedEditModel {
  public:
   explicit MaskedEditModel(MaskFormat format);

@@ -85,6 +85,20 @@ class CommandLineTest : public QObject {
     QTest::newRow("a file with another header") << QStringList{other} << "other.bin is not a page file";
     QTest::newRow("two files") << QStringList{"a.tsr", "b.tsr"} << "one page file at a time";
     QTest::newRow("an unknown option") << QStringList{"--bogus", "a.tsr"} << "Unknown option 'bogus'";
+    QTest::newRow("an output without a roster") << QStringList{"--pdf", "w.pdf"} << "--pdf needs a roster";
+    QTest::newRow("a roster and a page file") << QStringList{"--roster", "r.csv", "a.tsr"}
+                                              << "a page file and a roster cannot be opened together";
+    QTest::newRow("a roster without a name") << QStringList{"--roster="} << "--roster needs the name";
+  }
+
+  void takesARosterWithOrWithoutOutputFiles() {
+    const CommandLineOptions files = Parse({"--results=r.csv", "--roster", "unit.csv", "--pdf", "w.pdf"});
+    QCOMPARE(files.request, Request::Run);
+    QCOMPARE(QStringList({files.roster, files.pdf, files.results}), QStringList({"unit.csv", "w.pdf", "r.csv"}));
+    QVERIFY(files.WritesFilesOnly());
+    const CommandLineOptions preview = Parse({"--roster", "unit.csv"});
+    QCOMPARE(preview.roster, QStringLiteral("unit.csv"));
+    QVERIFY(!preview.WritesFilesOnly());
   }
 
   void refusesAnyOtherLine() {

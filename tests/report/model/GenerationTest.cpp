@@ -215,3 +215,26 @@ TEST(Generation, EveryKindOfItemLoadsBackFromAPageFile) {
   EXPECT_TRUE(AnyDark(page, QRect(60, 60, 700, 500)));
   EXPECT_EQ(RenderStoredPage(loaded, 1), page);
 }
+
+TEST(Generation, PassesOfSeveralReportsFollowOneAnotherInOneDocument) {
+  auto framed = FramedReport();
+  auto labelled = FramedReport();
+  labelled->Frame.DrawLeft = false;
+  PlaceLabel(*labelled, QStringLiteral("Mark"), {300, 300, 100, 20}, QString()).Color = Qt::blue;
+
+  TTsPrinter document;
+  EXPECT_THROW(framed->AppendPassTo(document), TsPrintError);  // no document open yet
+  framed->BeginDocumentOn(document);
+  for (TReport* report : {framed.get(), labelled.get(), framed.get()}) report->AppendPassTo(document);
+  EXPECT_EQ(document.Status(), TsPrinterStatus::Busy);  // open until its owner ends it
+  document.EndDoc();
+
+  ASSERT_EQ(document.PageCount(), 3);
+  // Each page is the page its report makes on a document of its own.
+  const QImage framedPage = RenderStoredPage(*GenerateIntoStore(*framed), 1);
+  const QImage labelledPage = RenderStoredPage(*GenerateIntoStore(*labelled), 1);
+  ASSERT_NE(framedPage, labelledPage);
+  EXPECT_EQ(RenderStoredPage(document, 1), framedPage);
+  EXPECT_EQ(RenderStoredPage(document, 2), labelledPage);
+  EXPECT_EQ(RenderStoredPage(document, 3), framedPage);
+}

@@ -1,0 +1,115 @@
+#include "PrimitiveRecorder.h"
+
+#include "report/device/PagePicture.h"
+
+#include <QPaintDevice>
+#include <QPaintEngine>
+#include <QPainter>
+#include <QPicture>
+
+namespace {
+
+class RecordingEngine : public QPaintEngine {
+ public:
+  explicit RecordingEngine(std::vector<DrawingCall>& calls) : QPaintEngine(AllFeatures), calls_(calls) {}
+
+  bool begin(QPaintDevice*) override { return true; }
+  bool end() override { return true; }
+  Type type() const override { return User; }
+  void updateState(const QPaintEngineState& state) override {
+    if (state.state() & DirtyPen) pen_ = state.pen();
+    if (state.state() & DirtyBrush) brush_ = state.brush();
+    if (state.state() & DirtyFont) font_ = state.font();
+    if (state.state() & DirtyTransform) transform_ = state.transform();
+  }
+  void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+  void drawTextItem(const QPointF& at, const QTextItem& item) override {
+    DrawingCall call = Call(DrawingCall::Kind::Text);
+    call.font = item.font();
+    call.at = at;
+    call.text = item.text();
+    calls_.push_back(call);
+  }
+  void drawLines(const QLineF* lines, int count) override {
+    DrawingCall call = Call(DrawingCall::Kind::Lines);
+    for (int i = 0; i < count; ++i) call.points << lines[i].p1() << lines[i].p2();
+    calls_.push_back(call);
+  }
+  void drawRects(const QRectF* rects, int count) override {
+    DrawingCall call = Call(DrawingCall::Kind::Rects);
+    for (int i = 0; i < count; ++i) call.points << rects[i].topLeft() << rects[i].bottomRight();
+    calls_.push_back(call);
+  }
+  void drawPolygon(const QPointF* points, int count, PolygonDrawMode) override {
+    DrawingCall call = Call(DrawingCall::Kind::Polygon);
+    for (int i = 0; i < count; ++i) call.points << points[i];
+    calls_.push_back(call);
+  }
+
+ private:
+  DrawingCall Call(DrawingCall::Kind kind) const { return {kind, transform_, pen_, brush_, font_, {}, {}, {}}; }
+
+  std::vector<DrawingCall>& calls_;
+  QPen pen_;
+  QBrush brush_;
+  QFont font_;
+  QTransform transform_;
+};
+
+class RecordingDevice : public QPaintDevice {
+ public:
+  RecordingDevice(std::vector<DrawingCall>& calls, QSize size, int dpi) : engine_(calls), size_(size), dpi_(dpi) {}
+  QPaintEngine* paintEngine() const override { return &engine_; }
+
+ protected:
+  int metric(PaintDeviceMetric metric) const override {
+    switch (metric) {
+      case PdmWidth: return size_.width();
+      case PdmHeight: return size_.height();
+      case PdmDpiX: case PdmDpiY: case PdmPhysicalDpiX: case PdmPhysicalDpiY: return dpi_;
+      case PdmDepth: return 32;
+      case PdmDevicePixelRatio: return 1;
+      case PdmDevicePixelRatioScaled: return static_cast<int>(devicePixelRatioFScale());
+      default: return QPaintDevice::metric(metric);
+    }
+  }
+
+ private:
+  mutable RecordingEngine engine_;
+  QSize size_;
+  int dpi_;
+};
+
+}  // namespace
+
+std::vector<DrawingCall> RecordDrawingCalls(const QPicture& page, const QRectF& target, int dpi) {
+  std::vector<DrawingCall> calls;
+  RecordingDevice device(calls, target.size().toSize(), dpi);
+  QPainter painter(&device);
+  DrawPagePicture(painter, page, target);
+  return calls;
+}
+
+void DrawCalls(QPainter& painter, const std::vector<DrawingCall>& calls) {
+  for (const DrawingCall& call : calls) {
+    painter.setTransform(call.transform);
+    painter.setPen(call.pen);
+    painter.setBrush(call.brush);
+    switch (call.kind) {
+      case DrawingCall::Kind::Text:
+        painter.setFont(call.font);
+        painter.drawText(call.at, call.text);
+        break;
+      case DrawingCall::Kind::Lines:
+        for (qsizetype i = 0; i + 1 < call.points.size(); i += 2) painter.drawLine(call.points[i], call.points[i + 1]);
+        break;
+      case DrawingCall::Kind::Rects:
+        for (qsizetype i = 0; i + 1 < call.points.size(); i += 2)
+          painter.drawRect(QRectF(call.points[i], call.points[i + 1]));
+        break;
+      case DrawingCall::Kind::Polygon:
+        painter.drawPolygon(call.points);
+        break;
+    }
+  }
+}

@@ -1,0 +1,55 @@
+#include "roster/RosterColumns.h"
+
+#include "roster/RosterError.h"
+
+#include <algorithm>
+#include <array>
+#include <stdexcept>
+
+namespace {
+
+constexpr std::array kColumns = std::to_array<RosterColumn>({
+    {"name"},     {"rank"},     {"ssan"},     {"sex"},      {"age"},      {"weight"},
+    {"height"},   {"neck1"},    {"neck2"},    {"neck3"},    {"abdomen1"}, {"abdomen2"},
+    {"abdomen3"}, {"hips1"},    {"hips2"},    {"hips3"},    {"forearm1"}, {"forearm2"},
+    {"forearm3"}, {"wrist1"},   {"wrist2"},   {"wrist3"},
+});
+
+const RosterColumn* FindColumn(const QString& name) {
+  for (const RosterColumn& column : kColumns)
+    if (name == QLatin1String(column.name)) return &column;
+  return nullptr;
+}
+
+}  // namespace
+
+std::span<const RosterColumn> RosterColumns() { return kColumns; }
+
+RosterHeader::RosterHeader(const QStringList& names) {
+  for (qsizetype i = 0; i < names.size(); ++i) {
+    const QString name = names[i].trimmed().toLower();
+    if (name.isEmpty()) continue;
+    if (FindColumn(name) == nullptr) throw RosterError{0, QStringLiteral("unknown column \"%1\"").arg(names[i])};
+    if (positions_.contains(name)) throw RosterError{0, QStringLiteral("column \"%1\" appears twice").arg(names[i])};
+    positions_.insert(name, i);
+  }
+  for (const RosterColumn& column : kColumns) {
+    if (!column.optional && !positions_.contains(QLatin1String(column.name)))
+      throw RosterError{0, QStringLiteral("missing column \"%1\"").arg(QLatin1String(column.name))};
+  }
+}
+
+QString RosterHeader::Value(const QStringList& record, const char* column) const {
+  const QString name = QLatin1String(column);
+  if (FindColumn(name) == nullptr) throw std::logic_error(std::string("no roster column ") + column);
+  const qsizetype position = positions_.value(name, -1);
+  return position >= 0 && position < record.size() ? record[position].trimmed() : QString();
+}
+
+std::optional<qsizetype> RosterHeader::UnnamedValue(const QStringList& record) const {
+  for (qsizetype i = 0; i < record.size(); ++i) {
+    if (!record[i].trimmed().isEmpty() && std::find(positions_.cbegin(), positions_.cend(), i) == positions_.cend())
+      return i;
+  }
+  return std::nullopt;
+}

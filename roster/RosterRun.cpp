@@ -1,0 +1,118 @@
+#include "roster/RosterRun.h"
+
+#include "report/device/TsPrinter.h"
+#include "report/preview/PdfExport.h"
+#include "roster/ConsoleProgress.h"
+#include "roster/ResultsTable.h"
+#include "roster/RosterColumns.h"
+#include "roster/RosterError.h"
+#include "roster/RosterFile.h"
+#include "roster/SoldierRow.h"
+#include "roster/WorksheetDocument.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <memory>
+
+namespace {
+
+// Opens an output's temporary file, so that a path that cannot be written is known before
+// any work is done.
+std::unique_ptr<QSaveFile> OpenOutput(const QString& path) {
+  auto file = std::make_unique<QSaveFile>(path);
+  if (!file->open(QIODevice::WriteOnly)) throw RosterError{0, file->errorString(), path};
+  return file;
+}
+
+void Write(QSaveFile& file, const QByteArray& bytes) {
+  if (file.write(bytes) != bytes.size()) throw RosterError{0, file.errorString(), file.fileName()};
+}
+
+RosterRecords ReadRecords(const QString& path) {
+  try {
+    RosterRecords records = ReadRosterFile(path);
+    if (records.empty()) throw RosterError{0, QStringLiteral("no first row naming the columns")};
+    return records;
+  } catch (RosterError& error) {
+    error.file = path;
+    throw;
+  }
+}
+
+RosterHeader ReadHeader(const QString& path, const RosterRecord& first) {
+  try {
+    return RosterHeader(first.values);
+  } catch (RosterError& error) {
+    error.file = path;
+    error.line = first.line;
+    throw;
+  }
+}
+
+// The page store holds at most 2 GB of pages (some 30,000 worksheets); past that the run
+// cannot go on.
+void AppendWorksheet(WorksheetDocument& document, const SoldierRow& row, const QString& roster, int line) {
+  try {
+    document.Append(row);
+  } catch (const TsPrintError& error) {
+    throw RosterError{line, QString::fromStdString(error.what()), roster};
+  }
+}
+
+void ExportWorksheets(const RosterJob& job, TTsPrinter& device, std::ostream& errors) {
+  if (device.PageCount() == 0) {
+    errors << QStringLiteral("corvane32: %1: no soldier accepted, no worksheet written").arg(job.pdf).toStdString()
+           << std::endl;
+    return;
+  }
+  // Probed before the work began; written now that every page is in the store.
+  ConsoleProgress progress(errors, job.terminal, job.pdf, QStringLiteral("pages"), device.PageCount());
+  try {
+    ExportPdf(device, job.pdf, [&progress](int page, int) { progress.Show(page); });
+  } catch (const TsPrintError& error) {
+    throw RosterError{0, QString::fromStdString(error.what()), job.pdf};
+  }
+}
+
+}  // namespace
+
+RosterSummary RunRoster(const RosterJob& job, TTsPrinter& device, std::ostream& errors) {
+  const std::unique_ptr<QSaveFile> results = job.results.isEmpty() ? nullptr : OpenOutput(job.results);
+  if (!job.pdf.isEmpty()) OpenOutput(job.pdf)->cancelWriting();
+
+  const RosterRecords records = ReadRecords(job.roster);
+  const RosterHeader header = ReadHeader(job.roster, records.front());
+  if (results) Write(*results, ResultsHeaderLine());
+
+  const bool worksheets = job.preview || !job.pdf.isEmpty();
+  RosterSummary summary;
+  {
+    WorksheetDocument document(device, QFileInfo(job.roster).fileName());
+    ConsoleProgress progress(errors, job.terminal, job.roster, QStringLiteral("rows"),
+                             static_cast<int>(records.size() - 1));
+    for (std::size_t i = 1; i < records.size(); ++i) {
+      const RosterRecord& record = records[i];
+      const SoldierRow row = EvaluateRow(header, record.values);
+      ++summary.records;
+      if (row.refusal) {
+        ++summary.refused;
+        errors << QStringLiteral("%1:%2: %3: %4")
+                      .arg(job.roster)
+                      .arg(record.line)
+                      .arg(row.refusal->column, row.refusal->message)
+                      .toStdString()
+               << std::endl;
+      } else if (worksheets) {
+        AppendWorksheet(document, row, job.roster, record.line);
+      }
+      if (results) Write(*results, ResultsLine(record.line, row));
+      progress.Show(summary.records);
+    }
+    document.Finish();
+  }
+
+  if (!job.pdf.isEmpty()) ExportWorksheets(job, device, errors);
+  if (results && !results->commit()) throw RosterError{0, results->errorString(), job.results};
+  return summary;
+}

@@ -1,0 +1,164 @@
+#include "roster/SoldierRow.h"
+
+#include "roster/FieldEntry.h"
+#include "shell/datapage/DataPageRules.h"
+#include "shell/maskedit/FieldNumbers.h"
+#include "standards/Calculate.h"
+
+#include <array>
+#include <span>
+
+namespace {
+
+// A measurement column group and the record's set of three it fills.
+struct MeasuredSet {
+  const char* column;  // the columns are <column>1 to <column>3
+  std::array<double, 3> TSoldierData::*values;
+};
+
+// The sets of each sex in the order the wizard reads its measurement page's fields.
+constexpr MeasuredSet kMaleSets[] = {{"neck", &TSoldierData::MNeck}, {"abdomen", &TSoldierData::Waist}};
+constexpr MeasuredSet kFemaleSets[] = {{"hips", &TSoldierData::Hips},
+                                       {"forearm", &TSoldierData::Arm},
+                                       {"neck", &TSoldierData::FNeck},
+                                       {"wrist", &TSoldierData::Wrist}};
+
+// The column to blame for a value outside its table.
+QString ColumnOfQuantity(const std::string& quantity) {
+  static const std::pair<const char*, const char*> columns[] = {
+      {"Abdomen minus neck", "abdomen"}, {"Average hips", "hips"},   {"Average forearm", "forearm"},
+      {"Average neck", "neck"},          {"Average wrist", "wrist"},
+  };
+  for (const auto& [name, column] : columns)
+    if (quantity == name) return QLatin1String(column);
+  return QString::fromStdString(quantity).toLower();  // "Height", "Weight"
+}
+
+std::optional<Sex> ReadSex(const QString& value) {
+  const QString sex = value.toLower();
+  if (sex == QLatin1String("male") || sex == QLatin1String("m")) return Sex::Male;
+  if (sex == QLatin1String("female") || sex == QLatin1String("f")) return Sex::Female;
+  return std::nullopt;
+}
+
+// Restores the wizard's record when the evaluation is over.
+class KeepSoldierData {
+ public:
+  KeepSoldierData() : saved_(SoldierData) { SoldierData = TSoldierData{}; }
+  ~KeepSoldierData() { SoldierData = saved_; }
+  KeepSoldierData(const KeepSoldierData&) = delete;
+  KeepSoldierData& operator=(const KeepSoldierData&) = delete;
+
+ private:
+  const TSoldierData saved_;
+};
+
+class RowEvaluation {
+ public:
+  RowEvaluation(const RosterHeader& header, const QStringList& record, SoldierRow& row)
+      : header_(header), record_(record), row_(row) {}
+
+  void Run() {
+    row_.name = UpperCased(Value("name"));
+    row_.rank = UpperCased(Value("rank"));
+    const QString sexValue = Value("sex");
+    const std::optional<Sex> sex = ReadSex(sexValue);
+    row_.sex = sex ? SexItem(*sex) : sexValue;
+
+    if (const std::optional<qsizetype> unnamed = header_.UnnamedValue(record_))
+      return Refuse(QStringLiteral("column %1").arg(*unnamed + 1),
+                    QStringLiteral("The first row names no column for this value."));
+    if (row_.rank.size() > kRankLength) return Refuse("rank", InvalidInputValue());
+    if (!Type(MaskFormat::Ssan, "ssan", row_.page.SSANumber) ||
+        !TypeChecked(MaskFormat::TwoDigit, "age", row_.page.Age, AgeExitCheck) ||
+        !TypeChecked(MaskFormat::ThreeDigit, "weight", row_.page.Weight, WeightExitCheck) ||
+        !TypeChecked(MaskFormat::Decimal, "height", row_.page.Height, HeightExitCheck))
+      return;
+    if (!sex) return Refuse("sex", InvalidInputValue());
+    row_.page.Name = row_.name;
+    row_.page.Rank = row_.rank;
+    row_.page.Sex = row_.sex;
+
+    const KeepSoldierData keep;
+    if (!CollectDataPage(*sex) || !ReadMeasurements(*sex == Sex::Male ? std::span<const MeasuredSet>(kMaleSets) : kFemaleSets))
+      return;
+    if (const std::optional<OutOfTable> outside = *sex == Sex::Male ? ComputeMaleBodyFat() : ComputeFemaleBodyFat())
+      return Refuse(ColumnOfQuantity(outside->quantity), QString::fromStdString(DescribeOutOfTable(*outside)));
+    row_.within = WithinStandards(SoldierData);
+    row_.data = SoldierData;
+  }
+
+ private:
+  QString Value(const char* column) const { return header_.Value(record_, column); }
+
+  void Refuse(const QString& column, const QString& message) { row_.refusal = RowRefusal{column, message}; }
+  void Refuse(const char* column, const QString& message) { Refuse(QLatin1String(column), message); }
+
+  // Types the column's value into a field of the format; false (refused) when it cannot.
+  bool Type(MaskFormat format, const char* column, QString& fieldText) {
+    const std::optional<QString> text = EnterIntoField(format, Value(column));
+    if (!text) {
+      Refuse(column, InvalidInputValue());
+      return false;
+    }
+    fieldText = *text;
+    return true;
+  }
+
+  // Types the value, then runs the field's exit check as the focus leaves it.
+  bool TypeChecked(MaskFormat format, const char* column, QString& fieldText,
+                   std::optional<QString> (*exitCheck)(const QString&)) {
+    if (!Type(format, column, fieldText)) return false;
+    if (const std::optional<QString> refusal = exitCheck(fieldText)) {
+      Refuse(column, *refusal);
+      return false;
+    }
+    return true;
+  }
+
+  bool CollectDataPage(Sex sex) {
+    StoreIdentity(row_.page.Name, row_.page.Rank, row_.page.SSANumber, SoldierData);
+    if (const std::optional<NumberRefusal> refusal =
+            CollectNumbers(row_.page.Age, row_.page.Weight, row_.page.Height, SoldierData)) {
+      const char* const columns[] = {"age", "weight", "height"};
+      Refuse(columns[static_cast<int>(refusal->field)], refusal->message);
+      return false;
+    }
+    const ScreeningResult screening = ExceedsScreeningWeight(sex);
+    if (screening.outside) {
+      Refuse("height", QString::fromStdString(DescribeOutOfTable(*screening.outside)));
+      return false;
+    }
+    row_.overScreening = screening.exceeds;
+    return true;
+  }
+
+  bool ReadMeasurements(std::span<const MeasuredSet> sets) {
+    for (const MeasuredSet& set : sets) {
+      for (std::size_t i = 0; i < 3; ++i) {
+        const QByteArray column = set.column + QByteArray::number(static_cast<int>(i + 1));
+        QString fieldText;
+        if (!Type(MaskFormat::Decimal, column.constData(), fieldText)) return false;
+        const MeasurementReading reading = ReadMeasurement(fieldText);
+        if (!reading.value) {
+          Refuse(column.constData(), reading.refusal);
+          return false;
+        }
+        (SoldierData.*set.values)[i] = RoundToQuarter(*reading.value);
+      }
+    }
+    return true;
+  }
+
+  const RosterHeader& header_;
+  const QStringList& record_;
+  SoldierRow& row_;
+};
+
+}  // namespace
+
+SoldierRow EvaluateRow(const RosterHeader& header, const QStringList& record) {
+  SoldierRow row;
+  RowEvaluation(header, record, row).Run();
+  return row;
+}

@@ -1,0 +1,38 @@
+#pragma once
+// One roster record taken through the wizard as an operator would take it: the data page's
+// fields typed in tab order with their exit checks, the page collected with the screening,
+// the measurement page of the soldier's sex read and the body fat computed. The first
+// refusal ends the record, with the wizard's own message.
+
+#include "roster/RosterColumns.h"
+#include "standards/Records.h"
+#include "worksheets/WorksheetTexts.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+struct RowRefusal {
+  QString column;  // the roster column holding the refused value
+  QString message;
+};
+
+struct SoldierRow {
+  // Who the record is about, as the results name them: name and rank upper-cased, the sex
+  // as "Male" or "Female" (or as given, when it is neither).
+  QString name;
+  QString rank;
+  QString sex;
+  std::optional<RowRefusal> refusal;
+
+  // Set when the record is accepted.
+  DataPageTexts page;   // the data page's fields as they would read
+  TSoldierData data{};  // the record after screening and body fat
+  bool overScreening = false;
+  bool within = false;
+};
+
+// Evaluates a record. Works on SoldierData, the record the computations read, and leaves
+// it as it was.
+SoldierRow EvaluateRow(const RosterHeader& header, const QStringList& record);

@@ -1,0 +1,31 @@
+#pragma once
+// The worksheets of a roster in one document on an output device: each accepted soldier's
+// worksheet filled and marked as Print Form fills it, its page appended after the others.
+// On the page-store destination the store moves to its temporary file as it grows, so
+// memory stays flat however long the roster.
+
+#include "worksheets/DA5500.h"
+#include "worksheets/DA5501.h"
+
+#include <QString>
+
+class TTsPrinter;
+struct SoldierRow;
+
+class WorksheetDocument {
+ public:
+  // The document's title names the roster it comes from.
+  WorksheetDocument(TTsPrinter& device, const QString& title);
+
+  // Appends the accepted soldier's worksheet; the first one begins the document.
+  void Append(const SoldierRow& soldier);
+  // Ends the document; a roster without an accepted soldier leaves the device untouched.
+  void Finish();
+
+ private:
+  TTsPrinter& device_;
+  QString title_;
+  TMaleForm male_;
+  TFemaleForm female_;
+  bool begun_ = false;
+};

@@ -1,0 +1,157 @@
+// The same soldier typed into the wizard and read from a roster: the same results and the
+// same worksheet page, pixel for pixel, on the shipped tables.
+
+#include "report/device/TsPrinter.h"
+#include "report/preview/TsStandardPreview.h"
+#include "roster/RosterColumns.h"
+#include "roster/SoldierRow.h"
+#include "roster/WorksheetDocument.h"
+#include "shell/AppWindows.h"
+#include "shell/BevelPanel.h"
+#include "shell/MainForm.h"
+#include "shell/maskedit/MaskedEdit.h"
+#include "worksheets/DA5500.h"
+#include "worksheets/DA5501.h"
+#include "standards/Calculate.h"
+#include "tests/report/support/StoredDocuments.h"
+#include "tests/shell/support/MessageBoxWatcher.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+namespace {
+
+using Values = std::map<std::string, QString>;
+
+// The record's results that a soldier of the sex gets.
+std::vector<double> Results(const TSoldierData& data, bool female) {
+  std::vector<double> results = {double(data.MaxWeight), data.BodyFat, data.MaxBodyFat, data.AvgNeck,
+                                 data.HeightFactor};
+  if (female)
+    results.insert(results.end(), {data.AvgHips, data.AvgArm, data.AvgWrist, data.WeightFactor, data.HipFactor,
+                                   data.ForearmFactor, data.NeckFactor, data.WristFactor});
+  else
+    results.insert(results.end(), {data.AvgWaist, data.AbdNeckFactor});
+  return results;
+}
+
+// Presses "&Print Form" and returns the page of the worksheet's preview.
+QImage PrintFormPage(TMainForm& form, TWorksheetForm& worksheet) {
+  QImage page;
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+      auto* preview = qobject_cast<TTsStandardPreview*>(window);
+      TTsPrinter* device = worksheet.Report->Device();
+      if (!preview || !preview->isVisible() || !device || device->Status() != TsPrinterStatus::Finished) continue;
+      page = RenderDevicePage(*device, 1);
+      preview->close();
+    }
+  });
+  poll.start(20);
+  form.PrintButton->click();
+  return page;
+}
+
+class WizardAndRoster : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    LoadTables(QCoreApplication::applicationDirPath().toStdString());
+    boxes_ = new MessageBoxWatcher;
+    MainForm = new TMainForm;
+    MaleForm = new TMaleForm;
+    FemaleForm = new TFemaleForm;
+    MainForm->show();
+  }
+  static void TearDownTestSuite() {
+    EXPECT_EQ(boxes_->count(), 0) << boxes_->lastText().toStdString();
+    delete FemaleForm;
+    delete MaleForm;
+    delete MainForm;
+    delete boxes_;
+  }
+
+  // Types the soldier into the wizard, field by field as the roster's values would read,
+  // and takes it to the results page.
+  static void EnterInWizard(const Values& values, const std::map<std::string, TMaskedEdit*>& fields) {
+    TMainForm& form = *MainForm;
+    form.Name->setText(values.at("name"));
+    form.Rank->setText(values.at("rank"));
+    for (const auto& [column, field] : fields) field->SetFieldText(values.at(column));
+    (values.at("sex") == QLatin1String("Female") ? form.SexFemale : form.SexMale)->setChecked(true);
+    form.Next->click();
+    form.Next->click();
+    ASSERT_TRUE(form.ResultsPanel->isVisible());
+  }
+
+  // The same soldier as a roster record; the fields' texts become roster values.
+  static SoldierRow ReadFromRoster(const Values& values) {
+    QStringList names;
+    QStringList record;
+    for (const RosterColumn& column : RosterColumns()) {
+      names << QLatin1String(column.name);
+      const auto value = values.find(column.name);
+      record << (value == values.end() ? QString() : value->second.trimmed());
+    }
+    return EvaluateRow(RosterHeader(names), record);
+  }
+
+  static void Compare(const Values& values, const std::map<std::string, TMaskedEdit*>& fields) {
+    EnterInWizard(values, fields);
+    const bool female = values.at("sex") == QLatin1String("Female");
+    const std::vector<double> wizardResults = Results(SoldierData, female);
+    const bool wizardWithin = MainForm->FinalResults->text() == QStringLiteral("Soldier is within Standards");
+    const QImage wizardPage = PrintFormPage(*MainForm, female ? static_cast<TWorksheetForm&>(*FemaleForm) : *MaleForm);
+
+    const SoldierRow row = ReadFromRoster(values);
+    ASSERT_FALSE(row.refusal) << row.refusal->message.toStdString();
+    EXPECT_EQ(Results(row.data, female), wizardResults);
+    EXPECT_EQ(row.within, wizardWithin);
+    TTsPrinter device;
+    WorksheetDocument document(device, QStringLiteral("roster.csv"));
+    document.Append(row);
+    document.Finish();
+    ASSERT_EQ(device.PageCount(), 1);
+    ASSERT_FALSE(wizardPage.isNull());
+    EXPECT_TRUE(RenderDevicePage(device, 1) == wizardPage);
+
+    MainForm->Previous->click();
+    MainForm->Previous->click();
+  }
+
+  static inline MessageBoxWatcher* boxes_ = nullptr;
+};
+
+}  // namespace
+
+TEST_F(WizardAndRoster, AManGetsTheSameResultsAndWorksheet) {
+  TMainForm& form = *MainForm;
+  Compare({{"name", "DOE, JOHN A"}, {"rank", "SGT"}, {"ssan", "123-45-6789"}, {"sex", "Male"}, {"age", "24"},
+           {"weight", "205"}, {"height", "69.50"}, {"neck1", "16.00"}, {"neck2", "16.25"}, {"neck3", "16.00"},
+           {"abdomen1", "39.50"}, {"abdomen2", "39.75"}, {"abdomen3", "39.50"}},
+          {{"ssan", form.SSANumber}, {"age", form.Age}, {"weight", form.Weight}, {"height", form.Height},
+           {"neck1", form.MNeck1}, {"neck2", form.MNeck2}, {"neck3", form.MNeck3},
+           {"abdomen1", form.Waist1}, {"abdomen2", form.Waist2}, {"abdomen3", form.Waist3}});
+}
+
+TEST_F(WizardAndRoster, AWomanOfUnderAHundredPoundsGetsTheSameResultsAndWorksheet) {
+  TMainForm& form = *MainForm;
+  // The weight in the last two cells, a wrist with a blank before its single digit.
+  Compare({{"name", "O'NEIL, ANNE"}, {"rank", "PFC"}, {"ssan", "456-78-9012"}, {"sex", "Female"}, {"age", "19"},
+           {"weight", " 98"}, {"height", "60.50"}, {"hips1", "35.25"}, {"hips2", "35.00"}, {"hips3", "35.50"},
+           {"forearm1", "09.75"}, {"forearm2", "09.75"}, {"forearm3", "10.00"}, {"neck1", "12.00"},
+           {"neck2", "12.25"}, {"neck3", "12.00"}, {"wrist1", " 5.75"}, {"wrist2", "06.00"}, {"wrist3", " 5.75"}},
+          {{"ssan", form.SSANumber}, {"age", form.Age}, {"weight", form.Weight}, {"height", form.Height},
+           {"hips1", form.Hips1}, {"hips2", form.Hips2}, {"hips3", form.Hips3}, {"forearm1", form.Arm1},
+           {"forearm2", form.Arm2}, {"forearm3", form.Arm3}, {"neck1", form.FNeck1}, {"neck2", form.FNeck2},
+           {"neck3", form.FNeck3}, {"wrist1", form.Wrist1}, {"wrist2", form.Wrist2}, {"wrist3", form.Wrist3}});
+}
