@@ -2,6 +2,7 @@
 
 #include "report/device/PagePicture.h"
 
+#include <QFontInfo>
 #include <QPaintDevice>
 #include <QPaintEngine>
 #include <QPainter>
@@ -25,7 +26,10 @@ class RecordingEngine : public QPaintEngine {
   void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
   void drawTextItem(const QPointF& at, const QTextItem& item) override {
     DrawingCall call = Call(DrawingCall::Kind::Text);
+    // The item's font was resolved for the recording; in pixels it keeps the size it was
+    // drawn at on any device, where a size in points would grow with the PDF's resolution.
     call.font = item.font();
+    call.font.setPixelSize(QFontInfo(item.font()).pixelSize());
     call.at = at;
     call.text = item.text();
     calls_.push_back(call);
@@ -40,14 +44,19 @@ class RecordingEngine : public QPaintEngine {
     for (int i = 0; i < count; ++i) call.points << rects[i].topLeft() << rects[i].bottomRight();
     calls_.push_back(call);
   }
-  void drawPolygon(const QPointF* points, int count, PolygonDrawMode) override {
-    DrawingCall call = Call(DrawingCall::Kind::Polygon);
+  void drawPolygon(const QPointF* points, int count, PolygonDrawMode mode) override {
+    DrawingCall call = Call(mode == PolylineMode ? DrawingCall::Kind::Polyline : DrawingCall::Kind::Polygon);
     for (int i = 0; i < count; ++i) call.points << points[i];
+    calls_.push_back(call);
+  }
+  void drawPath(const QPainterPath& path) override {
+    DrawingCall call = Call(DrawingCall::Kind::Path);
+    call.path = path;
     calls_.push_back(call);
   }
 
  private:
-  DrawingCall Call(DrawingCall::Kind kind) const { return {kind, transform_, pen_, brush_, font_, {}, {}, {}}; }
+  DrawingCall Call(DrawingCall::Kind kind) const { return {kind, transform_, pen_, brush_, font_, {}, {}, {}, {}}; }
 
   std::vector<DrawingCall>& calls_;
   QPen pen_;
@@ -109,6 +118,12 @@ void DrawCalls(QPainter& painter, const std::vector<DrawingCall>& calls) {
         break;
       case DrawingCall::Kind::Polygon:
         painter.drawPolygon(call.points);
+        break;
+      case DrawingCall::Kind::Polyline:
+        painter.drawPolyline(call.points);
+        break;
+      case DrawingCall::Kind::Path:
+        painter.drawPath(call.path);
         break;
     }
   }
