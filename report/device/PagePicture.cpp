@@ -81,14 +81,16 @@ std::unique_ptr<QPicture> PictureFromRecordBytes(const QByteArray& bytes, bool c
   QString reason;
   const QByteArray plain = compressed ? Uncompress(bytes, reason) : bytes;
   if (reason.isEmpty() && plain.size() > kLargestPicture) reason = QStringLiteral("its picture is too large");
-  if (reason.isEmpty()) reason = PictureCommandProblem(plain);
   auto picture = std::make_unique<QPicture>();
+  // Loading reads the header and verifies the checksum but plays nothing; the commands are
+  // checked before the picture is handed out.
   if (reason.isEmpty()) {
     QBuffer buffer;
     buffer.setData(plain);
     buffer.open(QIODevice::ReadOnly);
-    if (!picture->load(&buffer)) reason = QStringLiteral("its picture cannot be read");
+    if (!picture->load(&buffer)) reason = PictureLoadProblem(plain);
   }
+  if (reason.isEmpty()) reason = PictureCommandProblem(plain);
   if (reason.isEmpty()) return picture;
   if (problem) *problem = reason;
   return nullptr;

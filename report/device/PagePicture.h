@@ -19,8 +19,9 @@ std::unique_ptr<QPicture> NewPagePicture(QSize pixels);
 
 QByteArray PictureRecordBytes(const QPicture& picture, bool compressed);
 
-// The picture held by a record's picture bytes, once its commands have passed
-// PictureCommandProblem; nullptr when they hold none, with the reason in problem.
+// The picture held by a record's picture bytes, once QPicture::load has accepted them and
+// their commands have passed PictureCommandProblem; nullptr when they hold none, with the
+// reason in problem.
 std::unique_ptr<QPicture> PictureFromRecordBytes(const QByteArray& bytes, bool compressed,
                                                  QString* problem = nullptr);
 

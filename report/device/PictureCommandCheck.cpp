@@ -250,10 +250,12 @@ class PictureWalk {
   bool ended_ = false;
 };
 
-void CheckHeader(RecordReader& r, const QByteArray& bytes) {
+enum class Checksum { Verify, LeftToLoad };
+
+void CheckHeader(RecordReader& r, const QByteArray& bytes, Checksum checksum) {
   if (std::memcmp(r.Take(4).Data(), kPictureTag, 4) != 0) Refuse(QStringLiteral("it is not a page picture"));
-  const quint16 checksum = r.U16();
-  if (checksum != qChecksum(QByteArrayView(bytes).sliced(kChecksummedFrom)))
+  const quint16 stated = r.U16();
+  if (checksum == Checksum::Verify && stated != qChecksum(QByteArrayView(bytes).sliced(kChecksummedFrom)))
     Refuse(QStringLiteral("its checksum does not match"));
   const quint16 major = r.U16();
   const quint16 minor = r.U16();
@@ -270,7 +272,7 @@ void CheckHeader(RecordReader& r, const QByteArray& bytes) {
 
 void CheckPicture(const QByteArray& bytes) {
   RecordReader r(bytes.constData(), bytes.size());
-  CheckHeader(r, bytes);
+  CheckHeader(r, bytes, Checksum::LeftToLoad);
   const quint32 records = r.U32();
   PictureWalk walk;
   for (quint32 n = 0; n < records; ++n) {
@@ -293,4 +295,14 @@ QString PictureCommandProblem(const QByteArray& pictureBytes) {
     return refusal.reason;
   }
   return {};
+}
+
+QString PictureLoadProblem(const QByteArray& pictureBytes) {
+  try {
+    RecordReader r(pictureBytes.constData(), pictureBytes.size());
+    CheckHeader(r, pictureBytes, Checksum::Verify);
+  } catch (const Refusal& refusal) {
+    return refusal.reason;
+  }
+  return QStringLiteral("its picture cannot be read");
 }

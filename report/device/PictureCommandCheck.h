@@ -2,9 +2,11 @@
 // Checking the bytes of a page picture before Qt may replay them. QPicture::load checks
 // only the picture's header and checksum; its drawing commands are read first when the
 // picture is played, and the player trusts their counts and recurses into nested pictures.
-// So every picture read from a page store passes this check first: it walks the command
-// records one by one and accepts only the commands the output device writes, each with a
-// payload whose counts fit inside its record and whose values lie within sane bounds.
+// So every picture read from a page store is loaded and then passes this check before it
+// is played: it walks the command records one by one and accepts only the commands the
+// output device writes, each with a payload whose counts fit inside its record and whose
+// values lie within sane bounds. The checksum is left to QPicture::load, which computes it
+// anyway; computing it twice made it the dearest part of fetching a page.
 
 #include <QByteArray>
 #include <QDataStream>
@@ -13,6 +15,11 @@
 // The picture format version every page picture is written in; the check accepts no other.
 inline constexpr int kPagePictureFormat = QDataStream::Qt_6_0;
 
-// An empty text when the picture's bytes hold a page picture the device could have
-// written; otherwise the reason it is refused, for a message to the user.
+// An empty text when the bytes of a picture that QPicture::load has accepted hold a page
+// picture the device could have written; otherwise the reason it is refused, for a message
+// to the user.
 QString PictureCommandProblem(const QByteArray& pictureBytes);
+
+// Why QPicture::load refused the bytes: not a picture, a checksum that does not match, or
+// a header the device never writes.
+QString PictureLoadProblem(const QByteArray& pictureBytes);
