@@ -2,6 +2,7 @@
 // on an output device in native units.
 
 #include "report/device/TsPrinter.h"
+#include "report/model/CanvasState.h"
 #include "report/model/CustomReport.h"
 #include "report/model/TsBand.h"
 #include "report/model/TsPrintable.h"
@@ -215,8 +216,8 @@ void TCustomReport::PrintBandContents(TTsBand& band) {
   const int left = device.XPos(m_currentX);
   const int top = device.YPos(m_currentY);
   const int right = device.XPos(m_currentX + band.NativeWidth());
-  canvas.fillRect(QRect(left, top, right - left, device.YPos(m_currentY + band.NativeHeight()) - top),
-                  band.Color);
+  FillArea(canvas, QRect(left, top, right - left, device.YPos(m_currentY + band.NativeHeight()) - top),
+           band.Color);
   std::vector<TTsPrintable*> unfinished;
   for (TTsPrintable* item : band.Items()) {
     if (!item->IsEnabled()) continue;

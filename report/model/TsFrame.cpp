@@ -1,5 +1,7 @@
 #include "report/model/TsFrame.h"
 
+#include "report/model/CanvasState.h"
+
 #include <QPainter>
 
 #include <cmath>
@@ -24,10 +26,10 @@ void TTsFrame::PaintIt(QPainter& canvas, int left, int top, int right, int botto
   if (!AnyFrame()) return;
   const int across = SideThickness(Width, xFactor);
   const int down = SideThickness(Width, yFactor);
-  if (DrawTop) canvas.fillRect(QRect(left, top, right - left, down), Color);
-  if (DrawBottom) canvas.fillRect(QRect(left, bottom - down, right - left, down), Color);
-  if (DrawLeft) canvas.fillRect(QRect(left, top, across, bottom - top), Color);
-  if (DrawRight) canvas.fillRect(QRect(right - across, top, across, bottom - top), Color);
+  if (DrawTop) FillArea(canvas, QRect(left, top, right - left, down), Color);
+  if (DrawBottom) FillArea(canvas, QRect(left, bottom - down, right - left, down), Color);
+  if (DrawLeft) FillArea(canvas, QRect(left, top, across, bottom - top), Color);
+  if (DrawRight) FillArea(canvas, QRect(right - across, top, across, bottom - top), Color);
   canvas.setPen(QPen(Color, 1, Style));
   canvas.setBrush(Qt::NoBrush);
 }

@@ -1,6 +1,7 @@
 #include "report/model/TsLabel.h"
 
 #include "report/device/TsPrinter.h"
+#include "report/model/CanvasState.h"
 #include "report/model/CustomReport.h"
 #include "report/model/TsBand.h"
 
@@ -109,7 +110,7 @@ void TTsCustomLabel::FillBackground(long double left, long double top, long doub
   const TTsPrinter& device = Device();
   const int x = device.XPos(left);
   const int y = device.YPos(top);
-  Device().Canvas()->fillRect(QRect(x, y, device.XPos(right) - x, device.YPos(bottom) - y), Color);
+  FillArea(*Device().Canvas(), QRect(x, y, device.XPos(right) - x, device.YPos(bottom) - y), Color);
 }
 
 void TTsCustomLabel::Print(long double x, long double y) {
@@ -117,7 +118,7 @@ void TTsCustomLabel::Print(long double x, long double y) {
   TTsPrinter& device = Device();
   QPainter& canvas = *device.Canvas();
   const TTsFont& font = Font();
-  canvas.setFont(Report().ReferenceContext().QtFont(font));
+  UseFont(canvas, Report().ReferenceContext().QtFont(font));
   const QFontMetrics deviceMetrics = canvas.fontMetrics();
   const long double lineHeight = deviceMetrics.height() / device.YFactor();
   long double left = x + NativeBound(Left);
@@ -138,7 +139,6 @@ void TTsCustomLabel::Print(long double x, long double y) {
   if (Alignment() == TTsAlignment::taRightJustify) anchor = left + width;
   if (Alignment() == TTsAlignment::taCenter) anchor = left + width / 2;
   const int anchorX = device.XPos(anchor);
-  canvas.setPen(font.color);
 
   if (PrintFinished()) m_nextLine = 0;
   long double lineTop = top;
@@ -154,6 +154,7 @@ void TTsCustomLabel::Print(long double x, long double y) {
       int textX = anchorX;
       if (Alignment() == TTsAlignment::taRightJustify) textX -= deviceMetrics.horizontalAdvance(line);
       if (Alignment() == TTsAlignment::taCenter) textX -= deviceMetrics.horizontalAdvance(line) / 2;
+      canvas.setPen(font.color);  // a background filled for a stretched line took the pen
       canvas.drawText(QPoint(textX, device.YPos(lineTop) + deviceMetrics.ascent()), line);
     }
     lineTop += lineHeight;

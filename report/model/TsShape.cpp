@@ -1,6 +1,7 @@
 #include "report/model/TsShape.h"
 
 #include "report/device/TsPrinter.h"
+#include "report/model/CanvasState.h"
 
 #include <QPainter>
 
@@ -39,7 +40,7 @@ void TTsShape::Print(long double x, long double y) {
   if (!IsEnabled()) return;
   const TTsPrinter& device = Device();
   QPainter& canvas = *Device().Canvas();
-  canvas.setBrush(QBrush(Brush.color, Brush.style));
+  UseBrush(canvas, QBrush(Brush.color, Brush.style));
   canvas.setPen(QPen(Pen.color, Pen.width, Pen.style));
   const long double left = x + NativeBound(Left);
   const long double top = y + NativeBound(Top);
