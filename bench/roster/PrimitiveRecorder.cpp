@@ -99,14 +99,16 @@ std::vector<DrawingCall> RecordDrawingCalls(const QPicture& page, const QRectF& 
   return calls;
 }
 
+// Each state is set only when it changes, as drawing code written by hand would: QPainter
+// takes a transformation, brush or font set again as a change that the PDF engine acts on.
 void DrawCalls(QPainter& painter, const std::vector<DrawingCall>& calls) {
   for (const DrawingCall& call : calls) {
-    painter.setTransform(call.transform);
+    if (painter.transform() != call.transform) painter.setTransform(call.transform);
     painter.setPen(call.pen);
-    painter.setBrush(call.brush);
+    if (painter.brush() != call.brush) painter.setBrush(call.brush);
     switch (call.kind) {
       case DrawingCall::Kind::Text:
-        painter.setFont(call.font);
+        if (painter.font() != call.font) painter.setFont(call.font);
         painter.drawText(call.at, call.text);
         break;
       case DrawingCall::Kind::Lines:
