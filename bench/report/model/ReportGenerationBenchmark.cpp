@@ -92,17 +92,24 @@ Primitives CollectPrimitives(const TReport& report) {
   return primitives;
 }
 
-// Draws the primitives scaled by `scale` device pixels per 96-dpi pixel.
+// Draws the primitives scaled by `scale` device pixels per 96-dpi pixel. States are set
+// only when they change, as the engine sets them: QPainter::fillRect would put the pen and
+// brush back after each fill, and a picture records every such change.
 void DrawByHand(QPainter& painter, const Primitives& primitives, qreal scale) {
   auto scaled = [scale](QRect r) {
     return QRect(qRound(r.left() * scale), qRound(r.top() * scale), qRound(r.width() * scale),
                  qRound(r.height() * scale));
   };
-  painter.fillRect(scaled(QRect(48, 48, 720, 40)), Qt::white);
+  auto fill = [&painter](const QRect& area, const QColor& color) {
+    painter.setPen(Qt::NoPen);
+    if (painter.brush() != QBrush(color)) painter.setBrush(color);
+    painter.drawRect(area);
+  };
+  fill(scaled(QRect(48, 48, 720, 40)), Qt::white);
   for (const TextPrimitive& text : primitives.texts) {
     const QRect box = scaled(text.box);
-    painter.fillRect(box, Qt::white);
-    painter.setFont(text.font);
+    fill(box, Qt::white);
+    if (painter.font() != text.font) painter.setFont(text.font);
     painter.setPen(Qt::black);
     const QFontMetrics metrics = painter.fontMetrics();
     int x = box.left();
@@ -111,17 +118,16 @@ void DrawByHand(QPainter& painter, const Primitives& primitives, qreal scale) {
     painter.drawText(QPoint(x, box.top() + metrics.ascent()), text.text);
   }
   painter.setPen(QPen(Qt::black, 1));
-  painter.setBrush(Qt::white);
   for (const QLine& line : primitives.lines) {
     painter.drawLine(qRound(line.x1() * scale), qRound(line.y1() * scale), qRound(line.x2() * scale),
                      qRound(line.y2() * scale));
   }
   const int thickness = qMax(1, qRound(scale * 96 / 72));
   const QRect frame = scaled(QRect(48, 48, 720, 960));
-  painter.fillRect(frame.left(), frame.top(), frame.width(), thickness, Qt::black);
-  painter.fillRect(frame.left(), frame.bottom() - thickness, frame.width(), thickness, Qt::black);
-  painter.fillRect(frame.left(), frame.top(), thickness, frame.height(), Qt::black);
-  painter.fillRect(frame.right() - thickness, frame.top(), thickness, frame.height(), Qt::black);
+  fill(QRect(frame.left(), frame.top(), frame.width(), thickness), Qt::black);
+  fill(QRect(frame.left(), frame.bottom() - thickness, frame.width(), thickness), Qt::black);
+  fill(QRect(frame.left(), frame.top(), thickness, frame.height()), Qt::black);
+  fill(QRect(frame.right() - thickness, frame.top(), thickness, frame.height()), Qt::black);
 }
 
 QString PdfPath() { return QDir::temp().filePath(QStringLiteral("corvane-bench-report-model.pdf")); }
