@@ -21,6 +21,7 @@ CORVANE_TARGETS="$targets" "$here/scripts/setup.sh" "$build" \
 
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=1
+export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1  # undefined behaviour is a finding too
 export LSAN_OPTIONS="suppressions=$here/tests/lsan.supp"
 status=0
 for t in $targets; do
@@ -29,7 +30,9 @@ for t in $targets; do
   mkdir -p "$corpus" "$findings"
   cp -n "$here/tests/fuzz/corpus/${t#fuzz_}/"* "$corpus/" 2>/dev/null || true
   echo "== $t for ${seconds}s"
-  if ! "$build/bin/$t" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+  # An input that takes over 10 s, or a process over 1 GB or one allocation over 256 MB,
+  # counts as a finding.
+  if ! "$build/bin/$t" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=1024 -malloc_limit_mb=256 \
         -artifact_prefix="$findings/" -print_final_stats=1 "$corpus" 2>"$build/$t.log"; then
     tail -40 "$build/$t.log"
     status=1

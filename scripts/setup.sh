@@ -8,7 +8,7 @@ build_dir="${1:-$here/build}"
 shift || true
 
 packages=(build-essential cmake qt6-base-dev qt6-svg-dev libgtest-dev libbenchmark-dev
-          fonts-liberation poppler-utils libxcb1-dev)
+          fonts-liberation poppler-utils libxcb1-dev libcups2-dev cups)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

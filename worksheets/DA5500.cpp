@@ -31,4 +31,7 @@ TMaleForm::TMaleForm(QWidget* parent)
       MaxWeight(Label(QStringLiteral("MaxWeight"))),
       MaxBFC(Label(QStringLiteral("MaxBFC"))),
       AWeight(Label(QStringLiteral("AWeight"))),
-      ABFC(Label(QStringLiteral("ABFC"))) {}
+      ABFC(Label(QStringLiteral("ABFC"))) {
+  // Its print jobs go by the form's number; the report keeps no title of its own.
+  Report->PrintJobName = QStringLiteral("DA Form 5500-ER");
+}

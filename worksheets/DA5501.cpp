@@ -38,4 +38,7 @@ TFemaleForm::TFemaleForm(QWidget* parent)
       ActualBFC(Label(QStringLiteral("ActualBFC"))),
       X1(Label(QStringLiteral("X1"))),
       X2(Label(QStringLiteral("X2"))),
-      X3(Label(QStringLiteral("X3"))) {}
+      X3(Label(QStringLiteral("X3"))) {
+  // Its print jobs go by the form's number; the report keeps no title of its own.
+  Report->PrintJobName = QStringLiteral("DA Form 5501-ER");
+}

@@ -15,8 +15,9 @@ namespace {
 
 const char* const kNotAPageFile = "The file is not a report page file.";
 
-[[noreturn]] void RefuseDamagedPage(int page) {
-  throw TsPrintError(QStringLiteral("The file is damaged: page %1 cannot be read.").arg(page));
+[[noreturn]] void RefuseDamagedPage(int page, const QString& problem = {}) {
+  if (problem.isEmpty()) throw TsPrintError(QStringLiteral("The file is damaged: page %1 cannot be read.").arg(page));
+  throw TsPrintError(QStringLiteral("The file is damaged: page %1 cannot be read, as %2.").arg(page).arg(problem));
 }
 
 Header ReadHeader(QFile& file) {
@@ -30,8 +31,10 @@ Header ReadHeader(QFile& file) {
   const qint64 roomForRecords = file.size() - kHeaderSize;
   if (header.pageCount > roomForRecords / kRecordOverhead)
     throw TsPrintError(QStringLiteral("The file is damaged: it holds fewer pages than its header states."));
-  if (header.pageCount == 0 && roomForRecords != 0)
-    throw TsPrintError(QStringLiteral("The file is damaged: its header states no pages."));
+  if (header.pageCount == 0) {
+    if (roomForRecords != 0) throw TsPrintError(QStringLiteral("The file is damaged: its header states no pages."));
+    throw TsPrintError(QStringLiteral("The file holds no pages."));
+  }
   return header;
 }
 
@@ -58,8 +61,10 @@ void CheckRecords(const TTsPageList& store) {
     const auto links = store.ReadLinks(pos);
     const bool last = page == store.PageCount();
     if (!links || links->pageNumber != page || links->start != pos || links->next > size ||
-        (last && links->next != size) || store.ReadPicture(pos, links->next) == nullptr)
+        (last && links->next != size))
       RefuseDamagedPage(page);
+    QString problem;
+    if (store.ReadPicture(pos, links->next, &problem) == nullptr) RefuseDamagedPage(page, problem);
     pos = links->next;
   }
 }
@@ -68,8 +73,9 @@ void CheckRecords(const TTsPageList& store) {
 
 std::unique_ptr<TTsPageList> LoadPageFile(const QString& fileName) {
   QFile file(fileName);
-  if (!QFileInfo(file).isFile())
-    throw TsPrintError(QStringLiteral("The file %1 does not exist.").arg(fileName));
+  const QFileInfo info(file);
+  if (info.isDir()) throw TsPrintError(QStringLiteral("%1 is a folder, not a file.").arg(fileName));
+  if (!info.isFile()) throw TsPrintError(QStringLiteral("The file %1 does not exist.").arg(fileName));
   if (!file.open(QIODevice::ReadOnly))
     throw TsPrintError(QStringLiteral("The file %1 cannot be opened: %2").arg(fileName, file.errorString()));
   if (file.size() > std::numeric_limits<qint32>::max()) throw TsPrintError(kNotAPageFile);

@@ -1,20 +1,24 @@
 #include "report/device/PagePicture.h"
 
 #include "report/device/PageStoreFormat.h"
+#include "report/device/PictureCommandCheck.h"
 
 #include <QBuffer>
 #include <QDataStream>
 #include <QPainter>
 #include <QPaintDevice>
 #include <QPicture>
-#include <QtEndian>
+
+#include <zlib.h>
 
 namespace {
 
-// Every Qt 6 release reads pictures of this version.
-constexpr int kPictureFormatVersion = QDataStream::Qt_6_0;
-// Far beyond any page, small enough that a hostile length cannot exhaust memory.
-constexpr qint32 kLargestPicture = 256 * 1024 * 1024;
+// Far beyond any page (a dense one is some 100 KB), small enough that a hostile length
+// cannot exhaust memory.
+constexpr qint64 kLargestPicture = 16 * 1024 * 1024;
+// Deflate never inflates more than about 1032 times; a claimed length beyond that is a lie.
+constexpr qint64 kMostInflation = 1032;
+constexpr qint64 kInflationSlack = 64;
 
 QByteArray PictureBytes(const QPicture& picture) {
   QByteArray bytes;
@@ -31,21 +35,39 @@ QByteArray Compress(const QByteArray& plain) {
   return PageStoreFormat::Int32Bytes(static_cast<qint32>(plain.size())) + packed.mid(4);
 }
 
-QByteArray Uncompress(const QByteArray& bytes) {
-  if (bytes.size() < 4) return {};
-  const qint32 length = PageStoreFormat::Int32FromBytes(bytes.constData());
-  if (length <= 0 || length > kLargestPicture) return {};
-  QByteArray packed(4, '\0');
-  qToBigEndian(static_cast<quint32>(length), packed.data());
-  packed += bytes.mid(4);
-  QByteArray plain = qUncompress(packed);
-  return plain.size() == length ? plain : QByteArray();
+// zlib directly, into a buffer of exactly the claimed length: qUncompress keeps growing its
+// buffer while the data inflates past the length it was told, so a small file could make
+// it allocate without bound.
+QByteArray Uncompress(const QByteArray& bytes, QString& problem) {
+  const qint64 packed = bytes.size() - 4;
+  const qint32 length = packed >= 0 ? PageStoreFormat::Int32FromBytes(bytes.constData()) : 0;
+  if (length <= 0 || length > kLargestPicture || length > packed * kMostInflation + kInflationSlack) {
+    problem = QStringLiteral("its compressed picture claims an impossible size");
+    return {};
+  }
+  QByteArray plain(length, Qt::Uninitialized);
+  z_stream stream{};
+  if (inflateInit(&stream) != Z_OK) {
+    problem = QStringLiteral("its compressed picture cannot be unpacked");
+    return {};
+  }
+  stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(bytes.constData() + 4));
+  stream.avail_in = static_cast<uInt>(packed);
+  stream.next_out = reinterpret_cast<Bytef*>(plain.data());
+  stream.avail_out = static_cast<uInt>(length);
+  const bool complete = inflate(&stream, Z_FINISH) == Z_STREAM_END && stream.avail_out == 0;
+  inflateEnd(&stream);
+  if (!complete) {
+    problem = QStringLiteral("its compressed picture is damaged");
+    return {};
+  }
+  return plain;
 }
 
 }  // namespace
 
 std::unique_ptr<QPicture> NewPagePicture(QSize pixels) {
-  auto picture = std::make_unique<QPicture>(kPictureFormatVersion);
+  auto picture = std::make_unique<QPicture>(kPagePictureFormat);
   picture->setBoundingRect(QRect(QPoint(0, 0), pixels));
   return picture;
 }
@@ -55,15 +77,21 @@ QByteArray PictureRecordBytes(const QPicture& picture, bool compressed) {
   return compressed ? Compress(plain) : plain;
 }
 
-std::unique_ptr<QPicture> PictureFromRecordBytes(const QByteArray& bytes, bool compressed) {
-  const QByteArray plain = compressed ? Uncompress(bytes) : bytes;
-  if (plain.isEmpty()) return nullptr;
-  QBuffer buffer;
-  buffer.setData(plain);
-  buffer.open(QIODevice::ReadOnly);
+std::unique_ptr<QPicture> PictureFromRecordBytes(const QByteArray& bytes, bool compressed, QString* problem) {
+  QString reason;
+  const QByteArray plain = compressed ? Uncompress(bytes, reason) : bytes;
+  if (reason.isEmpty() && plain.size() > kLargestPicture) reason = QStringLiteral("its picture is too large");
+  if (reason.isEmpty()) reason = PictureCommandProblem(plain);
   auto picture = std::make_unique<QPicture>();
-  if (!picture->load(&buffer)) return nullptr;
-  return picture;
+  if (reason.isEmpty()) {
+    QBuffer buffer;
+    buffer.setData(plain);
+    buffer.open(QIODevice::ReadOnly);
+    if (!picture->load(&buffer)) reason = QStringLiteral("its picture cannot be read");
+  }
+  if (reason.isEmpty()) return picture;
+  if (problem) *problem = reason;
+  return nullptr;
 }
 
 void DrawPagePicture(QPainter& painter, const QPicture& page, const QRectF& target) {

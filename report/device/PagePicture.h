@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QRectF>
 #include <QSize>
+#include <QString>
 
 #include <memory>
 
@@ -18,8 +19,10 @@ std::unique_ptr<QPicture> NewPagePicture(QSize pixels);
 
 QByteArray PictureRecordBytes(const QPicture& picture, bool compressed);
 
-// The picture held by a record's picture bytes; nullptr when they hold none.
-std::unique_ptr<QPicture> PictureFromRecordBytes(const QByteArray& bytes, bool compressed);
+// The picture held by a record's picture bytes, once its commands have passed
+// PictureCommandProblem; nullptr when they hold none, with the reason in problem.
+std::unique_ptr<QPicture> PictureFromRecordBytes(const QByteArray& bytes, bool compressed,
+                                                 QString* problem = nullptr);
 
 // Draws a page picture stretched over target (painter coordinates). The picture's own
 // rescaling by the painter device's resolution is taken out, so the page fills target

@@ -75,6 +75,10 @@ void ApplyPrinterSettings(QPrinter& printer, const TPrinterSettings& settings) {
   if (pageSize.isValid()) printer.setPageSize(pageSize);
   printer.setPageOrientation(settings.orientation == TTsOrientation::poLandscape ? QPageLayout::Landscape
                                                                                  : QPageLayout::Portrait);
+  // Qt starts a printer with margins of its own; a queue's printable area is what the
+  // printer can print. (A print-to-file target keeps the margins it was given.)
+  if (printer.outputFileName().isEmpty())
+    printer.setPageMargins(printer.pageLayout().minimumMargins(), printer.pageLayout().units());
   printer.setCopyCount(settings.copies);
   printer.setDuplex(settings.duplex ? QPrinter::DuplexLongSide : QPrinter::DuplexNone);
   printer.setPaperSource(PaperSourceFor(settings.outputBin));

@@ -15,6 +15,7 @@ QPageSize PageSizeFor(const TPrinterSettings& settings);
 QPrinter::PaperSource PaperSourceFor(TTsBin bin);
 
 // Paper size, orientation, copies, duplex and paper source; a printer name when one is set.
+// A printer queue's margins become its printable area's.
 void ApplyPrinterSettings(QPrinter& printer, const TPrinterSettings& settings);
 
 // For Default paper without a size of its own: takes the printer driver's paper size, in

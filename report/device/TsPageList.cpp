@@ -88,12 +88,15 @@ std::optional<TTsPageList::RecordLinks> TTsPageList::ReadLinks(qint64 pos) const
   return RecordLinks{*pageNumber, *next, *start};
 }
 
-std::unique_ptr<QPicture> TTsPageList::ReadPicture(qint64 pos, qint64 next) const {
+std::unique_ptr<QPicture> TTsPageList::ReadPicture(qint64 pos, qint64 next, QString* problem) const {
   const qint64 length = next - 4 - (pos + 8);
-  if (length <= 0) return nullptr;
-  QByteArray bytes(length, '\0');
-  if (!stream_->ReadAt(pos + 8, bytes.data(), length)) return nullptr;
-  return PictureFromRecordBytes(bytes, header_.compressed);
+  QByteArray bytes;
+  if (length > 0 && length <= stream_->Size()) bytes.resize(length);
+  if (bytes.isEmpty() || !stream_->ReadAt(pos + 8, bytes.data(), length)) {
+    if (problem) *problem = QStringLiteral("its record holds no picture");
+    return nullptr;
+  }
+  return PictureFromRecordBytes(bytes, header_.compressed, problem);
 }
 
 std::optional<qint64> TTsPageList::LocateRecord(int n) {

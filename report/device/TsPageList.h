@@ -10,6 +10,7 @@
 
 #include <QByteArray>
 #include <QRecursiveMutex>
+#include <QString>
 
 #include <memory>
 #include <optional>
@@ -49,8 +50,9 @@ class TTsPageList : public LiveInstances<TTsPageList> {
     qint32 start = 0;  // the trailing start position
   };
   std::optional<RecordLinks> ReadLinks(qint64 pos) const;
-  // The picture of the record starting at pos whose next record is at next.
-  std::unique_ptr<QPicture> ReadPicture(qint64 pos, qint64 next) const;
+  // The picture of the record starting at pos whose next record is at next; nullptr when
+  // it holds none, with the reason in problem.
+  std::unique_ptr<QPicture> ReadPicture(qint64 pos, qint64 next, QString* problem = nullptr) const;
 
  private:
   std::optional<qint64> LocateRecord(int n);

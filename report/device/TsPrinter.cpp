@@ -30,10 +30,7 @@ TTsPrinter::~TTsPrinter() {
     } catch (...) {  // a destructor must not throw; the document is given up either way
     }
   }
-  if (d->printerCanvas.isActive()) {  // stored pages still being printed
-    d->printer->abort();
-    d->printerCanvas.end();
-  }
+  d->spool.reset();  // stored pages still being printed: nothing reaches the printer
   if (ShowingPreview && AfterPreviewClosed) AfterPreviewClosed();
 }
 
@@ -84,24 +81,21 @@ void TTsPrinter::NewPage() {
 
 void TTsPrinter::EndDoc() {
   if (d->status != TsPrinterStatus::Busy) return;
+  const bool printer = Destination == TsDestination::Printer;
   if (d->pageNumber > 0) CloseOpenPage();
-  if (d->printerCanvas.isActive()) {
-    d->printerCanvas.restore();
-    d->printerCanvas.end();
-  }
+  else if (printer) MarkPageAvailable();  // the printer's end counts one page, even of an empty document
   d->drawingOnPrinter = false;
   d->status = TsPrinterStatus::Finished;
   if (d->store) d->store->WriteHeader();
-  if (Destination == TsDestination::Printer && AfterPrint) AfterPrint();
+  if (!printer) return;
+  if (const std::unique_ptr<TsPrintSpool> job = std::move(d->spool)) job->Finish();
+  if (AfterPrint) AfterPrint();
 }
 
 void TTsPrinter::AbortDoc() {
   if (d->status != TsPrinterStatus::Busy) return;
   if (Destination == TsDestination::Printer) {
-    if (d->printerCanvas.isActive()) {
-      d->printer->abort();
-      d->printerCanvas.end();
-    }
+    d->spool.reset();
     d->drawingOnPrinter = false;
     DiscardPicture();
   } else if (d->pageNumber > 0) {
@@ -127,7 +121,7 @@ void TTsPrinter::SetProgress(int percent) {
 }
 
 QPainter* TTsPrinter::Canvas() {
-  if (d->drawingOnPrinter) return &d->printerCanvas;
+  if (d->drawingOnPrinter && d->spool) return &d->spool->Canvas();
   return d->pictureCanvas.isActive() ? &d->pictureCanvas : nullptr;
 }
 
@@ -162,18 +156,17 @@ void TTsPrinter::DiscardPicture() {
 }
 
 // The printer's first page of the range starts the job under the title; each later one
-// begins a new sheet. Every sheet starts with a fresh painter state.
+// begins a new sheet.
 void TTsPrinter::StartPrinterSheet() {
-  QPainter& canvas = d->printerCanvas;
-  if (canvas.isActive()) {
-    canvas.restore();
-    d->printer->newPage();
-  } else {
-    d->printer->setDocName(Title);
-    if (!canvas.begin(d->printer.get())) throw TsPrintError(kPrinterNotReady);
-  }
-  canvas.save();
+  if (d->spool)
+    d->spool->NewSheet();
+  else
+    StartPrintJob();
   d->drawingOnPrinter = true;
+}
+
+void TTsPrinter::StartPrintJob() {
+  d->spool = std::make_unique<TsPrintSpool>(Printer(), JobName.isEmpty() ? Title : JobName);
 }
 
 // Finishes the open page: into the store, onto the printer (whose sheet the next page or
@@ -187,6 +180,10 @@ void TTsPrinter::CloseOpenPage() {
     DiscardPicture();
   }
   d->drawingOnPrinter = false;
+  MarkPageAvailable();
+}
+
+void TTsPrinter::MarkPageAvailable() {
   ++d->availablePages;
   Notify(new TsPageAvailableEvent(d->availablePages));
 }

@@ -71,6 +71,7 @@ class TTsPrinter : public QObject, public LiveInstances<TTsPrinter> {
   int FirstPage = 0;  // 0: no limit
   int LastPage = 0;   // 0: no limit
   QString Title;
+  QString JobName;  // the print job's name; the title when empty
   bool Compression = false;
 
   // The platform printer used for the printer destination (created on first use);
@@ -80,9 +81,11 @@ class TTsPrinter : public QObject, public LiveInstances<TTsPrinter> {
   bool PrinterOK() const;
 
   // --- document ---
+  // On the printer destination the sheets are spooled and reach the printer (or the
+  // print-to-file target) only at EndDoc; AbortDoc leaves neither a job nor a file.
   void BeginDoc();  // throws TsPrintError("Printer not ready")
   void NewPage();   // throws TsPrintError("Illegal call to NewPage")
-  void EndDoc();
+  void EndDoc();    // throws TsPrintError when the print system does not take the job
   void AbortDoc();
   void Cancel();
   bool Cancelled() const;
@@ -109,6 +112,8 @@ class TTsPrinter : public QObject, public LiveInstances<TTsPrinter> {
   // --- stored pages ---
   // A new picture of page n; nullptr when the device is ready or n is outside 1..PageCount.
   std::unique_ptr<QPicture> GetPage(int n);
+  // Prints the stored pages as one job; a cancel while they print abandons the job.
+  // Throws TsPrintError as EndDoc does.
   void PrintStoredPages();
   // Writes the store to fileName (only when finished); the target is replaced only once
   // the new file is complete. Throws TsPrintError on a file error.
@@ -145,7 +150,9 @@ class TTsPrinter : public QObject, public LiveInstances<TTsPrinter> {
   void OpenPicture();
   void DiscardPicture();
   void StartPrinterSheet();
+  void StartPrintJob();
   void CloseOpenPage();
+  void MarkPageAvailable();
   void Notify(QEvent* event);  // posted to Client, when there is one
   void PrintPages(int first, int last);
 

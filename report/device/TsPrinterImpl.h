@@ -1,6 +1,7 @@
 #pragma once
 // The state of an output device, shared by the files that implement TTsPrinter.
 
+#include "report/device/PrintSpool.h"
 #include "report/device/TsPrinter.h"
 #include "report/device/TsPageList.h"
 
@@ -31,7 +32,7 @@ struct TTsPrinter::Impl {
   // The open page: a page of the store, or a throw-away page outside the printed range.
   std::unique_ptr<QPicture> picture;
   QPainter pictureCanvas;
-  // The printer's canvas while a print job runs.
-  QPainter printerCanvas;
+  // The print job being drawn, from its first sheet until it is finished or abandoned.
+  std::unique_ptr<TsPrintSpool> spool;
   bool drawingOnPrinter = false;
 };

@@ -18,40 +18,37 @@ std::unique_ptr<QPicture> TTsPrinter::GetPage(int n) {
 
 void TTsPrinter::PrintStoredPages() {
   if (d->status != TsPrinterStatus::Finished || !d->store || !PrinterOK()) return;
-  QPrinter& printer = Printer();
-  if (d->printerCanvas.isActive()) {
-    printer.abort();
-    d->printerCanvas.end();
-  }
-  ApplyPrinterSettings(printer, PrinterSettings);
-  printer.setDocName(Title);
+  d->spool.reset();  // a job still running on this device is abandoned
+  ApplyPrinterSettings(Printer(), PrinterSettings);
   d->cancelled = false;  // a cancel of an earlier print must not stop this one
   const int count = d->store->PageCount();
   const int first = FirstPage > 0 ? FirstPage : 1;
   const int last = LastPage > 0 && LastPage < count ? LastPage : count;
   if (first > last) return;
-  if (!d->printerCanvas.begin(&printer)) throw TsPrintError("Printer not ready");
+  StartPrintJob();
   PrintPages(first, last);
 }
 
-// Prints pages first..last of the store, each stretched over the printable area. Pending
-// events run before each page; they may close the preview and release this device, so
-// nothing of it is touched once that has happened.
+// Prints pages first..last of the store, each stretched over the printable area, and
+// hands the job over. Pending events run before each page; they may cancel the job, start
+// another print of the stored pages or close the preview and release this device, so
+// nothing of the job is touched once any of that has happened.
 void TTsPrinter::PrintPages(int first, int last) {
   QPointer<TTsPrinter> alive(this);
-  QPainter& canvas = d->printerCanvas;
-  const QRect printable(QPoint(0, 0), d->printer->pageRect(QPrinter::DevicePixel).size().toSize());
+  TsPrintSpool* const job = d->spool.get();
+  const QRect printable(QPoint(0, 0), job->SheetSize());
   for (int n = first; n <= last; ++n) {
     QCoreApplication::processEvents();
-    if (!alive) return;  // the destructor has aborted the job
-    if (const std::unique_ptr<QPicture> page = d->store->GetPage(n)) DrawPagePicture(canvas, *page, printable);
+    if (!alive || d->spool.get() != job) return;
+    if (const std::unique_ptr<QPicture> page = d->store->GetPage(n)) DrawPagePicture(job->Canvas(), *page, printable);
     if (d->cancelled) {
-      d->printer->abort();
-      break;
+      d->spool.reset();
+      return;
     }
-    if (n < last) d->printer->newPage();
+    if (n < last) job->NewSheet();
   }
-  canvas.end();
+  const std::unique_ptr<TsPrintSpool> finished = std::move(d->spool);
+  finished->Finish();
 }
 
 void TTsPrinter::SaveToFile(const QString& fileName) {
@@ -69,10 +66,14 @@ void TTsPrinter::SaveToFile(const QString& fileName) {
 void TTsPrinter::LoadFromFile(const QString& fileName) {
   std::unique_ptr<TTsPageList> store = LoadPageFile(fileName);  // throws before any change
   std::optional<DetectedPaper> paper;
+  long double pageWidth = 0;
+  long double pageLength = 0;
   if (const std::unique_ptr<QPicture> firstPage = store->GetPage(1)) {
     const QRect size = firstPage->boundingRect();
     const long double pixelsPerNative = store->RecordingDpi() / kNativePerInch;
-    paper = DetectPaper(size.width() / pixelsPerNative, size.height() / pixelsPerNative);
+    pageWidth = size.width() / pixelsPerNative;
+    pageLength = size.height() / pixelsPerNative;
+    paper = DetectPaper(pageWidth, pageLength);
   }
 
   if (d->status == TsPrinterStatus::Busy) {
@@ -89,6 +90,11 @@ void TTsPrinter::LoadFromFile(const QString& fileName) {
   if (paper) {
     PrinterSettings.paperSize = paper->paper;
     PrinterSettings.orientation = paper->orientation;
+  } else {  // no paper of the table: the page keeps its own size
+    PrinterSettings.paperSize = TTsPaperSize::Custom;
+    PrinterSettings.orientation = TTsOrientation::poPortrait;
+    PrinterSettings.customWidth = pageWidth;
+    PrinterSettings.customLength = pageLength;
   }
   d->status = TsPrinterStatus::Finished;
   OnPrintSetup = nullptr;

@@ -47,6 +47,10 @@ class TCustomReport : public QObject {
   bool ShowProgress = true;
   bool SnapToGrid = true;  // a design aid only
   QString ReportTitle;
+  // The name of print jobs when the report has no title, so that its jobs can be told
+  // apart in a shared print queue.
+  QString PrintJobName;
+  QString JobName() const { return ReportTitle.isEmpty() ? PrintJobName : ReportTitle; }
   QStringList Description;  // not printed
   // Named report variables; generation keeps PAGENUMBER, COLUMNNUMBER and REPORTTITLE
   // equal to the current page, column and title.

@@ -92,6 +92,7 @@ void TCustomReport::CopySettingsTo(TTsPrinter& device) const {
   device.FirstPage = PrinterSettings.FirstPage;
   device.LastPage = PrinterSettings.LastPage;
   device.Title = ReportTitle;
+  device.JobName = JobName();
   device.Compression = Options.Compression;
 }
 

@@ -68,6 +68,7 @@ void TCustomReport::Preview() {
   device->OnPrintRequest = [this] { PrintFromPreview(); };
   device->OnPreviewClosed = [this](TTsPrinter* closing) { PreviewClosed(closing); };
   device->Title = ReportTitle;
+  device->JobName = JobName();
   TTsPrinter* const previewDevice = device.get();
   std::unique_ptr<TTsPrinter> previous = TakeDevice();
   SetDevice(std::move(device));
@@ -117,7 +118,7 @@ void TCustomReport::PrintFromPreview() {
   if (printerOK) {
     printing.Destination = TsDestination::Printer;
     TTsProgressForm progress(&printing);
-    if (ShowProgress) progress.show();
+    if (ShowProgress) progress.ShowAndPaint();
     printing.Client = &progress;
     try {
       CreateReport();

@@ -3,11 +3,14 @@
 #include "report/device/TsPrinter.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QThread>
+#include <QWindow>
 
 TTsProgressForm::TTsProgressForm(TTsPrinter* device, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint),
@@ -38,6 +41,21 @@ TTsProgressForm::TTsProgressForm(TTsPrinter* device, QWidget* parent)
     frame.moveCenter(screen->availableGeometry().center());
     move(frame.topLeft());
   }
+}
+
+void TTsProgressForm::ShowAndPaint() {
+  constexpr int kExposeWaitMs = 1000;
+  show();
+  // The window system maps the window in its own time; once it has, paint the window and
+  // let the painting reach the screen.
+  const QDeadlineTimer deadline(kExposeWaitMs);
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  while (!windowHandle()->isExposed() && !deadline.hasExpired()) {
+    QThread::msleep(2);
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  }
+  repaint();
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 bool TTsProgressForm::event(QEvent* event) {

@@ -16,6 +16,10 @@ class TTsProgressForm : public QDialog {
  public:
   explicit TTsProgressForm(TTsPrinter* device, QWidget* parent = nullptr);
 
+  // Shows the window and lets it be mapped and painted at once, taking no input, as the
+  // print pass that follows runs without the event loop.
+  void ShowAndPaint();
+
   QProgressBar* Gauge;
   QLabel* Info;
   QPushButton* CancelButton;

@@ -18,6 +18,8 @@
 #include <QStatusBar>
 #include <QToolButton>
 
+#include <exception>
+
 TTsStandardPreview::TTsStandardPreview(TTsPrinter* device, QWidget* parent)
     : QMainWindow(parent),
       tools_(BuildPreviewToolBar(this)),
@@ -151,8 +153,14 @@ void TTsStandardPreview::PagePreviewProgressUpdate(int percent) {
 
 // --- printing ---
 
+// Errors of the print system reach the user in a message box; they never end the program.
 void TTsStandardPreview::PrintSetupClick() {
-  if (Device() && Device()->OnPrintSetup) Device()->OnPrintSetup();
+  if (!Device() || !Device()->OnPrintSetup) return;
+  try {
+    Device()->OnPrintSetup();
+  } catch (const std::exception& error) {
+    ShowErrorMessage(this, QString::fromStdString(error.what()));
+  }
 }
 
 void TTsStandardPreview::PrintClick() {
@@ -164,7 +172,11 @@ void TTsStandardPreview::PrintClick() {
     ShowNoPrinterMessage(this);
     return;
   }
-  device->RequestPrint();
+  try {
+    device->RequestPrint();
+  } catch (const std::exception& error) {
+    ShowErrorMessage(this, QString::fromStdString(error.what()));
+  }
 }
 
 // --- page files ---

@@ -48,6 +48,15 @@ TEST_F(PageFile, SavedPagesLoadBackIdenticallyAndALetterPageIsDetectedAsNote) {
   EXPECT_EQ(loaded.Orientation(), TTsOrientation::poLandscape);
 }
 
+TEST_F(PageFile, APageOfASizeNotInThePaperTableKeepsItsOwnSize) {
+  SaveSquarePageFile(Path("square.tsr"));
+  TTsPrinter loaded;
+  loaded.LoadFromFile(Path("square.tsr"));
+  EXPECT_EQ(loaded.PaperSize(), TTsPaperSize::Custom);
+  EXPECT_NEAR(double(loaded.PrinterSettings.PaperWidth()), 1500, 3);  // to the screen pixel
+  EXPECT_EQ(loaded.PrinterSettings.PaperWidth(), loaded.PrinterSettings.PaperLength());
+}
+
 TEST_F(PageFile, NothingIsWrittenBeforeTheDocumentHasFinishedOrWhenTheSaveFails) {
   TTsPrinter device;
   EXPECT_THROW(device.SaveToFile(Path("early.tsr")), TsPrintError);
@@ -59,7 +68,7 @@ TEST_F(PageFile, NothingIsWrittenBeforeTheDocumentHasFinishedOrWhenTheSaveFails)
   EXPECT_THROW(device.SaveToFile(Path("no-folder/x.tsr")), TsPrintError);
 }
 
-TEST_F(PageFile, AnAbortedOrEmptyDocumentStillSavesAReadableFile) {
+TEST_F(PageFile, AnAbortedDocumentSavesAReadableFileAndOneWithoutPagesIsRefused) {
   TTsPrinter aborted;
   aborted.BeginDoc();
   for (int n = 1; n <= 2; ++n) aborted.NewPage();
@@ -73,8 +82,15 @@ TEST_F(PageFile, AnAbortedOrEmptyDocumentStillSavesAReadableFile) {
   empty.BeginDoc();
   empty.EndDoc();
   empty.SaveToFile(Path("empty.tsr"));
-  loaded.LoadFromFile(Path("empty.tsr"));
-  EXPECT_EQ(loaded.PageCount(), 0);
+  EXPECT_EQ(FileBytes(Path("empty.tsr")).size(), 128);  // the header alone
+  try {
+    loaded.LoadFromFile(Path("empty.tsr"));
+    ADD_FAILURE() << "a file without pages was accepted";
+  } catch (const TsPrintError& error) {
+    EXPECT_STREQ(error.what(), "The file holds no pages.");
+  }
+  EXPECT_EQ(loaded.PageCount(), 2);
+  EXPECT_FALSE(RenderDevicePage(loaded, 2).isNull());
 }
 
 TEST_F(PageFile, DamagedFilesAreRefusedAndTheDeviceKeepsItsPages) {
@@ -95,7 +111,7 @@ TEST_F(PageFile, DamagedFilesAreRefusedAndTheDeviceKeepsItsPages) {
          for (qint32 i = second + 20; i < second + 120; ++i) b[i] = static_cast<char>(i * 7);
          return b;
        },
-       "The file is damaged: page 2 cannot be read."},
+       "The file is damaged: page 2 cannot be read, as its checksum does not match."},
       {"truncated last record", [](QByteArray b) { return b.left(b.size() - 10); }, {}},
   };
 

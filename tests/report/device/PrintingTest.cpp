@@ -1,8 +1,9 @@
-// Pages on a 600-dpi PDF printer: paper size, physical placement, page ranges, and the
-// stored pages printed, cancelled and printed again.
+// Pages on a 600-dpi PDF printer: paper size, physical placement, page ranges, the
+// stored pages printed, cancelled and printed again, and a document abandoned midway.
 
 #include "DeviceTestSupport.h"
 
+#include <QDir>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -121,13 +122,48 @@ TEST_F(Printing, StoredPagesFillThePrintableAreaAndACancelStopsOnlyItsOwnPrint) 
   printer.setResolution(600);
   printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Point);
 
-  // The progress window's Cancel, pressed while page 1 is being printed.
+  // The progress window's Cancel, pressed while page 1 is being printed: no file at all.
   QMetaObject::invokeMethod(stored.get(), [&] { stored->Cancel(); }, Qt::QueuedConnection);
   stored->PrintStoredPages();
-  EXPECT_NE(PdfInfo(Path("stored.pdf"), "Pages"), QStringLiteral("3"));
+  EXPECT_FALSE(QFile::exists(Path("stored.pdf")));
+  EXPECT_TRUE(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
 
   stored->FirstPage = 2;
   stored->PrintStoredPages();
   EXPECT_EQ(PdfInfo(Path("stored.pdf"), "Pages"), QStringLiteral("2"));
   ExpectInchSquare(RenderPdf(Path("stored.pdf")));
+}
+
+namespace {
+
+QStringList warnings;
+void KeepWarning(QtMsgType type, const QMessageLogContext&, const QString& text) {
+  if (type != QtDebugMsg) warnings << text;
+}
+
+}  // namespace
+
+TEST_F(Printing, AnAbortedDocumentLeavesTheFileItReplacesAndNoPainterState) {
+  WriteFileBytes(Path("kept.pdf"), "an earlier document");
+  auto device = PdfDevice("kept.pdf");
+  device->BeginDoc();
+  for (int n = 1; n <= 2; ++n) {
+    device->NewPage();
+    DrawInchSquare(*device);
+  }
+  warnings.clear();
+  const QtMessageHandler previous = qInstallMessageHandler(KeepWarning);
+  device->AbortDoc();
+  qInstallMessageHandler(previous);
+  EXPECT_TRUE(warnings.isEmpty()) << warnings.join(u'\n').toStdString();
+  EXPECT_EQ(FileBytes(Path("kept.pdf")), QByteArray("an earlier document"));
+  EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("kept.pdf")});
+}
+
+TEST_F(Printing, AnEmptyDocumentCountsOnePageAtItsEnd) {
+  auto device = PdfDevice("empty.pdf");
+  device->BeginDoc();
+  device->EndDoc();
+  EXPECT_EQ(device->AvailablePages(), 1);
+  EXPECT_EQ(device->PageCount(), 0);
 }

@@ -177,3 +177,41 @@ TEST(Generation, TheFrameIsEightPixelsThickOnA600DpiPrinter) {
   while (IsDark(page, left + thickness, 3000)) ++thickness;
   EXPECT_EQ(thickness, 8);
 }
+
+// Loaded page files pass a check of every drawing command; whatever the engine draws must
+// pass it, or a saved report could not be loaded again.
+TEST(Generation, EveryKindOfItemLoadsBackFromAPageFile) {
+  auto report = FramedReport();
+  report->Frame.Style = Qt::DashDotLine;
+  const Qt::PenStyle penStyles[] = {Qt::SolidLine, Qt::DashLine, Qt::DotLine, Qt::DashDotLine,
+                                    Qt::DashDotDotLine, Qt::NoPen};
+  for (int i = 0; i < 6 * 15; ++i) {
+    TTsShape& shape = report->AddShape(QStringLiteral("Shape%1").arg(i));
+    shape.SetBounds(60 + (i % 10) * 70, 60 + (i / 10) * 50, 60, 40);
+    shape.Shape = static_cast<TTsShapeType>(i % 6);
+    shape.Pen = {QColor::fromRgb(i * 2, 0, 255 - i * 2), 1 + i % 3, penStyles[(i / 6) % 6]};
+    shape.Brush = {Qt::darkGreen, static_cast<Qt::BrushStyle>(i % 15)};
+  }
+  for (int i = 0; i < 4; ++i) {
+    TTsLabel& label = PlaceLabel(*report, QStringLiteral("Label%1").arg(i), QRect(60 + i * 170, 560, 160, 40),
+                                 QStringLiteral("Label ß %1 wraps across its box").arg(i));
+    TTsFont font = PinnedFont(8 + i * 2);
+    font.bold = i % 2 == 1;
+    font.underline = i >= 2;
+    font.color = i == 3 ? Qt::red : Qt::black;
+    label.SetFont(font);
+    label.SetAlignment(static_cast<TTsAlignment>(i % 3));
+    label.Transparent = i == 0;
+    label.Frame.DrawTop = label.Frame.DrawLeft = true;
+    label.Frame.Style = penStyles[i];
+  }
+  auto generated = GenerateIntoStore(*report);
+  QTemporaryDir dir;
+  const QString file = dir.filePath(QStringLiteral("items.tsr"));
+  generated->SaveToFile(file);
+  TTsPrinter loaded;
+  ASSERT_NO_THROW(loaded.LoadFromFile(file));
+  const QImage page = RenderStoredPage(*generated, 1);
+  EXPECT_TRUE(AnyDark(page, QRect(60, 60, 700, 500)));
+  EXPECT_EQ(RenderStoredPage(loaded, 1), page);
+}

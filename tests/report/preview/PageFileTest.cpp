@@ -1,5 +1,6 @@
 // Page files and the PDF export from the preview window: saving and loading again, a
-// missing or damaged file, saving too early, and the PDF's paper.
+// missing, damaged or empty file, a page of its own size, saving too early, the PDF's
+// paper, and print errors shown in a box.
 
 #include "PreviewTestSupport.h"
 
@@ -125,7 +126,7 @@ class PageFileTest : public QObject {
     QVERIFY(!device->LoadedFromFile());
   }
 
-  void aDamagedFileIsRefusedAndTheShownPagesStay() {
+  void aDamagedOrEmptyFileIsRefusedAndTheShownPagesStay() {
     auto good = StoreDocument(2);
     good->SaveToFile(dir_.filePath("good.tsr"));
     QFile original(dir_.filePath("good.tsr"));
@@ -136,22 +137,74 @@ class PageFileTest : public QObject {
     QVERIFY(damaged.open(QIODevice::WriteOnly));
     damaged.write(bytes);
     damaged.close();
+    TTsPrinter empty;  // a header and no pages
+    empty.BeginDoc();
+    empty.EndDoc();
+    empty.SaveToFile(dir_.filePath("empty.tsr"));
 
     auto device = StoreDocument(3);
     TTsStandardPreview* window = OpenPreview(device.get());
     QVERIFY(window);
     const QImage before = ShownPage(window);
-    MessageBoxWatcher boxes;
-    FileDialogAnswer answer("LoadDialog", damaged.fileName());
-    Button(window, "LoadReport")->trigger();
-    QVERIFY(answer.Answered());
-    QCOMPARE(boxes.count(), 1);
-    QVERIFY(!boxes.lastText().isEmpty());
-    QVERIFY(boxes.lastText() != "File does not exist");
-    QCOMPARE(window->PageText(), QString("Page 1 of 3"));
-    QCOMPARE(ShownPage(window), before);
+    const std::pair<QString, QString> refusals[] = {
+        {damaged.fileName(), "The file is damaged: page 1 cannot be read."},
+        {dir_.filePath("empty.tsr"), "The file holds no pages."},
+    };
+    for (const auto& [file, message] : refusals) {
+      MessageBoxWatcher boxes;
+      FileDialogAnswer answer("LoadDialog", file);
+      Button(window, "LoadReport")->trigger();
+      QVERIFY(answer.Answered());
+      QCOMPARE(boxes.count(), 1);
+      QCOMPARE(boxes.lastText(), message);
+      QCOMPARE(window->PageText(), QString("Page 1 of 3"));
+      QCOMPARE(ShownPage(window), before);
+      QVERIFY(!device->LoadedFromFile());
+    }
     Button(window, "LastPage")->trigger();
     QCOMPARE(ShownMark(window), 3);
+  }
+
+  void aPageOfItsOwnSizeKeepsItsShapeInTheViewAndThePdf() {
+    SaveSquarePageFile(dir_.filePath("square.tsr"));
+    auto device = StoreDocument(1);
+    TTsStandardPreview* window = OpenPreview(device.get());
+    QVERIFY(window);
+    {
+      FileDialogAnswer answer("LoadDialog", dir_.filePath("square.tsr"));
+      Button(window, "LoadReport")->trigger();
+      QVERIFY(answer.Answered());
+    }
+    const QSize image = window->PagePreview()->Image()->size();
+    QCOMPARE(image.width(), image.height());
+    FileDialogAnswer answer("SaveDialog", dir_.filePath("square.pdf"), "PDF document (*.pdf)");
+    Button(window, "SaveReport")->trigger();
+    QVERIFY(answer.Answered());
+    QCOMPARE(ReadPdfInfo(dir_.filePath("square.pdf")).pageSize, QString("425 x 425 pts"));
+  }
+
+  // Errors of the print system come up in the program's box; the program goes on.
+  void printErrorsOfLoadedPagesAndOfPrintSetupAreShown() {
+    StoreDocument(1)->SaveToFile(dir_.filePath("one.tsr"));
+    auto device = StartedDocument();
+    device->Printer().setOutputFileName(dir_.filePath("no-such-folder/printed.pdf"));
+    TTsStandardPreview* window = OpenGenerated(*device, 1);
+    QVERIFY(window);
+    device->OnPrintSetup = [] { throw TsPrintError("Printer not ready"); };
+    MessageBoxWatcher boxes;
+    Button(window, "PrintSetup")->trigger();
+    QCOMPARE(boxes.count(), 1);
+    QCOMPARE(boxes.lastText(), QString("Printer not ready"));
+    QCOMPARE(boxes.boxes().last().icon, QMessageBox::Critical);
+
+    FileDialogAnswer answer("LoadDialog", dir_.filePath("one.tsr"));
+    Button(window, "LoadReport")->trigger();
+    QVERIFY(answer.Answered());
+    Button(window, "Print")->trigger();
+    QCOMPARE(boxes.count(), 2);
+    QVERIFY2(boxes.lastText().startsWith("The file " + dir_.filePath("no-such-folder/printed.pdf") + " cannot be created"),
+             qPrintable(boxes.lastText()));
+    QVERIFY(window->isVisible());
   }
 
   void nothingIsSavedBeforeGenerationHasFinished() {
@@ -166,6 +219,9 @@ class PageFileTest : public QObject {
     }
     QVERIFY(!QFile::exists(dir_.filePath("early.tsr")));
     QVERIFY(!QFile::exists(dir_.filePath("early.pdf")));
+    // The page file says why; the PDF export writes nothing, silently.
+    QCOMPARE(boxes.count(), 1);
+    QCOMPARE(boxes.lastText(), QString("The pages cannot be saved before the report has finished."));
   }
 
   void pdfExportHasTheReportsPaperAndItsPages() {

@@ -1,6 +1,7 @@
 // The report's preview flows: Preview returning only once its window closes, printing
-// again on a 600-dpi PDF printer, no printer, the progress window, a second Preview, and
-// the print setup dialog's page range.
+// again on a 600-dpi PDF printer, no printer (generated or loaded pages), the progress
+// window during a real print pass and its Cancel, a second Preview, and the print setup
+// dialog's page range.
 
 #include "PreviewTestSupport.h"
 
@@ -13,6 +14,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPointer>
@@ -23,6 +25,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
 
 namespace {
 
@@ -184,20 +187,30 @@ class PrintFlowTest : public QObject {
     QVERIFY(!IsDark(page, 425, 550));
   }
 
+  // Generated pages and pages loaded from a file alike.
   void printingWithoutAPrinterSaysSo() {
     if (!QPrinterInfo::availablePrinterNames().isEmpty()) QSKIP("a printer is installed here");
     auto report = FramedReport();
     int printed = 0;
     report->AfterPrint = [&] { ++printed; };
+    const QString pageFile = dir_.filePath("two.tsr");
+    StoreDocument(2)->SaveToFile(pageFile);
     MessageBoxWatcher boxes;
     WhilePreviewing([&](TTsStandardPreview* window) {
       Button(window, "Print")->trigger();
       QTRY_COMPARE(boxes.count(), 1);
+      FileDialogAnswer answer("LoadDialog", pageFile);
+      Button(window, "LoadReport")->trigger();
+      QVERIFY(answer.Answered());
+      QVERIFY(window->PagePreview()->Device()->LoadedFromFile());
+      Button(window, "Print")->trigger();
+      QTRY_COMPARE(boxes.count(), 2);
     });
     report->Preview();
     QCOMPARE(printed, 0);
-    QVERIFY(boxes.lastText().contains("No printer is installed"));
-    QVERIFY(boxes.lastText().contains("PDF document"));
+    QVERIFY(boxes.boxes().first().text.contains("No printer is installed"));
+    QVERIFY(boxes.boxes().first().text.contains("PDF document"));
+    QCOMPARE(boxes.boxes().last().text, boxes.boxes().first().text);
   }
 
   void printSetupOffersThePagesOfTheFinishedPreview() {
@@ -237,9 +250,41 @@ class PrintFlowTest : public QObject {
     device.SetProgress(52);  // not a multiple of 5
     QCoreApplication::processEvents();
     QCOMPARE(progress.Gauge->value(), 50);
-    QVERIFY(!device.Cancelled());
-    QTest::mouseClick(progress.CancelButton, Qt::LeftButton);
-    QVERIFY(device.Cancelled());
+  }
+
+  // The window is on the screen, painted, while the pass runs without the event loop; its
+  // Cancel, pressed during the pass, leaves no printed file.
+  void theProgressWindowIsShownAndCancelsARealPrintPass() {
+    auto report = FramedReport();
+    const QString file = dir_.filePath("cancelled.pdf");
+    report->PrinterSettings.OutputFileName = file;
+    int printed = 0;
+    report->AfterPrint = [&] { ++printed; };
+    bool shownWhilePrinting = false;
+    bool cancelled = false;
+    report->OnEndPage = [&](TCustomReport& r) {
+      if (r.Device()->Destination != TsDestination::Printer) return;
+      for (QWidget* widget : QApplication::topLevelWidgets()) {
+        auto* progress = qobject_cast<TTsProgressForm*>(widget);
+        if (!progress) continue;
+        shownWhilePrinting = progress->isVisible() && progress->windowHandle()->isExposed();
+        QTest::mouseClick(progress->CancelButton, Qt::LeftButton);
+        cancelled = r.Device()->Cancelled();
+      }
+    };
+    bool passEnded = false;
+    WhilePreviewing([&](TTsStandardPreview* window) {
+      Button(window, "Print")->trigger();
+      QTRY_VERIFY(report->Device() == window->PagePreview()->Device() && report->Available() && cancelled);
+      passEnded = true;
+    });
+    report->Preview();
+    QVERIFY(passEnded);
+    QVERIFY(shownWhilePrinting);
+    QVERIFY(cancelled);
+    QCOMPARE(printed, 0);
+    QVERIFY(!QFile::exists(file));
+    QCOMPARE(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden).filter("cancelled"), QStringList());
   }
 
  private:

@@ -18,6 +18,16 @@ std::unique_ptr<TTsPrinter> StoreDocumentOf(int pages, const PageDrawer& drawPag
   return device;
 }
 
+void SaveSquarePageFile(const QString& fileName) {
+  TTsPrinter square;
+  square.PrinterSettings.paperSize = TTsPaperSize::Custom;
+  square.PrinterSettings.customWidth = square.PrinterSettings.customLength = 1500;
+  square.BeginDoc();
+  square.NewPage();
+  square.EndDoc();
+  square.SaveToFile(fileName);
+}
+
 QImage RenderDevicePage(TTsPrinter& device, int n) {
   const std::unique_ptr<QPicture> page = device.GetPage(n);
   if (!page) return {};

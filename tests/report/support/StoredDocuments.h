@@ -18,5 +18,8 @@ std::unique_ptr<TTsPrinter> StoreDocumentOf(int pages, const PageDrawer& drawPag
                                             TTsOrientation orientation = TTsOrientation::poPortrait,
                                             bool finish = true);
 
+// Saves a one-page file whose page is 150 mm square, a size no paper of the table has.
+void SaveSquarePageFile(const QString& fileName);
+
 // Page n of the device replayed at its own size on white (a null image without the page).
 QImage RenderDevicePage(TTsPrinter& device, int n);
