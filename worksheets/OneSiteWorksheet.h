@@ -1,6 +1,7 @@
 #pragma once
 // The one-site tape method's worksheet: a hidden window that owns the worksheet's report.
-// It claims no official form number. Its elements are reached by name (Label, Element).
+// It claims no official form number; its print jobs are named after it. Its elements are
+// reached by name (Label, Element).
 
 #include "worksheets/WorksheetForm.h"
 

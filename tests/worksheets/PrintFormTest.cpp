@@ -387,7 +387,7 @@ class PrintFormTest : public QObject {
     QVERIFY(MarkShown(*OneSiteForm, words, "X1"));
     QVERIFY(!MarkShown(*OneSiteForm, words, "X2"));
     QVERIFY(!MarkShown(*OneSiteForm, words, "X3"));
-    QCOMPARE(OneSiteForm->Report->ReportTitle, QStringLiteral("Body Fat Worksheet (One-Site Tape Method)"));
+    QCOMPARE(OneSiteForm->Report->JobName(), QStringLiteral("Body Fat Worksheet (One-Site Tape Method)"));
     BackToDataPage();
     Form().SetMethod(TapeMethod::MultiSite);
   }
