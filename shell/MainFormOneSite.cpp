@@ -6,6 +6,7 @@
 #include "shell/AppWindows.h"
 #include "shell/BevelPanel.h"
 #include "shell/Controls.h"
+#include "shell/datapage/OneSiteFields.h"
 #include "shell/maskedit/MaskedEdit.h"
 #include "shell/pictures/Navel.h"
 #include "worksheets/OneSiteWorksheet.h"
@@ -14,8 +15,8 @@
 #include <QLabel>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <array>
-#include <vector>
 
 namespace {
 
@@ -25,8 +26,6 @@ constexpr int kFirstFieldLeft = 20;
 constexpr int kFieldPitch = 62;
 
 const QString kHowToMeasure = QStringLiteral("Measure three times at the navel, each to the nearest half inch.");
-const QString kWhyAFourth = QStringLiteral(
-    "The first three are more than one inch apart: take a fourth measurement. The three closest are averaged.");
 
 QString AbdomenCaption(const QString& sex) {
   return QStringLiteral("Abdomen at the navel (%1)").arg(sex.toLower());
@@ -65,35 +64,25 @@ void TMainForm::BuildOneSitePage() {
 }
 
 void TMainForm::UpdateFourthMeasurement() {
-  std::array<double, 3> firstThree{};
-  bool readable = true;
-  for (std::size_t i = 0; i < firstThree.size() && readable; ++i) {
-    const TMaskedEdit* field = std::array{Abdomen1, Abdomen2, Abdomen3}[i];
-    const std::optional<double> value = ReadMeasurement(field->FieldText()).value;
-    readable = value.has_value();
-    firstThree[i] = value.value_or(0);
-  }
-  const bool fourth = readable && NeedsFourthMeasurement(firstThree);
+  const bool fourth = AsksForFourthMeasurement({Abdomen1->FieldText(), Abdomen2->FieldText(), Abdomen3->FieldText()});
   Abdomen4->setEnabled(fourth);
-  OneSiteNote->setText(fourth ? kWhyAFourth : kHowToMeasure);
+  OneSiteNote->setText(fourth ? WhyAFourthMeasurement() : kHowToMeasure);
 }
 
 bool TMainForm::ShowOneSiteResults() {
   UpdateFourthMeasurement();
-  std::vector<double> taken;
-  for (TMaskedEdit* field : {Abdomen1, Abdomen2, Abdomen3, Abdomen4}) {
-    if (!field->isEnabled()) break;  // the fourth, when the three are close enough
-    const MeasurementReading reading = ReadMeasurement(field->FieldText());
-    if (!reading.value) {
-      RefuseField(field, reading.refusal);
-      return false;
-    }
-    taken.push_back(*reading.value);
+  const std::array<TMaskedEdit*, kAbdomenFields> fields = {Abdomen1, Abdomen2, Abdomen3, Abdomen4};
+  std::array<QString, kAbdomenFields> texts;
+  std::transform(fields.begin(), fields.end(), texts.begin(), [](const TMaskedEdit* field) { return field->FieldText(); });
+  const AbdomenReading reading = ReadAbdomenFields(texts);
+  if (reading.refusal) {
+    RefuseField(fields[static_cast<std::size_t>(reading.refusal->field)], reading.refusal->message);
+    return false;
   }
   // The data page holds at most 999 lb, the fields at most 99.99 in, and a fourth was read
   // when the three need one: the computation has all it takes.
   const Sex sex = SelectedSex() == FemaleItem ? Sex::Female : Sex::Male;
-  oneSiteResult_ = ComputeOneSiteBodyFat(sex, SoldierData.Age, SoldierData.Weight, taken);
+  oneSiteResult_ = ComputeOneSiteBodyFat(sex, SoldierData.Age, SoldierData.Weight, reading.taken);
   const OneSiteResult& result = oneSiteResult_.value();
   ShowResultTexts(QString::number(result.maxBodyFat), QString::number(result.roundedBodyFat), result.within);
   // Start-up creates the worksheet; a main window made without it has no marks to set.

@@ -56,8 +56,13 @@ WorksheetTexts OneSiteWorksheetTexts(const DataPageTexts& page, const TSoldierDa
   return texts;
 }
 
+TWorksheetForm& FillOneSiteWorksheet(const DataPageTexts& page, const TSoldierData& data, const OneSiteResult& result,
+                                     TOneSiteForm& worksheet) {
+  FillWorksheet(worksheet, OneSiteWorksheetTexts(page, data, result));
+  return worksheet;
+}
+
 void PrintOneSiteWorksheet(const DataPageTexts& page, const TSoldierData& data, const OneSiteResult& result,
                            TOneSiteForm& worksheet) {
-  FillWorksheet(worksheet, OneSiteWorksheetTexts(page, data, result));
-  worksheet.Report->Preview();
+  FillOneSiteWorksheet(page, data, result, worksheet).Report->Preview();
 }
