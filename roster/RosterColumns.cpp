@@ -8,11 +8,15 @@
 
 namespace {
 
+// The tape method and the fourth abdominal measurement came with the one-site method; a
+// roster written before it, without them, reads as before.
 constexpr std::array kColumns = std::to_array<RosterColumn>({
-    {"name"},     {"rank"},     {"ssan"},     {"sex"},      {"age"},      {"weight"},
-    {"height"},   {"neck1"},    {"neck2"},    {"neck3"},    {"abdomen1"}, {"abdomen2"},
-    {"abdomen3"}, {"hips1"},    {"hips2"},    {"hips3"},    {"forearm1"}, {"forearm2"},
-    {"forearm3"}, {"wrist1"},   {"wrist2"},   {"wrist3"},
+    {"name"},     {"rank"},     {"ssan"},     {"sex"},      {"age"},      {"weight"},   {"height"},
+    {"method", true},
+    {"neck1"},    {"neck2"},    {"neck3"},
+    {"abdomen1"}, {"abdomen2"}, {"abdomen3"}, {"abdomen4", true},
+    {"hips1"},    {"hips2"},    {"hips3"},    {"forearm1"}, {"forearm2"}, {"forearm3"},
+    {"wrist1"},   {"wrist2"},   {"wrist3"},
 });
 
 const RosterColumn* FindColumn(const QString& name) {
@@ -45,6 +49,8 @@ QString RosterHeader::Value(const QStringList& record, const char* column) const
   const qsizetype position = positions_.value(name, -1);
   return position >= 0 && position < record.size() ? record[position].trimmed() : QString();
 }
+
+bool RosterHeader::Has(const char* column) const { return positions_.contains(QLatin1String(column)); }
 
 std::optional<qsizetype> RosterHeader::UnnamedValue(const QStringList& record) const {
   for (qsizetype i = 0; i < record.size(); ++i) {

@@ -31,6 +31,9 @@ class RosterHeader {
   // the record ends before it or an optional column is not in the roster.
   QString Value(const QStringList& record, const char* column) const;
 
+  // Whether the roster has the column.
+  bool Has(const char* column) const;
+
   // The position of the first value of the record that no column name covers (beyond the
   // header, or under an empty header cell); nothing when there is none.
   std::optional<qsizetype> UnnamedValue(const QStringList& record) const;

@@ -83,7 +83,8 @@ RosterSummary RunRoster(const RosterJob& job, TTsPrinter& device, std::ostream& 
 
   const RosterRecords records = ReadRecords(job.roster);
   const RosterHeader header = ReadHeader(job.roster, records.front());
-  if (results) Write(*results, ResultsHeaderLine());
+  const bool withMethod = header.Has("method");
+  if (results) Write(*results, ResultsHeaderLine(withMethod));
 
   const bool worksheets = job.preview || !job.pdf.isEmpty();
   RosterSummary summary;
@@ -106,7 +107,7 @@ RosterSummary RunRoster(const RosterJob& job, TTsPrinter& device, std::ostream& 
       } else if (worksheets) {
         AppendWorksheet(document, row, job.roster, record.line);
       }
-      if (results) Write(*results, ResultsLine(record.line, row));
+      if (results) Write(*results, ResultsLine(record.line, row, withMethod));
       progress.Show(summary.records);
     }
     document.Finish();

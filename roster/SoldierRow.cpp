@@ -2,8 +2,10 @@
 
 #include "roster/FieldEntry.h"
 #include "shell/datapage/DataPageRules.h"
+#include "shell/datapage/OneSiteFields.h"
 #include "shell/maskedit/FieldNumbers.h"
 #include "standards/Calculate.h"
+#include "standards/TapeMethod.h"
 
 #include <array>
 #include <span>
@@ -41,6 +43,18 @@ std::optional<Sex> ReadSex(const QString& value) {
   return std::nullopt;
 }
 
+// Like the sex, the method is read in any case; an empty one is the multi-site method, as
+// for a roster without the column.
+std::optional<TapeMethod> ReadMethod(const QString& value) {
+  if (value.isEmpty()) return TapeMethod::MultiSite;
+  return TapeMethodNamed(value.toLower().toStdString());
+}
+
+QString MethodName(TapeMethod method) {
+  const std::string_view name = TapeMethodName(method);
+  return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
+
 // Restores the wizard's record when the evaluation is over.
 class KeepSoldierData {
  public:
@@ -64,6 +78,9 @@ class RowEvaluation {
     const QString sexValue = Value("sex");
     const std::optional<Sex> sex = ReadSex(sexValue);
     row_.sex = sex ? SexItem(*sex) : sexValue;
+    const QString methodValue = Value("method");
+    const std::optional<TapeMethod> method = ReadMethod(methodValue);
+    row_.method = method ? MethodName(*method) : methodValue;
 
     if (const std::optional<qsizetype> unnamed = header_.UnnamedValue(record_))
       return Refuse(QStringLiteral("column %1").arg(*unnamed + 1),
@@ -75,17 +92,14 @@ class RowEvaluation {
         !TypeChecked(MaskFormat::Decimal, "height", row_.page.Height, HeightExitCheck))
       return;
     if (!sex) return Refuse("sex", InvalidInputValue());
+    if (!method) return Refuse("method", QStringLiteral("The method is one-site or multi-site."));
     row_.page.Name = row_.name;
     row_.page.Rank = row_.rank;
     row_.page.Sex = row_.sex;
 
     const KeepSoldierData keep;
-    if (!CollectDataPage(*sex) || !ReadMeasurements(*sex == Sex::Male ? std::span<const MeasuredSet>(kMaleSets) : kFemaleSets))
-      return;
-    if (const std::optional<OutOfTable> outside = *sex == Sex::Male ? ComputeMaleBodyFat() : ComputeFemaleBodyFat())
-      return Refuse(ColumnOfQuantity(outside->quantity), QString::fromStdString(DescribeOutOfTable(*outside)));
-    row_.within = WithinStandards(SoldierData);
-    row_.data = SoldierData;
+    if (!CollectDataPage(*sex)) return;
+    if (*method == TapeMethod::OneSite ? AssessOneSite(*sex) : AssessMultiSite(*sex)) row_.data = SoldierData;
   }
 
  private:
@@ -149,6 +163,41 @@ class RowEvaluation {
     }
     return true;
   }
+
+  // The measurement page of the sex and the body fat through the factor tables.
+  bool AssessMultiSite(Sex sex) {
+    if (!ReadMeasurements(sex == Sex::Male ? std::span<const MeasuredSet>(kMaleSets) : kFemaleSets)) return false;
+    if (const std::optional<OutOfTable> outside = sex == Sex::Male ? ComputeMaleBodyFat() : ComputeFemaleBodyFat()) {
+      Refuse(ColumnOfQuantity(outside->quantity), QString::fromStdString(DescribeOutOfTable(*outside)));
+      return false;
+    }
+    row_.within = WithinStandards(SoldierData);
+    return true;
+  }
+
+  // The one-site page: abdomen1 to abdomen3, and abdomen4 when the three ask for a fourth
+  // (otherwise it is not read, as the page leaves its fourth field alone).
+  bool AssessOneSite(Sex sex) {
+    std::array<QString, kAbdomenFields> texts;
+    for (int i = 0; i < kAbdomenFields; ++i) {
+      if (i == kAbdomenFields - 1 && !AsksForFourthMeasurement({texts[0], texts[1], texts[2]})) break;
+      if (!Type(MaskFormat::Decimal, AbdomenColumn(i).constData(), texts[static_cast<std::size_t>(i)])) return false;
+    }
+    const AbdomenReading reading = ReadAbdomenFields(texts);
+    if (reading.refusal) {
+      // A roster has no note beside its fields: a missing fourth is refused with the
+      // page's reason for asking for it.
+      const int field = reading.refusal->field;
+      const bool noFourth = field == kAbdomenFields - 1 && Value("abdomen4").isEmpty();
+      Refuse(AbdomenColumn(field).constData(), noFourth ? WhyAFourthMeasurement() : reading.refusal->message);
+      return false;
+    }
+    row_.oneSite = ComputeOneSiteBodyFat(sex, SoldierData.Age, SoldierData.Weight, reading.taken);
+    row_.within = row_.oneSite.value().within;
+    return true;
+  }
+
+  static QByteArray AbdomenColumn(int field) { return "abdomen" + QByteArray::number(field + 1); }
 
   const RosterHeader& header_;
   const QStringList& record_;

@@ -1,10 +1,12 @@
 #pragma once
 // One roster record taken through the wizard as an operator would take it: the data page's
 // fields typed in tab order with their exit checks, the page collected with the screening,
-// the measurement page of the soldier's sex read and the body fat computed. The first
-// refusal ends the record, with the wizard's own message.
+// the measurement page of the record's tape method (the multi-site page of the soldier's
+// sex, or the one-site page) read and the body fat computed. The first refusal ends the
+// record, with the wizard's own message.
 
 #include "roster/RosterColumns.h"
+#include "standards/OneSite.h"
 #include "standards/Records.h"
 #include "worksheets/WorksheetTexts.h"
 
@@ -24,13 +26,17 @@ struct SoldierRow {
   QString name;
   QString rank;
   QString sex;
+  // The tape method as "multi-site" (also for an empty value) or "one-site", or as given when
+  // it is neither.
+  QString method;
   std::optional<RowRefusal> refusal;
 
   // Set when the record is accepted.
   DataPageTexts page;   // the data page's fields as they would read
-  TSoldierData data{};  // the record after screening and body fat
+  TSoldierData data{};  // the record after screening and the multi-site body fat
   bool overScreening = false;
   bool within = false;
+  std::optional<OneSiteResult> oneSite;  // the one-site method's result; none by the multi-site method
 };
 
 // Evaluates a record. Works on SoldierData, the record the computations read, and leaves

@@ -6,6 +6,7 @@
 
 #include "worksheets/DA5500.h"
 #include "worksheets/DA5501.h"
+#include "worksheets/OneSiteWorksheet.h"
 
 #include <QString>
 
@@ -27,5 +28,6 @@ class WorksheetDocument {
   QString title_;
   TMaleForm male_;
   TFemaleForm female_;
+  TOneSiteForm oneSite_;
   bool begun_ = false;
 };

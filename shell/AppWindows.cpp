@@ -7,3 +7,4 @@ TMaleAbdomen* MaleAbdomen = nullptr;
 TFemHips* FemHips = nullptr;
 TFemWrist* FemWrist = nullptr;
 TFemArm* FemArm = nullptr;
+TNavel* Navel = nullptr;

@@ -9,6 +9,7 @@ class TMaleAbdomen;
 class TFemHips;
 class TFemWrist;
 class TFemArm;
+class TNavel;
 
 extern TMainForm* MainForm;
 extern TSplash* Splash;
@@ -17,3 +18,4 @@ extern TMaleAbdomen* MaleAbdomen;
 extern TFemHips* FemHips;
 extern TFemWrist* FemWrist;
 extern TFemArm* FemArm;
+extern TNavel* Navel;

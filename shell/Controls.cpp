@@ -1,5 +1,7 @@
 #include "shell/Controls.h"
 
+#include "shell/maskedit/MaskedEdit.h"
+
 QFont PixelFont(const QString& family, int pixels, bool bold) {
   QFont font(family);
   font.setPixelSize(pixels);
@@ -31,4 +33,20 @@ QGroupBox* NewGroupBox(QWidget* parent, const QString& caption, const QRect& geo
   box->setStyleSheet(QStringLiteral("QGroupBox { border: 2px groove palette(mid); margin-top: 6px; }"
                                     "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
   return box;
+}
+
+TMaskedEdit* NewMeasurementField(QWidget* parent, QPoint pos, const QString& name) {
+  auto* field = new TMaskedEdit(MaskFormat::Decimal, parent);
+  field->setGeometry(QRect(pos, QSize(41, 21)));
+  field->setObjectName(name);
+  return field;
+}
+
+QPushButton* NewPictureButton(QWidget* page, const QString& caption, const QRect& geometry, const QString& name) {
+  auto* button = new QPushButton(caption, page);
+  button->setGeometry(geometry);
+  button->setToolTip(QStringLiteral("Press here to view picture"));
+  button->setFocusPolicy(Qt::ClickFocus);
+  button->setObjectName(name);
+  return button;
 }

@@ -5,7 +5,10 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPoint>
+#include <QPushButton>
 #include <QString>
+
+class TMaskedEdit;
 
 // A font of the given character height in pixels.
 QFont PixelFont(const QString& family, int pixels, bool bold = false);
@@ -21,3 +24,10 @@ QGroupBox* NewGroupBox(QWidget* parent, const QString& caption, const QRect& geo
 
 // Replaces a label's text and sizes the label to it, keeping its left edge.
 void SetLabelText(QLabel* label, const QString& text);
+
+// A measurement field in the decimal format, 41 x 21 at pos.
+TMaskedEdit* NewMeasurementField(QWidget* parent, QPoint pos, const QString& name);
+
+// A column heading of a measurement page that opens the picture of how the column's
+// measurement is taken.
+QPushButton* NewPictureButton(QWidget* page, const QString& caption, const QRect& geometry, const QString& name);

@@ -10,6 +10,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -37,39 +38,46 @@ TMainForm::TMainForm(QWidget* parent)
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint) {
   setObjectName(QStringLiteral("MainForm"));
+  BuildMethodMenu();
   BuildFrame();
   BuildMainPage();
   BuildMalePage();
   BuildFemalePage();
+  BuildOneSitePage();
   BuildResultsPage();
   BuildButtonBar();
   SetTabOrder();
   ConnectHandlers();
   // Enter presses the focused push button as Space does; Qt leaves that to dialogs.
   for (QPushButton* button : findChildren<QPushButton*>()) button->setAutoDefault(true);
-  for (TBevelPanel* page : {MalePanel, FemalePanel, ResultsPanel}) page->hide();
+  for (TBevelPanel* page : {MalePanel, FemalePanel, OneSitePanel, ResultsPanel}) page->hide();
   Name->setFocus();
 }
 
 void TMainForm::BuildFrame() {
   setWindowTitle(QStringLiteral("Corvane 32"));
   setWindowIcon(ProgramIcon());
-  setFixedSize(kClientSize);
+  // The pages' frame keeps its size below the menu bar.
+  const int menuHeight = MenuBar->sizeHint().height();
+  MenuBar->setGeometry(0, 0, kClientSize.width(), menuHeight);
+  setFixedSize(kClientSize + QSize(0, menuHeight));
   setFont(PixelFont(QStringLiteral("MS Sans Serif"), 12));
   setAutoFillBackground(true);
   setBackgroundRole(QPalette::Button);
   const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-  move(screen.center() - QPoint(kClientSize.width() / 2, kClientSize.height() / 2));
+  move(screen.center() - QPoint(width() / 2, height() / 2));
 
-  auto* frame = NewLoweredPanel(this, rect());
+  auto* frame = NewLoweredPanel(this, QRect(QPoint(0, menuHeight), kClientSize));
   MainPanel = NewLoweredPanel(frame, kPageGeometry);
   MalePanel = NewLoweredPanel(frame, kPageGeometry);
   FemalePanel = NewLoweredPanel(frame, kPageGeometry);
+  OneSitePanel = NewLoweredPanel(frame, kPageGeometry);
   ResultsPanel = NewLoweredPanel(frame, kPageGeometry);
   ButtonPanel = NewLoweredPanel(frame, QRect(2, 187, 291, 33));
   MainPanel->setObjectName(QStringLiteral("MainPanel"));
   MalePanel->setObjectName(QStringLiteral("MalePanel"));
   FemalePanel->setObjectName(QStringLiteral("FemalePanel"));
+  OneSitePanel->setObjectName(QStringLiteral("OneSitePanel"));
   ResultsPanel->setObjectName(QStringLiteral("ResultsPanel"));
   ButtonPanel->setObjectName(QStringLiteral("ButtonPanel"));
 }
@@ -93,7 +101,7 @@ void TMainForm::SetTabOrder() {
   QWidget* const chain[] = {Name,   Rank,   SSANumber, Age,    Weight,  Height, SexMale, SexFemale, ScreenButton,
                             MNeck1, Waist1, MNeck2,    Waist2, MNeck3,  Waist3, Hips1,   Arm1,      FNeck1,
                             Wrist1, Hips2,  Arm2,      FNeck2, Wrist2,  Hips3,  Arm3,    FNeck3,    Wrist3,
-                            PrintButton, Quit};
+                            Abdomen1, Abdomen2, Abdomen3, Abdomen4, PrintButton, Quit};
   for (std::size_t i = 1; i < std::size(chain); ++i)
     QWidget::setTabOrder(chain[i - 1], chain[i]);
 }
@@ -112,6 +120,11 @@ void TMainForm::ConnectHandlers() {
   connect(Forearm, &QPushButton::clicked, this, &TMainForm::ForearmClick);
   connect(FNeck, &QPushButton::clicked, this, &TMainForm::FNeckClick);
   connect(Wrist, &QPushButton::clicked, this, &TMainForm::WristClick);
+  connect(NavelPic, &QPushButton::clicked, this, &TMainForm::NavelPicClick);
+  for (TMaskedEdit* field : {Abdomen1, Abdomen2, Abdomen3})
+    connect(field, &QLineEdit::textChanged, this, &TMainForm::UpdateFourthMeasurement);
+  connect(OneSiteAction, &QAction::triggered, this, [this] { SetMethod(TapeMethod::OneSite); });
+  connect(MultiSiteAction, &QAction::triggered, this, [this] { SetMethod(TapeMethod::MultiSite); });
   connect(PrintButton, &QPushButton::clicked, this, &TMainForm::PrintButtonClick);
 }
 
@@ -127,16 +140,21 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 
 void TMainForm::FormShow() {
   MainPanel->show();
-  for (TBevelPanel* page : {MalePanel, FemalePanel, ResultsPanel}) page->hide();
+  for (TBevelPanel* page : {MalePanel, FemalePanel, OneSitePanel, ResultsPanel}) page->hide();
 }
 
 QString TMainForm::SelectedSex() const { return SexFemale->isChecked() ? FemaleItem : MaleItem; }
 
 TBevelPanel* TMainForm::VisiblePage() const {
-  for (TBevelPanel* page : {MainPanel, MalePanel, FemalePanel}) {
+  for (TBevelPanel* page : {MainPanel, MalePanel, FemalePanel, OneSitePanel}) {
     if (!page->isHidden()) return page;
   }
   return ResultsPanel;
+}
+
+TBevelPanel* TMainForm::MeasurementPage() const {
+  if (method_ == TapeMethod::OneSite) return OneSitePanel;
+  return SelectedSex() == FemaleItem ? FemalePanel : MalePanel;
 }
 
 bool TMainForm::ShowPage(TBevelPanel* page, bool nextEnabled, bool previousEnabled) {
@@ -149,7 +167,7 @@ bool TMainForm::ShowPage(TBevelPanel* page, bool nextEnabled, bool previousEnabl
     if (QWidget* refused = focusWidget(); refused != nullptr && leaving->isAncestorOf(refused)) return false;
   }
   page->show();
-  for (TBevelPanel* other : {MainPanel, MalePanel, FemalePanel, ResultsPanel}) {
+  for (TBevelPanel* other : {MainPanel, MalePanel, FemalePanel, OneSitePanel, ResultsPanel}) {
     if (other != page) other->hide();
   }
   Next->setEnabled(nextEnabled);
@@ -161,20 +179,21 @@ void TMainForm::NextClick() {
   TBevelPanel* page = VisiblePage();
   if (page == MainPanel) {
     if (!CollectMainPage()) return;
-    TBevelPanel* measurementPage = SelectedSex() == MaleItem ? MalePanel : FemalePanel;
-    if (ShowPage(measurementPage, true, true)) SetLabelText(Screening, QString());
+    if (ShowPage(MeasurementPage(), true, true)) SetLabelText(Screening, QString());
   } else if (page == MalePanel) {
     if (ShowMaleResults()) ShowPage(ResultsPanel, false, true);
   } else if (page == FemalePanel) {
     if (ShowFemaleResults()) ShowPage(ResultsPanel, false, true);
+  } else if (page == OneSitePanel) {
+    if (ShowOneSiteResults()) ShowPage(ResultsPanel, false, true);
   }
 }
 
 void TMainForm::PreviousClick() {
   TBevelPanel* page = VisiblePage();
   if (page == ResultsPanel) {
-    ShowPage(SelectedSex() == FemaleItem ? FemalePanel : MalePanel, true, true);
-  } else if (page == MalePanel || page == FemalePanel) {
+    ShowPage(MeasurementPage(), true, true);
+  } else if (page == MalePanel || page == FemalePanel || page == OneSitePanel) {
     ShowPage(MainPanel, true, false);
   }
 }

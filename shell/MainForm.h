@@ -1,18 +1,25 @@
 #pragma once
-// The main window: a wizard of four pages lying on top of one another (the soldier data
-// page, the male and the female measurement pages and the results page) with the
-// button bar Previous / Quit / Next below them.
+// The main window: a wizard of pages lying on top of one another (the soldier data page,
+// the measurement pages and the results page) with the button bar Previous / Quit / Next
+// below them and, above, a menu bar whose Method menu chooses the tape method: the
+// multi-site method measures on the male or the female page, the one-site method on the
+// one-site page.
 
 #include "shell/datapage/DataPageRules.h"
 #include "standards/Calculate.h"
+#include "standards/OneSite.h"
+#include "standards/TapeMethod.h"
 
 #include <QWidget>
 
+#include <optional>
 #include <span>
 
+class QAction;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMenuBar;
 class QPushButton;
 class QRadioButton;
 class QToolButton;
@@ -30,6 +37,12 @@ class TMainForm : public QWidget {
   // The measurement page into SoldierData and the results page; false as above.
   bool ShowMaleResults();
   bool ShowFemaleResults();
+  bool ShowOneSiteResults();
+
+  TapeMethod Method() const { return method_; }
+  // Takes the method. A measurement or results page gives way to the measurement page of
+  // the new method; every field keeps its value.
+  void SetMethod(TapeMethod method);
 
   // The item strings of SexGroup. The wizard compares these, never a button's text, which
   // a desktop theme may change (by adding keyboard accelerators to it).
@@ -38,10 +51,16 @@ class TMainForm : public QWidget {
   // The selected item of SexGroup: MaleItem or FemaleItem.
   QString SelectedSex() const;
 
+  // The menu bar and its Method menu's two exclusive choices.
+  QMenuBar* MenuBar;
+  QAction* OneSiteAction;
+  QAction* MultiSiteAction;
+
   // Pages and button bar.
   TBevelPanel* MainPanel;
   TBevelPanel* MalePanel;
   TBevelPanel* FemalePanel;
+  TBevelPanel* OneSitePanel;
   TBevelPanel* ResultsPanel;
   TBevelPanel* ButtonPanel;
   QToolButton* Previous;
@@ -89,6 +108,15 @@ class TMainForm : public QWidget {
   QPushButton* FNeck;
   QPushButton* Wrist;
 
+  // One-site measurement page: three measurements, a fourth asked for only when the first
+  // three are more than an inch apart, with the reason in OneSiteNote.
+  TMaskedEdit* Abdomen1;
+  TMaskedEdit* Abdomen2;
+  TMaskedEdit* Abdomen3;
+  TMaskedEdit* Abdomen4;
+  QLabel* OneSiteNote;
+  QPushButton* NavelPic;
+
   // Results page.
   QLabel* FinalResults;
   QLabel* MaxWeightAllowed;
@@ -100,6 +128,8 @@ class TMainForm : public QWidget {
  signals:
   // The main window has closed: the program ends.
   void Closed();
+  // The operator chose the other method.
+  void MethodChanged(TapeMethod method);
 
  public slots:
   void NextClick();
@@ -115,6 +145,7 @@ class TMainForm : public QWidget {
   void ForearmClick();
   void FNeckClick();
   void WristClick();
+  void NavelPicClick();
   void PrintButtonClick();
 
  protected:
@@ -134,11 +165,17 @@ class TMainForm : public QWidget {
   void BuildMainPage();
   void BuildMalePage();
   void BuildFemalePage();
+  void BuildOneSitePage();
+  void BuildMethodMenu();
   void BuildResultsPage();
   void SetTabOrder();
   void ConnectHandlers();
 
   TBevelPanel* VisiblePage() const;
+  // Where the current method and sex take measurements.
+  TBevelPanel* MeasurementPage() const;
+  // Asks for the fourth one-site measurement, or not, by the first three as they read now.
+  void UpdateFourthMeasurement();
   // Shows page, hides the others and sets the two arrows. The field being edited on
   // the page left behind finishes its editing first; when its exit check refuses the
   // value and keeps the focus, nothing changes and the result is false.
@@ -154,4 +191,10 @@ class TMainForm : public QWidget {
   // Fills the results page from SoldierData and returns whether the soldier is within
   // standards.
   bool ShowResults();
+  // The results page's texts: the two body fats as given, the weights from SoldierData.
+  void ShowResultTexts(const QString& maxBodyFat, const QString& bodyFat, bool within);
+
+  TapeMethod method_ = TapeMethod::MultiSite;
+  // The one-site result on the results page, which Print Form prints.
+  std::optional<OneSiteResult> oneSiteResult_;
 };

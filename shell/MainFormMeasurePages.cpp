@@ -31,23 +31,6 @@ std::array<QGroupBox*, 3> NewSetBoxes(QWidget* page) {
   return boxes;
 }
 
-TMaskedEdit* NewMeasurementField(QGroupBox* box, int left, const QString& name) {
-  auto* field = new TMaskedEdit(MaskFormat::Decimal, box);
-  field->setGeometry(left, 16, 41, 21);
-  field->setObjectName(name);
-  return field;
-}
-
-// A column heading that opens the picture of how the column's measurement is taken.
-QPushButton* NewPictureButton(QWidget* page, const QString& caption, const QRect& geometry, const QString& name) {
-  auto* button = new QPushButton(caption, page);
-  button->setGeometry(geometry);
-  button->setToolTip(QStringLiteral("Press here to view picture"));
-  button->setFocusPolicy(Qt::ClickFocus);
-  button->setObjectName(name);
-  return button;
-}
-
 }  // namespace
 
 void TMainForm::BuildMalePage() {
@@ -56,8 +39,8 @@ void TMainForm::BuildMalePage() {
   std::array<TMaskedEdit*, 3> waists{};
   for (std::size_t set = 0; set < sets.size(); ++set) {
     const QString number = QString::number(set + 1);
-    necks[set] = NewMeasurementField(sets[set], 96, QStringLiteral("MNeck") + number);
-    waists[set] = NewMeasurementField(sets[set], 184, QStringLiteral("Waist") + number);
+    necks[set] = NewMeasurementField(sets[set], QPoint(96, 16), QStringLiteral("MNeck") + number);
+    waists[set] = NewMeasurementField(sets[set], QPoint(184, 16), QStringLiteral("Waist") + number);
   }
   std::tie(MNeck1, MNeck2, MNeck3) = std::tuple(necks[0], necks[1], necks[2]);
   std::tie(Waist1, Waist2, Waist3) = std::tuple(waists[0], waists[1], waists[2]);
@@ -74,7 +57,7 @@ void TMainForm::BuildFemalePage() {
   constexpr std::array<int, 4> lefts = {68, 120, 172, 224};
   for (std::size_t set = 0; set < sets.size(); ++set) {
     for (std::size_t column = 0; column < columns.size(); ++column)
-      columns[column][set] = NewMeasurementField(sets[set], lefts[column], names[column] + QString::number(set + 1));
+      columns[column][set] = NewMeasurementField(sets[set], QPoint(lefts[column], 16), names[column] + QString::number(set + 1));
   }
   std::tie(Hips1, Hips2, Hips3) = std::tuple(columns[0][0], columns[0][1], columns[0][2]);
   std::tie(Arm1, Arm2, Arm3) = std::tuple(columns[1][0], columns[1][1], columns[1][2]);

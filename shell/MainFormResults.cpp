@@ -10,6 +10,8 @@
 #include "standards/NumberFormat.h"
 #include "worksheets/DA5500.h"
 #include "worksheets/DA5501.h"
+#include "worksheets/OneSiteTexts.h"
+#include "worksheets/OneSiteWorksheet.h"
 #include "worksheets/WorksheetFilling.h"
 
 #include <QPushButton>
@@ -73,14 +75,20 @@ bool TMainForm::RefuseOutOfTable(const std::optional<OutOfTable>& outside) {
 }
 
 bool TMainForm::ShowResults() {
-  SetLabelText(MaxBFCLabel, QString::fromStdString(FormatFixed2(SoldierData.MaxBodyFat)));
-  SetLabelText(ActualBFC, QString::fromStdString(FormatFixed2(SoldierData.BodyFat)));
+  const bool within = WithinStandards(SoldierData);
+  ShowResultTexts(QString::fromStdString(FormatFixed2(SoldierData.MaxBodyFat)),
+                  QString::fromStdString(FormatFixed2(SoldierData.BodyFat)), within);
+  oneSiteResult_.reset();
+  return within;
+}
+
+void TMainForm::ShowResultTexts(const QString& maxBodyFat, const QString& bodyFat, bool within) {
+  SetLabelText(MaxBFCLabel, maxBodyFat);
+  SetLabelText(ActualBFC, bodyFat);
   SetLabelText(MaxWeightAllowed, QString::number(SoldierData.MaxWeight));
   SetLabelText(ActualWeight, QString::number(SoldierData.Weight));
-  const bool within = WithinStandards(SoldierData);
   SetLabelText(FinalResults, within ? QStringLiteral("Soldier is within Standards")
                                     : QStringLiteral("Soldier is NOT within Standards"));
-  return within;
 }
 
 bool TMainForm::ShowMaleResults() {
@@ -110,5 +118,10 @@ void TMainForm::PrintButtonClick() {
   const DataPageTexts page{Name->text(),         SSANumber->FieldText(), Rank->text(),
                            Age->FieldText(),     Height->FieldText(),    Weight->FieldText(),
                            SelectedSex()};
-  PrintWorksheet(page, SoldierData, *MaleForm, *FemaleForm);
+  // The worksheet of the results on the page.
+  if (oneSiteResult_) {
+    PrintOneSiteWorksheet(page, SoldierData, *oneSiteResult_, *OneSiteForm);
+  } else {
+    PrintWorksheet(page, SoldierData, *MaleForm, *FemaleForm);
+  }
 }

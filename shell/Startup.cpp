@@ -3,16 +3,19 @@
 #include "shell/AppWindows.h"
 #include "shell/Glyphs.h"
 #include "shell/MainForm.h"
+#include "shell/MethodSetting.h"
 #include "shell/PlainMessage.h"
 #include "shell/SplashForm.h"
 #include "shell/pictures/Forearm.h"
 #include "shell/pictures/Hips.h"
+#include "shell/pictures/Navel.h"
 #include "shell/pictures/Neck.h"
 #include "shell/pictures/Waist.h"
 #include "shell/pictures/Wrist.h"
 #include "standards/Calculate.h"
 #include "worksheets/DA5500.h"
 #include "worksheets/DA5501.h"
+#include "worksheets/OneSiteWorksheet.h"
 
 #include <QApplication>
 #include <QFont>
@@ -37,10 +40,10 @@ void StepSplash() {
   PaintNow();
 }
 
-// Creates a window hidden and advances the splash's bar.
-template <typename Window>
-void CreateWindow(Window*& instance) {
-  instance = new Window;
+// Creates windows hidden and advances the splash's bar one step.
+template <typename... Window>
+void CreateWindow(Window*&... instances) {
+  ((instances = new Window), ...);
   StepSplash();
 }
 
@@ -48,8 +51,10 @@ void CreateWindow(Window*& instance) {
 // program ends.
 struct WindowLifetime {
   ~WindowLifetime() {
+    Free(OneSiteForm);
     Free(FemaleForm);
     Free(MaleForm);
+    Free(Navel);
     Free(FemArm);
     Free(FemWrist);
     Free(FemHips);
@@ -98,13 +103,17 @@ int RunProgram(QApplication& app, const StartupOptions& options) {
   PaintNow();
   StepSplash();
   CreateWindow(MaleNeck);
-  CreateWindow(MaleAbdomen);
+  // The one-site method's windows share the steps of their multi-site neighbours, so the
+  // bar still fills in eight steps.
+  CreateWindow(MaleAbdomen, Navel);
   CreateWindow(FemHips);
   CreateWindow(FemWrist);
   CreateWindow(FemArm);
   CreateWindow(MaleForm);
-  CreateWindow(FemaleForm);
+  CreateWindow(FemaleForm, OneSiteForm);
   Splash->close();
+  MainForm->SetMethod(RememberedMethod());
+  QObject::connect(MainForm, &TMainForm::MethodChanged, &RememberMethod);
 
   QObject::connect(MainForm, &TMainForm::Closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
   QTimer::singleShot(0, MainForm, &QWidget::show);

@@ -15,7 +15,7 @@ class TableLoadError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// Loads the ten tables from baseDir/TABLES, in order, into the global tables.
+// Loads the tables from baseDir/TABLES, in order, into the global tables.
 void LoadTables(const std::string& baseDir);
 
 // Brings a length to the quarter inch by the program's thresholds, on 32-bit floats.

@@ -1,6 +1,6 @@
-// Loading of the ten table files. Every file is read whole, parsed by the table reading
-// rules into a zeroed table of its own, and the ten tables replace the global ones only
-// once all ten have loaded. Rows whose key has no place in a table are ignored.
+// Loading of the table files. Every file is read whole, parsed by the table reading rules
+// into a zeroed table of its own, and the tables replace the global ones only once all
+// have loaded. Rows whose key has no place in a table are ignored.
 
 #include "standards/Calculate.h"
 #include "standards/TableParsers.h"
@@ -17,7 +17,6 @@ namespace {
 
 constexpr int kHeaderLines = 5;
 constexpr int kStandardHeaderLines = 4;
-constexpr int kQuarterValues = 4;
 constexpr int kPoundsPerGroup = 10;
 
 // One table file: its path relative to the program (for messages) and its text.
@@ -56,19 +55,30 @@ void SkipHeader(TableStream& stream, int lines) {
   for (int i = 0; i < lines; ++i) stream.SkipLine();
 }
 
-TScreenTable ParseScreenTable(const TableFile& file) {
-  TScreenTable table;
+// Rows of an integer key and its entry, each ended by skipping the rest of its line; a
+// row whose key has no place in the table is ignored.
+template <typename Table, typename ReadEntry>
+Table ParseKeyedRows(const TableFile& file, ReadEntry readEntry) {
+  Table table;
   TableStream stream(file.text);
   SkipHeader(stream, kHeaderLines);
   while (!stream.AtEnd()) {
-    const int32_t height = stream.ReadInteger();
-    ScreenRow row{};
-    for (int32_t& weight : row) weight = stream.ReadInteger();
+    const int32_t key = stream.ReadInteger();
+    const auto entry = readEntry(stream);
     stream.SkipLine();
     ThrowIfFailed(stream, file);
-    if (TScreenTable::HasKey(height)) table.At(height) = row;
+    if (Table::HasKey(key)) table.At(key) = entry;
   }
   return table;
+}
+
+// A height, then the maximum weights of its eight columns.
+TScreenTable ParseScreenTable(const TableFile& file) {
+  return ParseKeyedRows<TScreenTable>(file, [](TableStream& stream) {
+    ScreenRow row{};
+    for (int32_t& weight : row) weight = stream.ReadInteger();
+    return row;
+  });
 }
 
 // Rows fill the age brackets in file order; the first number of a row is not used.
@@ -88,20 +98,14 @@ TStandardTable ParseStandardTable(const TableFile& file) {
   return table;
 }
 
+// Whole inches, then the values of the four quarters.
 template <typename Table>
 Table ParseQuarterTable(const TableFile& file) {
-  Table table;
-  TableStream stream(file.text);
-  SkipHeader(stream, kHeaderLines);
-  while (!stream.AtEnd()) {
-    const int32_t inches = stream.ReadInteger();
+  return ParseKeyedRows<Table>(file, [](TableStream& stream) {
     QuarterRow row{};
-    for (int i = 0; i < kQuarterValues; ++i) row[i] = stream.ReadReal();
-    stream.SkipLine();
-    ThrowIfFailed(stream, file);
-    if (Table::HasKey(inches)) table.At(inches) = row;
-  }
-  return table;
+    for (double& value : row) value = stream.ReadReal();
+    return row;
+  });
 }
 
 // A stream of groups of eleven numbers, line structure ignored: an unused integer, then
@@ -122,6 +126,17 @@ TTableB3 ParseWeightTable(const TableFile& file) {
   return table;
 }
 
+// A row per sex (key 1 men, 2 women): the intercept, the coefficient per pound and the
+// coefficient per inch of abdomen, each read exactly.
+TOneSiteTable ParseOneSiteTable(const TableFile& file) {
+  return ParseKeyedRows<TOneSiteTable>(file, [](TableStream& stream) {
+    OneSiteEquation equation;
+    for (int64_t* coefficient : {&equation.Intercept, &equation.PerPound, &equation.PerInch})
+      *coefficient = stream.ReadScaled(OneSiteEquation::kDecimals, OneSiteEquation::kMaxDigits);
+    return equation;
+  });
+}
+
 }  // namespace
 
 void ParseTableText(std::size_t index, const std::string& text, LoadedTables& tables) {
@@ -136,7 +151,8 @@ void ParseTableText(std::size_t index, const std::string& text, LoadedTables& ta
     case 6: tables.b5 = ParseQuarterTable<TTableB5>(file); break;
     case 7: tables.b6 = ParseQuarterTable<TTableB6>(file); break;
     case 8: tables.b7 = ParseQuarterTable<TTableB7>(file); break;
-    default: tables.b8 = ParseQuarterTable<TTableB8>(file); break;
+    case 9: tables.b8 = ParseQuarterTable<TTableB8>(file); break;
+    default: tables.oneSite = ParseOneSiteTable(file); break;
   }
 }
 
@@ -155,4 +171,5 @@ void LoadTables(const std::string& baseDir) {
   TableB6 = tables.b6;
   TableB7 = tables.b7;
   TableB8 = tables.b8;
+  OneSiteTable = tables.oneSite;
 }

@@ -8,10 +8,10 @@
 #include <cstddef>
 #include <string>
 
-// The ten table files in loading order.
-inline constexpr std::array<const char*, 10> TableFileNames = {
-    "SCREEN.TBL", "STANDARD.TBL", "Table.B-1", "Table.B-2", "Table.B-3",
-    "Table.B-4",  "Table.B-5",    "Table.B-6", "Table.B-7", "Table.B-8"};
+// The table files in loading order.
+inline constexpr std::array<const char*, 11> TableFileNames = {
+    "SCREEN.TBL", "STANDARD.TBL", "Table.B-1", "Table.B-2", "Table.B-3",  "Table.B-4",
+    "Table.B-5",  "Table.B-6",    "Table.B-7", "Table.B-8", "ONESITE.TBL"};
 
 struct LoadedTables {
   TScreenTable screen;
@@ -24,6 +24,7 @@ struct LoadedTables {
   TTableB6 b6;
   TTableB7 b7;
   TTableB8 b8;
+  TOneSiteTable oneSite;
 };
 
 // Parses the text of the table file TableFileNames[index] into its table in `tables`.

@@ -1,6 +1,9 @@
 #include "standards/TableStream.h"
 
+#include <algorithm>
 #include <charconv>
+#include <optional>
+#include <string>
 #include <system_error>
 
 namespace {
@@ -42,6 +45,45 @@ bool IsDecimalReal(std::string_view token) {
     if (digitsFrom(i) == 0) return false;
   }
   return i == token.size();
+}
+
+// The decimal value of a token that IsDecimalReal accepts, times 10^decimals, when it is a
+// whole number of at most maxDigits (up to 18) digits; worked on the token's digits, so no
+// binary rounding enters.
+std::optional<int64_t> ScaledValue(std::string_view token, int decimals, std::size_t maxDigits) {
+  const bool negative = token.front() == '-';
+  if (token.front() == '+' || negative) token.remove_prefix(1);
+  std::string digits;
+  long long shift = decimals;
+  std::size_t i = 0;
+  for (; i < token.size() && IsDigit(token[i]); ++i) digits.push_back(token[i]);
+  if (i < token.size() && token[i] == '.') {
+    for (++i; i < token.size() && IsDigit(token[i]); ++i, --shift) digits.push_back(token[i]);
+  }
+  digits.erase(0, std::min(digits.find_first_not_of('0'), digits.size()));
+  if (digits.empty()) return 0;  // zero, whatever its exponent
+  if (i < token.size()) {
+    const std::string_view exponent = WithoutPlus(token.substr(i + 1));
+    long long power = 0;
+    const auto [end, error] = std::from_chars(exponent.data(), exponent.data() + exponent.size(), power);
+    // A token holds at most 64 digits, so a power beyond these bounds cannot give a value
+    // that fits or has no digits past the kept places.
+    if (error != std::errc() || power > 64 || power < -64) return std::nullopt;
+    shift += power;
+  }
+  if (shift < 0) {
+    // The dropped places must all be zero.
+    if (static_cast<long long>(digits.size()) < -shift) return std::nullopt;
+    const std::size_t keep = digits.size() - static_cast<std::size_t>(-shift);
+    if (digits.find_first_not_of('0', keep) != std::string::npos) return std::nullopt;
+    digits.resize(keep);
+  } else {
+    digits.append(static_cast<std::size_t>(shift), '0');
+  }
+  if (digits.size() > maxDigits) return std::nullopt;
+  int64_t value = 0;
+  std::from_chars(digits.data(), digits.data() + digits.size(), value);
+  return negative ? -value : value;
 }
 
 }  // namespace
@@ -103,4 +145,16 @@ double TableStream::ReadReal() {
     return 0;
   }
   return value;
+}
+
+int64_t TableStream::ReadScaled(int decimals, std::size_t maxDigits) {
+  if (failed_) return 0;
+  const std::string_view token = NextToken(kRealTokenLimit);
+  if (token.empty()) return 0;
+  const std::optional<int64_t> value = IsDecimalReal(token) ? ScaledValue(token, decimals, maxDigits) : std::nullopt;
+  if (!value) {
+    Fail(token);
+    return 0;
+  }
+  return *value;
 }

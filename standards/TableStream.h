@@ -9,6 +9,7 @@
 // A token that does not convert puts the stream in a failed state: later reads return 0
 // and consume nothing, so a caller can check once per row.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -25,6 +26,11 @@ class TableStream {
 
   int32_t ReadInteger();
   double ReadReal();
+  // A real number kept exactly as a whole count of 10^-decimals (decimals 2 reads "-9.15"
+  // as -915). A token that is not a real number, has digits beyond that place (after its
+  // exponent is applied) or whose count has more than maxDigits (at most 18) digits does
+  // not convert.
+  int64_t ReadScaled(int decimals, std::size_t maxDigits);
 
   bool Failed() const { return failed_; }
   // The first token that did not convert.

@@ -10,3 +10,4 @@ TTableB5 TableB5;
 TTableB6 TableB6;
 TTableB7 TableB7;
 TTableB8 TableB8;
+TOneSiteTable OneSiteTable;

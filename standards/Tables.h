@@ -1,8 +1,9 @@
 #pragma once
-// The ten standards tables: fixed size, zero at start, filled once by LoadTables and only
-// read afterwards. Every table is indexed by an inclusive range of keys.
+// The standards tables: fixed size, zero at start, filled once by LoadTables and only read
+// afterwards. Every table is indexed by an inclusive range of keys.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <stdexcept>
 
@@ -43,6 +44,19 @@ struct StandardEntry {
   int32_t Women = 0;
 };
 
+// The one-site tape equation of one sex: body fat in percent = Intercept + PerPound x
+// weight in pounds + PerInch x abdomen in inches. The coefficients are kept exactly, as
+// whole ten-thousandths (-26.97 is -269700), and are below 10^8 in magnitude (at most 12
+// digits), which keeps the equation's terms well inside 64 bits.
+struct OneSiteEquation {
+  static constexpr int kDecimals = 4;
+  static constexpr int64_t kScale = 10000;
+  static constexpr std::size_t kMaxDigits = 12;
+  int64_t Intercept = 0;
+  int64_t PerPound = 0;
+  int64_t PerInch = 0;
+};
+
 using TScreenTable = KeyedTable<ScreenRow, 58, 80>;        // height in whole inches
 using TStandardTable = KeyedTable<StandardEntry, 1, 4>;    // age bracket
 using TTableB1 = QuarterTable<5, 40>;                      // abdomen minus neck
@@ -53,6 +67,7 @@ using TTableB5 = QuarterTable<30, 53>;                     // hips
 using TTableB6 = QuarterTable<5, 15>;                      // forearm
 using TTableB7 = QuarterTable<5, 15>;                      // female neck
 using TTableB8 = QuarterTable<5, 15>;                      // wrist
+using TOneSiteTable = KeyedTable<OneSiteEquation, 1, 2>;   // 1 men, 2 women
 
 extern TScreenTable ScreenTable;
 extern TStandardTable StandardTable;
@@ -64,3 +79,4 @@ extern TTableB5 TableB5;
 extern TTableB6 TableB6;
 extern TTableB7 TableB7;
 extern TTableB8 TableB8;
+extern TOneSiteTable OneSiteTable;

@@ -18,9 +18,6 @@ QString PoundsNumber(int pounds) {
   return QString::number(pounds) + QStringLiteral(" lbs.");
 }
 
-namespace {
-
-// Both worksheets open with the identification block, taken from the page as typed.
 void AppendIdentity(WorksheetTexts& texts, const DataPageTexts& page) {
   texts.push_back({QStringLiteral("Name"), page.Name});
   texts.push_back({QStringLiteral("SSANumber"), page.SSANumber});
@@ -29,6 +26,8 @@ void AppendIdentity(WorksheetTexts& texts, const DataPageTexts& page) {
   texts.push_back({QStringLiteral("Height"), page.Height});
   texts.push_back({QStringLiteral("Weight"), page.Weight});
 }
+
+namespace {
 
 // Three measurements of a set (labels <prefix>1 to <prefix>3) and their average.
 void AppendSet(WorksheetTexts& texts, const QString& prefix, const std::array<double, 3>& set,

@@ -33,6 +33,8 @@ bool SelectsFemaleWorksheet(const QString& sexText);
 WorksheetTexts MaleWorksheetTexts(const DataPageTexts& page, const TSoldierData& data);
 // The female worksheet's 31 printed labels, in order of assignment.
 WorksheetTexts FemaleWorksheetTexts(const DataPageTexts& page, const TSoldierData& data);
+// Every worksheet opens with the identification block, taken from the page as typed.
+void AppendIdentity(WorksheetTexts& texts, const DataPageTexts& page);
 // The three check marks X1, X2, X3 for a verdict.
 WorksheetTexts ComplianceMarkTexts(bool withinStandards);
 

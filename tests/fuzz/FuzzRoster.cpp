@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (records.empty()) return 0;
     const RosterHeader header(records.front().values);
     for (std::size_t i = 1; i < records.size(); ++i)
-      ResultsLine(records[i].line, EvaluateRow(header, records[i].values));
+      ResultsLine(records[i].line, EvaluateRow(header, records[i].values), header.Has("method"));
   } catch (const RosterError&) {
     // a refused roster is a correct outcome
   }

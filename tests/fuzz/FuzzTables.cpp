@@ -1,4 +1,4 @@
-// Fuzz target: the table reader over every one of the ten file formats. The first byte
+// Fuzz target: the table reader over every one of the table file formats. The first byte
 // picks the format, the rest is the file's text. Any input must either load or be refused
 // with TableLoadError; nothing may crash or touch memory outside a table.
 

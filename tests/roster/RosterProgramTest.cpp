@@ -202,3 +202,58 @@ TEST_F(RosterProgram, ATableThatCannotBeLoadedEndsTheRunWithoutABox) {
   EXPECT_EQ(run.errorLines, QStringList{"Runtime error 217 at TABLES/Table.B-8: file not found"});
   EXPECT_FALSE(QFile::exists(Path(QStringLiteral("one-results.csv"))));
 }
+
+TEST_F(RosterProgram, AssessesOneSiteRowsBesideMultiSiteRows) {
+  // The method in any case, empty for multi-site; the neck not read for a one-site row; a
+  // fourth taken when the three are 1.5 in apart (the 40.00 set aside), not read at all when
+  // they are exactly 1 in apart, and missing when it is needed.
+  ASSERT_TRUE(WriteAll(
+      Path(QStringLiteral("mixed.csv")),
+      "name,rank,ssan,sex,age,weight,height,Method,neck1,neck2,neck3,abdomen1,abdomen2,abdomen3,abdomen4,"
+      "hips1,hips2,hips3,forearm1,forearm2,forearm3,wrist1,wrist2,wrist3\n"
+      "DOE,PVT,123-45-6789,Male,20,200,70,,15,15,15,35,35,35,,,,,,,,,,\n"
+      "ONE MAN,PVT,123-45-6789,M,20,200,70,One-Site,not measured,,,38.5,40,38.5,38.5,,,,,,,,,\n"
+      "ONE WOMAN,PFC,345-67-8901,F,20,95,65,one-site,,,,30,30.5,31,n/a,,,,,,,,,\n"
+      "NO FOURTH,PFC,345-67-8901,Female,20,95,65,ONE-SITE,,,,30,32,30,,,,,,,,,,\n"
+      "ODD METHOD,PVT,123-45-6789,Male,20,200,70,tape,15,15,15,35,35,35,,,,,,,,,,\n"
+      "O'SMITH,CPT,345-67-8901,F,20,95,65,multi-site,12,12,12,,,,,40,40,40,10,10,10,6,6,6\n"));
+  const Outcome run = RunProgram({"--roster", "mixed.csv", "--pdf", "mixed.pdf", "--results", "mixed-results.csv"});
+
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.errorLines, (QStringList{
+                                "mixed.csv:5: abdomen4: The first three are more than one inch apart: take a fourth "
+                                "measurement. The three closest are averaged.",
+                                "mixed.csv:6: method: The method is one-site or multi-site.",
+                            }));
+  // Body fat and maximum in whole percents as the one-site results page shows them, the
+  // average the equation takes, no factors; the method last.
+  EXPECT_EQ(ReadAll(Path(QStringLiteral("mixed-results.csv"))).toStdString(),
+            QByteArray("line,name,rank,sex,status,max_weight,over_screening,avg_neck,avg_abdomen,avg_hips,"
+                       "avg_forearm,avg_wrist,abdomen_neck_factor,height_factor,weight_factor,hip_factor,"
+                       "forearm_factor,neck_factor,wrist_factor,body_fat,max_body_fat,verdict,method\r\n"
+                       "2,DOE,PVT,Male,ok,150,yes,15.00,35.00,,,,46.00,20.00,,,,,,26.00,26.00,not within,"
+                       "multi-site\r\n"
+                       // 25.645 rounds to 26, the maximum: within.
+                       "3,ONE MAN,PVT,Male,ok,150,yes,,38.50,,,,,,,,,,,26,26,within,one-site\r\n"
+                       "4,ONE WOMAN,PFC,Female,ok,140,no,,30.50,,,,,,,,,,,28,30,within,one-site\r\n"
+                       "5,NO FOURTH,PFC,Female,refused: The first three are more than one inch apart: take a "
+                       "fourth measurement. The three closest are averaged.,,,,,,,,,,,,,,,,,,one-site\r\n"
+                       "6,ODD METHOD,PVT,Male,refused: The method is one-site or multi-site.,,,,,,,,,,,,,,,,,,"
+                       "tape\r\n"
+                       "7,O'SMITH,CPT,Female,ok,140,no,12.00,,40.00,10.00,6.00,,50.00,100.00,20.00,10.00,10.00,"
+                       "20.00,30.00,30.00,within,multi-site\r\n")
+                .toStdString());
+
+  const QStringList pages = PdfPages(Path(QStringLiteral("mixed.pdf")));
+  ASSERT_EQ(pages.size(), 4);
+  const QString oneSite = QStringLiteral("BODY FAT CONTENT WORKSHEET (One-Site Tape Method)");
+  const QStringList expected[] = {
+      {"DA Form 5500-ER", "DOE"},
+      {oneSite, "ONE MAN", "38.50", "40.00", "not used", "25.64", "1.99 × 38.50"},
+      {oneSite, "ONE WOMAN", "30.50", "31.00", "not needed", "28.16", "1.27 × 30.50"},
+      {"DA Form 5501-ER", "O'SMITH"},
+  };
+  for (int page = 0; page < 4; ++page)
+    for (const QString& text : expected[page])
+      EXPECT_TRUE(pages[page].contains(text)) << "page " << page + 1 << " lacks " << text.toStdString();
+}

@@ -1,5 +1,5 @@
 // The same soldier typed into the wizard and read from a roster: the same results and the
-// same worksheet page, pixel for pixel, on the shipped tables.
+// same worksheet page, pixel for pixel, on the shipped tables, by either tape method.
 
 #include "report/device/TsPrinter.h"
 #include "report/preview/TsStandardPreview.h"
@@ -12,6 +12,7 @@
 #include "shell/maskedit/MaskedEdit.h"
 #include "worksheets/DA5500.h"
 #include "worksheets/DA5501.h"
+#include "worksheets/OneSiteWorksheet.h"
 #include "standards/Calculate.h"
 #include "tests/report/support/StoredDocuments.h"
 #include "tests/shell/support/MessageBoxWatcher.h"
@@ -70,10 +71,12 @@ class WizardAndRoster : public ::testing::Test {
     MainForm = new TMainForm;
     MaleForm = new TMaleForm;
     FemaleForm = new TFemaleForm;
+    OneSiteForm = new TOneSiteForm;
     MainForm->show();
   }
   static void TearDownTestSuite() {
     EXPECT_EQ(boxes_->count(), 0) << boxes_->lastText().toStdString();
+    delete OneSiteForm;
     delete FemaleForm;
     delete MaleForm;
     delete MainForm;
@@ -116,16 +119,27 @@ class WizardAndRoster : public ::testing::Test {
     ASSERT_FALSE(row.refusal) << row.refusal->message.toStdString();
     EXPECT_EQ(Results(row.data, female), wizardResults);
     EXPECT_EQ(row.within, wizardWithin);
+    ASSERT_FALSE(wizardPage.isNull());
+    EXPECT_TRUE(RosterPage(row) == wizardPage);
+
+    MainForm->Previous->click();
+    MainForm->Previous->click();
+  }
+
+  // The row's worksheet as the roster's document holds it; null unless it is one page.
+  static QImage RosterPage(const SoldierRow& row) {
     TTsPrinter device;
     WorksheetDocument document(device, QStringLiteral("roster.csv"));
     document.Append(row);
     document.Finish();
-    ASSERT_EQ(device.PageCount(), 1);
-    ASSERT_FALSE(wizardPage.isNull());
-    EXPECT_TRUE(RenderDevicePage(device, 1) == wizardPage);
+    return device.PageCount() == 1 ? RenderDevicePage(device, 1) : QImage();
+  }
 
-    MainForm->Previous->click();
-    MainForm->Previous->click();
+  // What the results page shows.
+  static QStringList ResultsPage() {
+    const TMainForm& form = *MainForm;
+    return {form.FinalResults->text(), form.MaxWeightAllowed->text(), form.MaxBFCLabel->text(),
+            form.ActualBFC->text()};
   }
 
   static inline MessageBoxWatcher* boxes_ = nullptr;
@@ -154,4 +168,36 @@ TEST_F(WizardAndRoster, AWomanOfUnderAHundredPoundsGetsTheSameResultsAndWorkshee
            {"hips1", form.Hips1}, {"hips2", form.Hips2}, {"hips3", form.Hips3}, {"forearm1", form.Arm1},
            {"forearm2", form.Arm2}, {"forearm3", form.Arm3}, {"neck1", form.FNeck1}, {"neck2", form.FNeck2},
            {"neck3", form.FNeck3}, {"wrist1", form.Wrist1}, {"wrist2", form.Wrist2}, {"wrist3", form.Wrist3}});
+}
+
+TEST_F(WizardAndRoster, AOneSiteSoldierWithAFourthMeasurementGetsTheSameResultsAndWorksheet) {
+  TMainForm& form = *MainForm;
+  form.SetMethod(TapeMethod::OneSite);
+  // The three spread by 1.5 in: the fourth is taken, the second set aside, the average of
+  // 38.50, 38.00 and 38.50 rounded down to 38.00. The neck is not the one-site page's.
+  const Values values = {{"name", "ROE, RICHARD"}, {"rank", "SPC"},      {"ssan", "234-56-7890"},
+                         {"sex", "Male"},          {"age", "31"},        {"weight", "205"},
+                         {"height", "69.50"},      {"method", "one-site"}, {"neck1", "16.00"},
+                         {"abdomen1", "38.50"},    {"abdomen2", "40.00"}, {"abdomen3", "38.50"},
+                         {"abdomen4", "38.00"}};
+  EnterInWizard(values, {{"ssan", form.SSANumber}, {"age", form.Age}, {"weight", form.Weight},
+                         {"height", form.Height}, {"abdomen1", form.Abdomen1}, {"abdomen2", form.Abdomen2},
+                         {"abdomen3", form.Abdomen3}, {"abdomen4", form.Abdomen4}});
+  const QStringList wizardResults = ResultsPage();
+  const QImage wizardPage = PrintFormPage(form, *OneSiteForm);
+
+  const SoldierRow row = ReadFromRoster(values);
+  ASSERT_FALSE(row.refusal) << row.refusal->message.toStdString();
+  ASSERT_TRUE(row.oneSite);
+  EXPECT_EQ(row.oneSite->setAside, 1);
+  EXPECT_EQ(wizardResults,
+            (QStringList{row.within ? "Soldier is within Standards" : "Soldier is NOT within Standards",
+                         QString::number(row.data.MaxWeight), QString::number(row.oneSite->maxBodyFat),
+                         QString::number(row.oneSite->roundedBodyFat)}));
+  ASSERT_FALSE(wizardPage.isNull());
+  EXPECT_TRUE(RosterPage(row) == wizardPage);
+
+  form.Previous->click();
+  form.Previous->click();
+  form.SetMethod(TapeMethod::MultiSite);
 }

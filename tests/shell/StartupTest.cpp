@@ -1,17 +1,24 @@
-// Start-up: the table error, the order of the windows, the splash's minimum time.
+// Start-up: the table error, the order of the windows, the splash's minimum time, the
+// remembered tape method.
 
 #include "shell/AppWindows.h"
 #include "shell/MainForm.h"
+#include "shell/MethodSetting.h"
 #include "shell/SplashForm.h"
 #include "shell/Startup.h"
 #include "tests/shell/TestTables.h"
 #include "tests/shell/support/MessageBoxWatcher.h"
 
+#include <QAction>
+#include <QFile>
 #include <QProcess>
 #include <QProgressBar>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+#include <functional>
 
 namespace {
 
@@ -53,6 +60,22 @@ struct SteppingTicks {
     };
   }
 };
+
+
+// Runs the program on the tables in dir with the splash's clock running fast, runs `act`
+// once the main window is up and closes it; returns the exit status.
+int RunProgramWith(const QString& dir, const std::function<void()>& act) {
+  QTimer closer;
+  QObject::connect(&closer, &QTimer::timeout, [&] {
+    if (MainForm == nullptr || !MainForm->isVisible()) return;
+    closer.stop();
+    act();
+    MainForm->close();
+  });
+  closer.start(10);
+  uint32_t now = 0;
+  return RunProgram(*qApp, {dir, [&now] { return now += 1000; }});
+}
 
 }  // namespace
 
@@ -142,6 +165,49 @@ class StartupTest : public QObject {
 
     QCOMPARE(ticks.reads, readsWhileClosing);
     QVERIFY(splash.isHidden());
+  }
+
+  void theMethodIsRememberedBetweenRuns() {
+    QSettings(QStringLiteral("corvane32"), QStringLiteral("corvane32")).clear();
+    QCOMPARE(RememberedMethod(), TapeMethod::MultiSite);  // first start
+    RememberMethod(TapeMethod::OneSite);
+
+    const QString shipped = QCoreApplication::applicationDirPath();
+    TapeMethod atStart = TapeMethod::MultiSite;
+    QCOMPARE(RunProgramWith(shipped, [&] {
+               atStart = MainForm->Method();
+               MainForm->MultiSiteAction->trigger();
+             }),
+             0);
+    QCOMPARE(atStart, TapeMethod::OneSite);
+    QCOMPARE(RememberedMethod(), TapeMethod::MultiSite);
+    QCOMPARE(RunProgramWith(shipped, [] { MainForm->OneSiteAction->trigger(); }), 0);
+    QCOMPARE(RememberedMethod(), TapeMethod::OneSite);
+    QSettings(QStringLiteral("corvane32"), QStringLiteral("corvane32")).clear();
+  }
+
+  void aMissingOrBadOneSiteTableStopsStartUp_data() {
+    QTest::addColumn<QByteArray>("content");  // empty: the file is missing
+    QTest::addColumn<QString>("message");
+    QTest::newRow("missing") << QByteArray() << "Runtime error 217 at TABLES/ONESITE.TBL: file not found";
+    QTest::newRow("bad number") << QByteArray("h\r\nh\r\nh\r\nh\r\nh\r\n1 -26.97 -O.12 1.99\r\n")
+                                << "Runtime error 217 at TABLES/ONESITE.TBL: bad number \"-O.12\"";
+  }
+
+  void aMissingOrBadOneSiteTableStopsStartUp() {
+    QFETCH(QByteArray, content);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    CopyShippedTables(dir, QStringLiteral("ONESITE.TBL"));
+    if (!content.isEmpty()) {
+      QFile file(dir.filePath(QStringLiteral("TABLES/ONESITE.TBL")));
+      QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+    }
+    MessageBoxWatcher boxes;
+    QCOMPARE(RunProgram(*qApp, {dir.path()}), 217);
+    QCOMPARE(boxes.count(), 1);
+    QCOMPARE(boxes.boxes()[0].text, message);
+    QCOMPARE(boxes.boxes()[0].title, QStringLiteral("Error"));
   }
 };
 

@@ -14,7 +14,7 @@ QByteArray Header(int lines) { return QByteArray("header\r\n").repeated(lines); 
 // 70 inches makes body fat 26.004, 26 and -3.5 against a maximum of 26.
 // Women (95 lb, 65 in, hips 40, forearm 10, neck 12, wrist 6): (100 + 20) - (50 + 10 +
 // 10 + 20) = 30 against a maximum of 30. Screening: 150 lb for men and 140 lb for women
-// at 65 and 70 inches.
+// at 65 and 70 inches. The one-site equations are the shipped ones.
 const std::map<QString, QByteArray>& TestTableFiles() {
   static const std::map<QString, QByteArray> files = {
       {"SCREEN.TBL", Header(5) + "65 150 150 150 150 140 140 140 140\r\n70 150 150 150 150 140 140 140 140\r\n"},
@@ -27,6 +27,7 @@ const std::map<QString, QByteArray>& TestTableFiles() {
       {"Table.B-6", Header(5) + "10 10 0 0 0\r\n"},
       {"Table.B-7", Header(5) + "12 10 0 0 0\r\n"},
       {"Table.B-8", Header(5) + "6 20 0 0 0\r\n"},
+      {"ONESITE.TBL", Header(5) + "1 -26.97 -0.12 1.99\r\n2 -9.15 -0.015 1.27\r\n"},
   };
   return files;
 }

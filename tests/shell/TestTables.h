@@ -5,7 +5,7 @@
 #include <QString>
 #include <QTemporaryDir>
 
-// Writes the ten table files into dir/TABLES, leaving out the file named `skip`.
+// Writes every table file into dir/TABLES, leaving out the file named `skip`.
 void WriteTestTables(const QTemporaryDir& dir, const QString& skip = QString());
 
 // Copies the shipped tables beside the test program into dir/TABLES, except `skip`.

@@ -1,4 +1,5 @@
-// The main window's wizard: exit checks, screening, page changes, focus and results.
+// The main window's wizard: exit checks, screening, page changes, focus and results; the
+// Method menu and the one-site page.
 
 #include "shell/AppWindows.h"
 #include "shell/BevelPanel.h"
@@ -6,6 +7,7 @@
 #include "shell/maskedit/MaskedEdit.h"
 #include "shell/pictures/Forearm.h"
 #include "shell/pictures/Hips.h"
+#include "shell/pictures/Navel.h"
 #include "shell/pictures/Neck.h"
 #include "shell/pictures/Waist.h"
 #include "shell/pictures/Wrist.h"
@@ -13,6 +15,8 @@
 #include "tests/shell/TestTables.h"
 #include "tests/shell/support/MessageBoxWatcher.h"
 
+#include <QAction>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -41,7 +45,8 @@ class WizardTest : public QObject {
 
   QList<QWidget*> VisiblePages() {
     QList<QWidget*> pages;
-    for (QWidget* page : {Form().MainPanel, Form().MalePanel, Form().FemalePanel, Form().ResultsPanel})
+    for (QWidget* page : {Form().MainPanel, Form().MalePanel, Form().FemalePanel, Form().OneSitePanel,
+                          Form().ResultsPanel})
       if (page->isVisible()) pages << page;
     return pages;
   }
@@ -80,6 +85,11 @@ class WizardTest : public QObject {
     Form().Next->click();
     EnterMan(waist);
     Form().Next->click();
+  }
+
+  void EnterAbdomen(const QStringList& values) {
+    TMaskedEdit* const fields[] = {Form().Abdomen1, Form().Abdomen2, Form().Abdomen3, Form().Abdomen4};
+    for (int i = 0; i < values.size(); ++i) fields[i]->SetFieldText(values[i]);
   }
 
   QStringList ResultTexts() {
@@ -480,6 +490,108 @@ class WizardTest : public QObject {
     FemHips = nullptr;
     FemWrist = nullptr;
     FemArm = nullptr;
+  }
+
+  void theMultiSiteMethodIsTheDefault() {
+    QCOMPARE(Form().Method(), TapeMethod::MultiSite);
+    QVERIFY(Form().MultiSiteAction->isChecked() && !Form().OneSiteAction->isChecked());
+    QCOMPARE(Form().MultiSiteAction->text(), QStringLiteral("M&ulti-site tape (DA Form 5500-ER / 5501-ER)"));
+    // The pages keep their frame below the menu bar.
+    QCOMPARE(Form().MainPanel->parentWidget()->size(), QSize(295, 222));
+    QCOMPARE(Form().size(), QSize(295, 222 + Form().MainPanel->parentWidget()->y()));
+  }
+
+  void switchingMethodsKeepsEveryValue() {
+    QSignalSpy changes(form_.get(), &TMainForm::MethodChanged);
+    Form().Name->setText(QStringLiteral("DOE, JOHN"));
+    EnterSoldier(QStringLiteral("200"), QStringLiteral("70.00"));
+    Form().OneSiteAction->trigger();  // on the data page: it stays
+    QCOMPARE(VisiblePages(), QList<QWidget*>{Form().MainPanel});
+    Form().MultiSiteAction->trigger();
+    Form().Next->click();
+    for (TMaskedEdit* field : {Form().MNeck1, Form().Waist1}) field->SetFieldText(QStringLiteral("36.00"));
+    EnterAbdomen({QStringLiteral("38.50")});
+
+    Form().OneSiteAction->trigger();
+    QCOMPARE(VisiblePages(), QList<QWidget*>{Form().OneSitePanel});
+    QVERIFY(Form().Next->isEnabled() && Form().Previous->isEnabled());
+    Form().MultiSiteAction->trigger();
+    QCOMPARE(VisiblePages(), QList<QWidget*>{Form().MalePanel});
+    QCOMPARE(changes.count(), 4);
+
+    Form().Previous->click();
+    QCOMPARE(Form().Name->text(), QStringLiteral("DOE, JOHN"));
+    QCOMPARE(Form().Weight->FieldText(), QStringLiteral("200"));
+    QCOMPARE(Form().Waist1->FieldText(), QStringLiteral("36.00"));
+    QCOMPARE(Form().MNeck1->FieldText(), QStringLiteral("36.00"));
+    QCOMPARE(Form().Abdomen1->FieldText(), QStringLiteral("38.50"));
+    QVERIFY(boxes_->boxes().isEmpty());
+  }
+
+  // One-site: a man of 200 lb, -26.97 - 24 + 1.99 x 38.5 = 25.645, 26 against a maximum of 26.
+  void theFourthMeasurementAndTheResults() {
+    Form().OneSiteAction->trigger();
+    EnterSoldier(QStringLiteral("200"), QStringLiteral("70.00"));
+    Form().Next->click();
+    QCOMPARE(VisiblePages(), QList<QWidget*>{Form().OneSitePanel});
+    QCOMPARE(Form().OneSitePanel->findChild<QGroupBox*>()->title(), QStringLiteral("Abdomen at the navel (male)"));
+
+    Form().Next->click();  // untouched
+    QCOMPARE(Messages(), QStringList{QStringLiteral("This is a required Field!")});
+    QCOMPARE(Form().focusWidget(), Form().Abdomen1);
+
+    EnterAbdomen({QStringLiteral("38.50"), QStringLiteral("39.50"), QStringLiteral("38.50")});  // 1.00 apart
+    QVERIFY(!Form().Abdomen4->isEnabled());
+    Form().Abdomen2->SetFieldText(QStringLiteral("39.75"));  // 1.25 apart as typed
+    QVERIFY(Form().Abdomen4->isEnabled());
+    QVERIFY(Form().OneSiteNote->text().contains(QStringLiteral("more than one inch apart")));
+    Form().Next->click();
+    QCOMPARE(Messages().size(), 2);
+    QCOMPARE(Form().focusWidget(), Form().Abdomen4);
+
+    EnterAbdomen({QStringLiteral("38.50"), QStringLiteral("40.00"), QStringLiteral("38.50"), QStringLiteral("38.50")});
+    Form().Next->click();
+    QCOMPARE(VisiblePages(), QList<QWidget*>{Form().ResultsPanel});
+    QCOMPARE(ResultTexts(), (QStringList{QStringLiteral("Soldier is within Standards"), QStringLiteral("150"),
+                                         QStringLiteral("200"), QStringLiteral("26"), QStringLiteral("26")}));
+
+    // Back, closer together: the fourth is no longer asked for, and 39.5 gives 27.635.
+    Form().Previous->click();
+    QCOMPARE(VisiblePages(), QList<QWidget*>{Form().OneSitePanel});
+    EnterAbdomen({QStringLiteral("39.50"), QStringLiteral("39.50"), QStringLiteral("39.50")});
+    QVERIFY(!Form().Abdomen4->isEnabled());
+    Form().Next->click();
+    QCOMPARE(ResultTexts().first(), QStringLiteral("Soldier is NOT within Standards"));
+    QCOMPARE(Form().ActualBFC->text(), QStringLiteral("28"));
+
+    // The results of one method give way to the other's measurement page.
+    Form().MultiSiteAction->trigger();
+    QCOMPARE(VisiblePages(), QList<QWidget*>{Form().MalePanel});
+    QCOMPARE(Messages().size(), 2);
+  }
+
+  // One-site: a woman of 95 lb, -9.15 - 1.425 + 1.27 x 30 = 27.525, 28 against 30.
+  void aWomanByTheOneSiteMethod() {
+    Form().OneSiteAction->trigger();
+    EnterSoldier(QStringLiteral(" 95"), QStringLiteral("65.00"), true);
+    Form().Next->click();
+    QCOMPARE(Form().OneSitePanel->findChild<QGroupBox*>()->title(), QStringLiteral("Abdomen at the navel (female)"));
+    EnterAbdomen({QStringLiteral("30.00"), QStringLiteral("30.00"), QStringLiteral("30.25")});
+    Form().Next->click();
+    QCOMPARE(ResultTexts(), (QStringList{QStringLiteral("Soldier is within Standards"), QStringLiteral("140"),
+                                         QStringLiteral("95"), QStringLiteral("30"), QStringLiteral("28")}));
+  }
+
+  void theNavelButtonShowsItsPicture() {
+    TNavel navel;
+    Navel = &navel;
+    Form().OneSiteAction->trigger();
+    EnterSoldier(QStringLiteral("200"), QStringLiteral("70.00"));
+    Form().Next->click();
+    Form().NavelPic->click();
+    QVERIFY(navel.isVisible());
+    QCOMPARE(navel.windowTitle(), QStringLiteral("Navel"));
+    Navel = nullptr;
   }
 };
 

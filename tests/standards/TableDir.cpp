@@ -1,5 +1,7 @@
 #include "tests/standards/TableDir.h"
 
+#include "standards/TableParsers.h"
+
 #include <cstdlib>
 #include <fstream>
 #include <stdexcept>
@@ -15,10 +17,7 @@ TableDir::TableDir() {
   if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot create a temporary directory");
   base_ = pattern;
   std::filesystem::create_directory(base_ / "TABLES");
-  for (const char* name : {"SCREEN.TBL", "STANDARD.TBL", "Table.B-1", "Table.B-2", "Table.B-3",
-                           "Table.B-4", "Table.B-5", "Table.B-6", "Table.B-7", "Table.B-8"}) {
-    WriteRows(name, "");
-  }
+  for (const char* name : TableFileNames) WriteRows(name, "");
 }
 
 void TableDir::Write(const std::string& name, const std::string& bytes) const {

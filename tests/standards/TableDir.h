@@ -1,5 +1,5 @@
 #pragma once
-// A temporary program directory whose TABLES/ holds the ten table files, each with only
+// A temporary program directory whose TABLES/ holds every table file, each with only
 // its header lines until a test writes rows.
 
 #include <filesystem>

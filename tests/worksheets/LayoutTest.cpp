@@ -3,6 +3,7 @@
 
 #include "worksheets/DA5500.h"
 #include "worksheets/DA5501.h"
+#include "worksheets/OneSiteWorksheet.h"
 
 #include <QRect>
 #include <QTest>
@@ -19,6 +20,27 @@ QRect BoundsOf(const TTsSizedComponent& item) {
 std::unique_ptr<TWorksheetForm> NewWorksheet(bool female) {
   if (female) return std::make_unique<TFemaleForm>();
   return std::make_unique<TMaleForm>();
+}
+
+void CheckValueBoxesCoverNothing(const TWorksheetForm& sheet) {
+  const auto& items = sheet.Report->Items();
+  for (TTsPrintable* box : items) {
+    const auto* value = dynamic_cast<TTsLabel*>(box);
+    if (value == nullptr || value->AutoSize()) continue;
+    const QRect area = BoundsOf(*value);
+    for (TTsPrintable* other : items) {
+      if (other == box || other->Name().startsWith('X')) continue;
+      QRect otherArea = BoundsOf(*other);
+      if (const auto* line = dynamic_cast<TTsShape*>(other)) {
+        const QRect r = otherArea;
+        otherArea = line->Shape == TTsShapeType::tsHorLine
+                        ? QRect(r.left(), r.top() + r.height() / 2, r.width(), 1)
+                        : QRect(r.left() + r.width() / 2, r.top(), 1, r.height());
+      }
+      if (area.intersects(otherArea))
+        QFAIL(qPrintable(QStringLiteral("%1 covers %2").arg(value->Name(), other->Name())));
+    }
+  }
 }
 
 // Right-aligned value labels and the x at which their text ends.
@@ -113,28 +135,10 @@ class LayoutTest : public QObject {
   // A fixed value box prints an opaque white rectangle: it must not lie over any caption
   // or rule of the form, the marks excepted (they sit on the blanks by design).
   void valueBoxesCoverNoCaptionOrRule() {
-    for (bool female : {false, true}) {
-      const auto sheet = NewWorksheet(female);
-      const auto& items = sheet->Report->Items();
-      for (TTsPrintable* box : items) {
-        const auto* value = dynamic_cast<TTsLabel*>(box);
-        if (value == nullptr || value->AutoSize()) continue;
-        const QRect area = BoundsOf(*value);
-        for (TTsPrintable* other : items) {
-          if (other == box || other->Name().startsWith('X')) continue;
-          QRect otherArea = BoundsOf(*other);
-          if (const auto* line = dynamic_cast<TTsShape*>(other)) {
-            const QRect r = otherArea;
-            otherArea = line->Shape == TTsShapeType::tsHorLine
-                            ? QRect(r.left(), r.top() + r.height() / 2, r.width(), 1)
-                            : QRect(r.left() + r.width() / 2, r.top(), 1, r.height());
-          }
-          if (area.intersects(otherArea))
-            QFAIL(qPrintable(QStringLiteral("%1 covers %2").arg(value->Name(), other->Name())));
-        }
-      }
-    }
+    for (bool female : {false, true}) CheckValueBoxesCoverNothing(*NewWorksheet(female));
   }
+
+  void oneSiteValueBoxesCoverNoCaptionOrRule() { CheckValueBoxesCoverNothing(TOneSiteForm()); }
 };
 
 QObject* NewLayoutTest() { return new LayoutTest; }

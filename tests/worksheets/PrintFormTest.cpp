@@ -17,6 +17,7 @@
 #include "tests/shell/support/MessageBoxWatcher.h"
 #include "worksheets/DA5500.h"
 #include "worksheets/DA5501.h"
+#include "worksheets/OneSiteWorksheet.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -244,11 +245,13 @@ class PrintFormTest : public QObject {
     MainForm = new TMainForm;
     MaleForm = new TMaleForm;
     FemaleForm = new TFemaleForm;
+    OneSiteForm = new TOneSiteForm;
     MainForm->show();
   }
 
   void cleanupTestCase() {
     QCOMPARE(boxes_->count(), 0);
+    delete OneSiteForm;
     delete FemaleForm;
     delete MaleForm;
     delete MainForm;
@@ -325,6 +328,68 @@ class PrintFormTest : public QObject {
     QVERIFY(!MarkShown(*MaleForm, words, "X2"));
     QVERIFY(!MarkShown(*MaleForm, words, "X3"));
     BackToDataPage();
+  }
+
+  // The one-site worksheet of a man of 200 lb whose second measurement is set aside:
+  // -26.97 - 24 + 1.99 x 38.5 = 25.645, 26 against 26; and of a woman of 95 lb who needed
+  // no fourth: -9.15 - 1.425 + 1.27 x 30 = 27.525, 28 against 30.
+  void printsTheOneSiteWorksheet_data() {
+    QTest::addColumn<bool>("female");
+    QTest::addColumn<QStringList>("taken");
+    QTest::addColumn<QList<QStringList>>("values");  // label, text
+    QTest::addColumn<QStringList>("blank");
+    const QList<QStringList> common = {{"FormName", "One-Site Tape Method"}, {"Name", "DOE, JANE Q"},
+                                       {"SSANumber", "123-45-6789"}, {"Rank", "SPC"}, {"Age", "20"}};
+    QTest::newRow("man, a fourth taken")
+        << false << QStringList{"38.50", "40.00", "38.50", "38.50"}
+        << common + QList<QStringList>{{"Height", "70.00"}, {"Weight", "200"}, {"Abs1", "38.50"}, {"Abs2", "40.00"},
+                                       {"Note2", "not used"}, {"Abs3", "38.50"}, {"Abs4", "38.50"}, {"Abs", "38.50"},
+                                       {"AvgAbs", "38.50"}, {"WeightUsed", "200"},
+                                       {"Equation", "Men: -26.97 - (0.12 × weight) + (1.99 × abdomen)"},
+                                       {"EquationFilled", "= -26.97 - (0.12 × 200) + (1.99 × 38.50)"},
+                                       {"BFC", "25.64"}, {"RoundedBFC", "26"}, {"AWeight", "200 lbs."},
+                                       {"ABFC", "26"}, {"MaxBFC", "26"}, {"MaxWeight", "150 lbs."}}
+        << QStringList{"Note1", "Note3", "Note4"};
+    QTest::newRow("woman, three")
+        << true << QStringList{"30.00", "30.00", "30.25"}
+        << common + QList<QStringList>{{"Height", "65.05"}, {"Weight", " 95"}, {"Abs1", "30.00"}, {"Abs2", "30.00"},
+                                       {"Abs3", "30.50"}, {"Note4", "not needed"}, {"Abs", "30.17"},
+                                       {"AvgAbs", "30.00"}, {"WeightUsed", "95"},
+                                       {"Equation", "Women: -9.15 - (0.015 × weight) + (1.27 × abdomen)"},
+                                       {"EquationFilled", "= -9.15 - (0.015 × 95) + (1.27 × 30.00)"},
+                                       {"BFC", "27.52"}, {"RoundedBFC", "28"}, {"AWeight", " 95 lbs."},
+                                       {"ABFC", "28"}, {"MaxBFC", "30"}, {"MaxWeight", "140 lbs."}}
+        << QStringList{"Abs4", "Note1", "Note2", "Note3"};
+  }
+
+  void printsTheOneSiteWorksheet() {
+    QFETCH(bool, female);
+    QFETCH(QStringList, taken);
+    QFETCH(QList<QStringList>, values);
+    QFETCH(QStringList, blank);
+    Form().SetMethod(TapeMethod::OneSite);
+    EnterIdentity(female);
+    Form().Next->click();
+    TMaskedEdit* const fields[] = {Form().Abdomen1, Form().Abdomen2, Form().Abdomen3, Form().Abdomen4};
+    for (int i = 0; i < taken.size(); ++i) fields[i]->SetFieldText(taken[i]);
+    Form().Next->click();
+    QVERIFY(Form().ResultsPanel->isVisible());
+    QCOMPARE(Marks(*OneSiteForm), (QStringList{"X", "", ""}));
+
+    const QList<PdfWord> words = PrintForm();
+    QVERIFY(!words.isEmpty());
+    QList<std::pair<QString, QString>> expected;
+    for (const QStringList& value : values) expected.append({value[0], value[1]});
+    CheckValues(*OneSiteForm, words, expected);
+    if (QTest::currentTestFailed()) return;
+    for (const QString& name : blank)
+      QVERIFY2(WordsIn(words, BoxOf(OneSiteForm->Label(name))).isEmpty(), qPrintable(name));
+    QVERIFY(MarkShown(*OneSiteForm, words, "X1"));
+    QVERIFY(!MarkShown(*OneSiteForm, words, "X2"));
+    QVERIFY(!MarkShown(*OneSiteForm, words, "X3"));
+    QCOMPARE(OneSiteForm->Report->JobName(), QStringLiteral("Body Fat Worksheet (One-Site Tape Method)"));
+    BackToDataPage();
+    Form().SetMethod(TapeMethod::MultiSite);
   }
 };
 

@@ -1,10 +1,14 @@
 // Every value box holds the widest texts the program writes into it on a single line, so
 // the engine neither breaks nor cuts a value: measurements and averages up to 100.00 (the
 // masks allow 99.99, which comes to the quarter inch as 100.00), factors and body fat of
-// three digits or negative, totals to 999.99, and weights of three digits with " lbs.".
+// three digits or negative, totals to 999.99, and weights of three digits with " lbs.". On
+// the one-site worksheet: the body fat of the shipped equations over those ranges (-145.86
+// to 172.03) and equations with four-decimal coefficients.
 
 #include "worksheets/DA5500.h"
 #include "worksheets/DA5501.h"
+#include "worksheets/OneSiteTexts.h"
+#include "worksheets/OneSiteWorksheet.h"
 #include "worksheets/WorksheetFilling.h"
 
 #include <QTest>
@@ -39,6 +43,22 @@ QList<Widest> FemaleWidest() {
        kMeasurements},
       {{"WFactor", "HFactor", "HtFactor", "FFactor", "NFactor", "WrFactor", "ActualBFC"}, kFactors},
       {{"Total1", "Total2"}, kTotals},
+  };
+}
+
+QList<Widest> OneSiteWidest() {
+  return {
+      {{"Abs1", "Abs2", "Abs3", "Abs4", "Abs", "AvgAbs"}, kMeasurements},
+      {{"Note1", "Note2", "Note3", "Note4"}, {"not used", "not needed"}},
+      {{"WeightUsed"}, {"999"}},
+      {{"Equation"},
+       {"Women: -9.15 - (0.015 × weight) + (1.27 × abdomen)",
+        "Women: -126.9725 - (10.0155 × weight) + (11.2725 × abdomen)"}},
+      {{"EquationFilled"}, {"= -9.15 - (0.015 × 999) + (1.27 × 100.00)", "= -126.9725 - (10.0155 × 999) + (11.2725 × 100.00)"}},
+      {{"BFC"}, {"-145.86", "172.03"}},
+      {{"RoundedBFC", "ABFC", "MaxBFC"}, {"-146", "172"}},
+      {{"MaxWeight"}, {PoundsNumber(999)}},
+      {{"AWeight"}, {PoundsText("999"), PoundsText(" 95")}},
   };
 }
 
@@ -82,6 +102,11 @@ class ValueFitTest : public QObject {
   void femaleValuesPrintWhole() {
     TFemaleForm female;
     CheckWidest(female, FemaleWidest(), ValueLabels(FemaleWorksheetTexts({}, {})));
+  }
+
+  void oneSiteValuesPrintWhole() {
+    TOneSiteForm oneSite;
+    CheckWidest(oneSite, OneSiteWidest(), ValueLabels(OneSiteWorksheetTexts({}, {}, {})));
   }
 };
 

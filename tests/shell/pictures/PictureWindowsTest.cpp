@@ -1,4 +1,4 @@
-// The five measuring-picture windows: their design, showing in front, closing.
+// The measuring-picture windows: their design, showing in front, closing.
 
 #include <QApplication>
 #include <QTest>
@@ -6,6 +6,7 @@
 
 #include "shell/pictures/Forearm.h"
 #include "shell/pictures/Hips.h"
+#include "shell/pictures/Navel.h"
 #include "shell/pictures/Neck.h"
 #include "shell/pictures/Waist.h"
 #include "shell/pictures/Wrist.h"
@@ -17,6 +18,7 @@ std::unique_ptr<TPictureWindow> MakeWindow(const QString& className) {
   if (className == "TMaleAbdomen") return std::make_unique<TMaleAbdomen>();
   if (className == "TFemHips") return std::make_unique<TFemHips>();
   if (className == "TFemWrist") return std::make_unique<TFemWrist>();
+  if (className == "TNavel") return std::make_unique<TNavel>();
   return std::make_unique<TFemArm>();
 }
 
@@ -44,6 +46,7 @@ class PictureWindowsTest : public QObject {
     QTest::newRow("hips") << "TFemHips" << "Hips" << QSize(116, 209) << QPoint(52, 221);
     QTest::newRow("wrist") << "TFemWrist" << "Wrist" << QSize(158, 201) << QPoint(461, 10);
     QTest::newRow("forearm") << "TFemArm" << "Forearm" << QSize(157, 194) << QPoint(12, 24);
+    QTest::newRow("navel") << "TNavel" << "Navel" << QSize(140, 200) << QPoint(560, 123);
   }
   void design() {
     QFETCH(QString, className);

@@ -1,0 +1,10 @@
+#pragma once
+// The tape method chosen last, remembered between runs in the user's settings
+// ($XDG_CONFIG_HOME/corvane32/corvane32.conf, key "method": "one-site" or "multi-site").
+
+#include "standards/TapeMethod.h"
+
+// The remembered method; the multi-site method when none is remembered or the setting is
+// not a method's name.
+TapeMethod RememberedMethod();
+void RememberMethod(TapeMethod method);

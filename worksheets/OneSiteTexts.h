@@ -1,0 +1,24 @@
+#pragma once
+// What the one-site worksheet prints, and its printing.
+
+#include "standards/OneSite.h"
+#include "worksheets/WorksheetTexts.h"
+
+class TOneSiteForm;
+class TWorksheetForm;
+
+// The worksheet's printed labels in order of assignment: the identification block from the
+// page as typed, the measurements, the average, the weight and the equation of the result,
+// the remarks block with the record's maximum weight.
+WorksheetTexts OneSiteWorksheetTexts(const DataPageTexts& page, const TSoldierData& data,
+                                     const OneSiteResult& result);
+
+// Gives the worksheet's labels those texts and returns it; its marks are the verdict's,
+// set when the result was evaluated.
+TWorksheetForm& FillOneSiteWorksheet(const DataPageTexts& page, const TSoldierData& data, const OneSiteResult& result,
+                                     TOneSiteForm& worksheet);
+
+// Fills the worksheet and opens its print preview; returns once the preview window has
+// closed.
+void PrintOneSiteWorksheet(const DataPageTexts& page, const TSoldierData& data, const OneSiteResult& result,
+                           TOneSiteForm& worksheet);
