@@ -10,9 +10,7 @@ namespace {
 constexpr int kFormatOffset = 0;
 constexpr int kVersionOffset = 2;
 constexpr int kDpiOffset = 4;
-constexpr int kPageCountOffset = 8;
 constexpr int kDateTimeOffset = 16;
-constexpr int kCompressionOffset = 25;
 constexpr qint32 kLowestDpi = 1;
 constexpr qint32 kHighestDpi = 10000;
 

@@ -20,6 +20,8 @@ constexpr quint16 kFormatWord = 3;
 constexpr quint16 kVersionWord = 305;
 constexpr qint64 kRecordOverhead = 12;  // page number, next position, start position
 constexpr qint64 kFirstRecord = kHeaderSize;
+constexpr int kPageCountOffset = 8;
+constexpr int kCompressionOffset = 25;  // 1 compressed, 0 plain
 
 struct Header {
   qint32 pageCount = 0;

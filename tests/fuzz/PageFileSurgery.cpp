@@ -1,13 +1,15 @@
 #include "PageFileSurgery.h"
 
+#include "report/device/PageStoreFormat.h"
+
 #include <QByteArrayView>
 #include <QtEndian>
 
 namespace {
 
-constexpr qsizetype kFileHeader = 128;
-constexpr qsizetype kCompressionFlag = 25;
-constexpr qsizetype kPageCountAt = 8;
+constexpr qsizetype kFileHeader = PageStoreFormat::kHeaderSize;
+constexpr qsizetype kCompressionFlag = PageStoreFormat::kCompressionOffset;
+constexpr qsizetype kPageCountAt = PageStoreFormat::kPageCountOffset;
 constexpr qsizetype kChecksumAt = 4;
 constexpr qsizetype kChecksummedFrom = 6;
 constexpr qsizetype kPictureHead = 28;  // up to the record count
