@@ -9,17 +9,7 @@ shift || true
 
 packages=(build-essential cmake qt6-base-dev qt6-svg-dev libgtest-dev libbenchmark-dev
           fonts-liberation poppler-utils libxcb1-dev libcups2-dev cups libcsv-dev)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
-  sudo_cmd=""
-  [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
-  $sudo_cmd apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq "${missing[@]}"
-fi
+"$here/scripts/ensure-packages.sh" "${packages[@]}"
 
 cmake -S "$here" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
 if [ -n "${CORVANE_TARGETS:-}" ]; then

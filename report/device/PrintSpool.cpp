@@ -8,12 +8,6 @@
 #include <QSaveFile>
 #include <QTemporaryFile>
 
-namespace {
-
-const char* const kPrinterNotReady = "Printer not ready";
-
-}  // namespace
-
 TsPrintSpool::TsPrintSpool(const QPrinter& printer, const QString& jobName)
     : jobName_(jobName), options_(PrintJobOptionsOf(printer)) {
   if (printer.outputFileName().isEmpty()) {

@@ -6,6 +6,9 @@
 
 #include <stdexcept>
 
+// The device's refusal when it has no document it can begin, draw on or print.
+inline constexpr char kPrinterNotReady[] = "Printer not ready";
+
 class TsPrintError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;

@@ -12,7 +12,6 @@
 
 namespace {
 
-const char* const kPrinterNotReady = "Printer not ready";
 const char* const kIllegalNewPage = "Illegal call to NewPage";
 
 }  // namespace

@@ -32,7 +32,7 @@ bool IsPageBand(TTsBandType type) {
 }  // namespace
 
 void TCustomReport::CreateReport() {
-  if (m_device == nullptr) throw TsPrintError("Printer not ready");
+  if (m_device == nullptr) throw TsPrintError(kPrinterNotReady);
   CreateReportOn(*m_device);
 }
 
@@ -44,7 +44,7 @@ void TCustomReport::BeginDocumentOn(TTsPrinter& device) {
 }
 
 void TCustomReport::AppendPassTo(TTsPrinter& device) {
-  if (device.Status() != TsPrinterStatus::Busy) throw TsPrintError("Printer not ready");
+  if (device.Status() != TsPrinterStatus::Busy) throw TsPrintError(kPrinterNotReady);
   GeneratePass(device, PassDocument::Open);
 }
 

@@ -54,9 +54,6 @@ TEST(RosterFile, RecordsKeepTheirValuesAndTheLineTheyStartOn) {
 }
 
 TEST(RosterFile, WhatIsNotTextOrNotCsvIsRefusedWithItsLine) {
-  const RosterError nul = ErrorOf([] { ParseRoster(QByteArray("name\nDOE\n\0\n", 11)); });
-  EXPECT_EQ(nul.line, 3);
-  EXPECT_EQ(nul.message, QStringLiteral("not a text file: it holds a NUL byte"));
   EXPECT_EQ(ErrorOf([] { ParseRoster("name\n\xC3(\n"); }).message, QStringLiteral("not a text file in UTF-8"));
   // UTF-16, as some spreadsheets save "Unicode text".
   EXPECT_EQ(ErrorOf([] { ParseRoster(QByteArray("\xFF\xFEn\0a\0", 6)); }).line, 1);
@@ -66,8 +63,6 @@ TEST(RosterFile, WhatIsNotTextOrNotCsvIsRefusedWithItsLine) {
   EXPECT_EQ(stray.message, QStringLiteral("a quote out of place: a quoted field must be quoted whole"));
   const RosterError open = ErrorOf([] { ParseRoster("name\n\"DOE\nROE\n"); });
   EXPECT_EQ(open.message, QStringLiteral("a quoted field is not closed"));
-  EXPECT_EQ(ErrorOf([] { ReadRosterFile(QStringLiteral("/no/such/roster.csv")); }).message,
-            QStringLiteral("No such file or directory"));
 }
 
 TEST(RosterFile, TheHeaderNamesEveryColumnInAnyOrderAndCase) {
@@ -89,8 +84,6 @@ TEST(RosterFile, TheHeaderNamesEveryColumnInAnyOrderAndCase) {
   EXPECT_EQ(padded.UnnamedValue(record + QStringList{"", "x"}), names.size() + 1);
   EXPECT_EQ(padded.UnnamedValue(record + QStringList{"", "", "", "y"}), names.size() + 3);
 
-  EXPECT_EQ(ErrorOf([&] { RosterHeader(names + QStringList{"Waist1"}); }).message,
-            QStringLiteral("unknown column \"Waist1\""));
   EXPECT_EQ(ErrorOf([&] { RosterHeader(names + QStringList{"AGE"}); }).message,
             QStringLiteral("column \"AGE\" appears twice"));
   names.removeAt(3);  // forearm3, in the reversed order

@@ -84,8 +84,6 @@ class CommandLineTest : public QObject {
     const QString other = WriteFile(QStringLiteral("other.bin"), QByteArray("\x03\x00\x30\x01 not quite", 14));
     QTest::newRow("a file with another header") << QStringList{other} << "other.bin is not a page file";
     QTest::newRow("two files") << QStringList{"a.tsr", "b.tsr"} << "one page file at a time";
-    QTest::newRow("an unknown option") << QStringList{"--bogus", "a.tsr"} << "Unknown option 'bogus'";
-    QTest::newRow("an output without a roster") << QStringList{"--pdf", "w.pdf"} << "--pdf needs a roster";
     QTest::newRow("a roster and a page file") << QStringList{"--roster", "r.csv", "a.tsr"}
                                               << "a page file and a roster cannot be opened together";
     QTest::newRow("a roster without a name") << QStringList{"--roster="} << "--roster needs the name";

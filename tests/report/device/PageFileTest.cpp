@@ -48,15 +48,6 @@ TEST_F(PageFile, SavedPagesLoadBackIdenticallyAndALetterPageIsDetectedAsNote) {
   EXPECT_EQ(loaded.Orientation(), TTsOrientation::poLandscape);
 }
 
-TEST_F(PageFile, APageOfASizeNotInThePaperTableKeepsItsOwnSize) {
-  SaveSquarePageFile(Path("square.tsr"));
-  TTsPrinter loaded;
-  loaded.LoadFromFile(Path("square.tsr"));
-  EXPECT_EQ(loaded.PaperSize(), TTsPaperSize::Custom);
-  EXPECT_NEAR(double(loaded.PrinterSettings.PaperWidth()), 1500, 3);  // to the screen pixel
-  EXPECT_EQ(loaded.PrinterSettings.PaperWidth(), loaded.PrinterSettings.PaperLength());
-}
-
 TEST_F(PageFile, NothingIsWrittenBeforeTheDocumentHasFinishedOrWhenTheSaveFails) {
   TTsPrinter device;
   EXPECT_THROW(device.SaveToFile(Path("early.tsr")), TsPrintError);

@@ -101,9 +101,7 @@ class PreviewWindowTest : public QObject {
     Button(window, "Zoom100")->trigger();
     QVERIFY(!Button(window, "ZoomToWidth")->isChecked());
 
-    QCOMPARE(window->ProgressText(), QString("0%"));
     QCOMPARE(window->findChild<QLabel*>("ProgressPanel")->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
-    QCOMPARE(window->PageText(), QString("Page 1 of 1"));
   }
 
   void threePagesTurnByButtonsAndKeys() {
