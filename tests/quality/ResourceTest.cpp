@@ -10,6 +10,7 @@
 #include "report/preview/TsStandardPreview.h"
 #include "tests/quality/OffscreenWarnings.h"
 #include "tests/quality/ResourceProbe.h"
+#include "tests/report/support/VisiblePreviews.h"
 
 #include <QApplication>
 #include <QDir>
@@ -61,9 +62,7 @@ class PreviewCloser : public QObject {
 
  private:
   void Poll() {
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-      auto* window = qobject_cast<TTsStandardPreview*>(widget);
-      if (window == nullptr || !window->isVisible()) continue;
+    for (TTsStandardPreview* window : VisiblePreviews()) {
       const TTsPrinter* device = window->PagePreview()->Device();
       if (device == nullptr || device->Status() != TsPrinterStatus::Finished ||
           window->PageText() != QStringLiteral("Page 1 of 1"))

@@ -15,6 +15,7 @@
 #include "worksheets/OneSiteWorksheet.h"
 #include "standards/Calculate.h"
 #include "tests/report/support/StoredDocuments.h"
+#include "tests/report/support/VisiblePreviews.h"
 #include "tests/shell/support/MessageBoxWatcher.h"
 
 #include <QApplication>
@@ -50,10 +51,9 @@ QImage PrintFormPage(TMainForm& form, TWorksheetForm& worksheet) {
   QImage page;
   QTimer poll;
   QObject::connect(&poll, &QTimer::timeout, [&] {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-      auto* preview = qobject_cast<TTsStandardPreview*>(window);
+    for (TTsStandardPreview* preview : VisiblePreviews()) {
       TTsPrinter* device = worksheet.Report->Device();
-      if (!preview || !preview->isVisible() || !device || device->Status() != TsPrinterStatus::Finished) continue;
+      if (!device || device->Status() != TsPrinterStatus::Finished) continue;
       page = RenderDevicePage(*device, 1);
       preview->close();
     }

@@ -8,6 +8,7 @@
 #include "shell/PreviewAlone.h"
 #include "shell/Startup.h"
 #include "tests/report/support/StoredDocuments.h"
+#include "tests/report/support/VisiblePreviews.h"
 #include "tests/shell/TestTables.h"
 #include "tests/shell/support/MessageBoxWatcher.h"
 
@@ -27,13 +28,6 @@ const QByteArray kPageFileStart("\x03\x00\x31\x01", 4);
 
 CommandLineOptions Parse(const QStringList& arguments) {
   return ParseCommandLine(QStringList{QStringLiteral("corvane32")} + arguments);
-}
-
-// The visible preview window, if any.
-TTsStandardPreview* ShownPreview() {
-  for (QWidget* window : QApplication::topLevelWidgets())
-    if (auto* preview = qobject_cast<TTsStandardPreview*>(window); preview && preview->isVisible()) return preview;
-  return nullptr;
 }
 
 }  // namespace
@@ -141,7 +135,7 @@ class CommandLineTest : public QObject {
     QString pageText;
     QTimer closer;
     connect(&closer, &QTimer::timeout, [&] {
-      if (TTsStandardPreview* preview = ShownPreview()) {
+      if (TTsStandardPreview* preview = VisiblePreview()) {
         pageText = preview->PageText();
         preview->close();
       }

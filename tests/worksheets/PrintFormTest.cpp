@@ -13,6 +13,7 @@
 #include "shell/MainForm.h"
 #include "shell/maskedit/MaskedEdit.h"
 #include "standards/Calculate.h"
+#include "tests/report/support/VisiblePreviews.h"
 #include "tests/shell/TestTables.h"
 #include "tests/shell/support/MessageBoxWatcher.h"
 #include "worksheets/DA5500.h"
@@ -54,9 +55,8 @@ class PreviewHandler : public QObject {
 
  private:
   void Poll() {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-      auto* preview = qobject_cast<TTsStandardPreview*>(window);
-      if (preview == nullptr || !preview->isVisible() || !Finished(preview)) continue;
+    for (TTsStandardPreview* preview : VisiblePreviews()) {
+      if (!Finished(preview)) continue;
       timer_.stop();
       if (step_) {
         step_();

@@ -10,6 +10,7 @@
 #include "report/preview/TsProgressForm.h"
 #include "report/preview/TsStandardPreview.h"
 #include "tests/report/support/PrivateCups.h"
+#include "tests/report/support/VisiblePreviews.h"
 #include "worksheets/DA5500.h"
 #include "worksheets/DA5501.h"
 #include "worksheets/WorksheetFilling.h"
@@ -129,12 +130,6 @@ void ExpectLikePreview(const QImage& printed, const QImage& preview, const TWork
            qPrintable(QStringLiteral("name: %1 dark pixels printed, %2 shown").arg(DarkPixels(printed, box)).arg(previewInk)));
 }
 
-TTsStandardPreview* OpenPreview() {
-  for (QWidget* widget : QApplication::topLevelWidgets())
-    if (auto* window = qobject_cast<TTsStandardPreview*>(widget); window && window->isVisible()) return window;
-  return nullptr;
-}
-
 }  // namespace
 
 class PrintSystemTest : public QObject {
@@ -161,7 +156,7 @@ class PrintSystemTest : public QObject {
     QTimer poll;
     const QDeadlineTimer deadline(30000);
     connect(&poll, &QTimer::timeout, [&] {
-      TTsStandardPreview* window = OpenPreview();
+      TTsStandardPreview* window = VisiblePreview();
       const bool ready = window && report.Device() && report.Device()->Status() == TsPrinterStatus::Finished;
       if (!ready && !deadline.hasExpired()) return;
       poll.stop();

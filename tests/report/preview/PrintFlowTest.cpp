@@ -9,6 +9,7 @@
 #include "report/preview/TsPreview.h"
 #include "report/preview/TsProgressForm.h"
 #include "report/preview/TsStandardPreview.h"
+#include "tests/report/support/VisiblePreviews.h"
 #include "tests/shell/support/MessageBoxWatcher.h"
 
 #include <QAction>
@@ -43,13 +44,6 @@ std::unique_ptr<TReport> FramedReport() {
   return report;
 }
 
-QList<TTsStandardPreview*> OpenPreviews() {
-  QList<TTsStandardPreview*> windows;
-  for (QWidget* widget : QApplication::topLevelWidgets())
-    if (auto* window = qobject_cast<TTsStandardPreview*>(widget); window && window->isVisible()) windows << window;
-  return windows;
-}
-
 // Runs step once the report's preview window is up and its generation has finished, then
 // closes the window unless step did. A window still open after ten seconds is closed, so a
 // broken flow fails instead of hanging.
@@ -58,7 +52,7 @@ void WhilePreviewing(const std::function<void(TTsStandardPreview*)>& step) {
   poll->setInterval(10);
   const QDeadlineTimer deadline(10000);
   QObject::connect(poll, &QTimer::timeout, [poll, step, deadline] {
-    const QList<TTsStandardPreview*> windows = OpenPreviews();
+    const QList<TTsStandardPreview*> windows = VisiblePreviews();
     const bool ready = windows.size() == 1 && windows.first()->PagePreview()->Device() &&
                        windows.first()->PagePreview()->Device()->Status() == TsPrinterStatus::Finished;
     if (!ready && !deadline.hasExpired()) return;
@@ -130,7 +124,7 @@ class PrintFlowTest : public QObject {
       report->Preview();  // returns at once
       QCoreApplication::processEvents();
       TTsPrinter* second = report->Device();
-      oneWindow = OpenPreviews() == QList<TTsStandardPreview*>{window};
+      oneWindow = VisiblePreviews() == QList<TTsStandardPreview*>{window};
       freshDevice = second && second != first && window->PagePreview()->Device() == second &&
                     second->ShowingPreview && (!first || !first->ShowingPreview);
       QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
