@@ -75,12 +75,14 @@ std::unique_ptr<QFile> OpenRosterFile(const QString& path) {
   if (::fstat(fd.Get(), &status) != 0) throw RosterError{0, SystemError()};
   if (S_ISDIR(status.st_mode)) throw RosterError{0, QStringLiteral("a folder, not a roster file")};
   if (!S_ISREG(status.st_mode))
-    throw RosterError{0, QStringLiteral("not a regular file (a pipe, a device or a socket): a roster is read from a file")};
+    throw RosterError{
+        0, QStringLiteral("not a regular file (a pipe, a device or a socket): a roster is read from a file")};
   if (status.st_size > kLargestRoster) throw TooLarge();
   const int flags = ::fcntl(fd.Get(), F_GETFL);
   if (flags < 0 || ::fcntl(fd.Get(), F_SETFL, flags & ~O_NONBLOCK) != 0) throw RosterError{0, SystemError()};
   auto file = std::make_unique<QFile>();
-  if (!file->open(fd.Get(), QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) throw RosterError{0, file->errorString()};
+  if (!file->open(fd.Get(), QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle))
+    throw RosterError{0, file->errorString()};
   fd.Release();
   return file;
 }

@@ -86,17 +86,18 @@ class RowPass {
     if (results_) Write(*results_, ResultsHeaderLine(withMethod_));
   }
 
-  // The page store holds at most 2 GB of pages (some 50,000 worksheets), and its temporary
+  // The page store holds at most 2 GB of pages (some 56,000 worksheets), and its temporary
   // file needs room on its disk. Once it takes no more, no worksheet document can be
   // complete; the rows still go on to the results.
   void AppendWorksheet(const SoldierRow& row, int line) {
     try {
       document_.Append(row);
     } catch (const TsPrintError& error) {
-      storeFailure_.emplace(line,
-                            QStringLiteral("the worksheets stop at this row, so none is written: %1")
-                                .arg(QString::fromStdString(error.what())),
-                            job_.roster);
+      storeFailure_.emplace(
+          line,
+          QStringLiteral("the page store takes no worksheet from this row on, so none is written or shown: %1")
+              .arg(QString::fromStdString(error.what())),
+          job_.roster);
     }
   }
 

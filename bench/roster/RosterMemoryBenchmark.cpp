@@ -55,7 +55,8 @@ ChildRun RunProgram(const QStringList& arguments) {
                                        "XDG_RUNTIME_DIR=" + WorkFile(QStringLiteral("runtime")).toStdString()};
   for (char** entry = environ; *entry != nullptr; ++entry) {
     const std::string setting = *entry;
-    if (!setting.starts_with("QT_QPA_PLATFORM=") && !setting.starts_with("XDG_RUNTIME_DIR=")) settings.push_back(setting);
+    if (!setting.starts_with("QT_QPA_PLATFORM=") && !setting.starts_with("XDG_RUNTIME_DIR="))
+      settings.push_back(setting);
   }
   std::vector<char*> envp;
   for (std::string& setting : settings) envp.push_back(setting.data());
@@ -119,20 +120,22 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   QTemporaryDir dir;
   workDir = &dir;
-  if (!QDir(dir.path()).mkpath(QStringLiteral("runtime")) ||
-      !QFile::setPermissions(WorkFile(QStringLiteral("runtime")), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner) ||
-      !WriteBenchRoster(WorkFile(QStringLiteral("ten.csv")), 10) ||
-      !WriteBenchRoster(WorkFile(QStringLiteral("million.csv")), 1000000) ||
-      !WriteLetters(WorkFile(QStringLiteral("letters-64.csv")), 64LL << 20) ||
-      !WriteLetters(WorkFile(QStringLiteral("letters-256.csv")), kLargestRoster)) {
+  const auto roster = [](const char* name) { return WorkFile(QLatin1String(name)); };
+  const QString runtime = roster("runtime");
+  if (!QDir(dir.path()).mkpath(runtime) ||
+      !QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner) ||
+      !WriteBenchRoster(roster("ten.csv"), 10) ||
+      !WriteBenchRoster(roster("million.csv"), 1000000) ||
+      !WriteLetters(roster("letters-64.csv"), 64LL << 20) ||
+      !WriteLetters(roster("letters-256.csv"), kLargestRoster)) {
     std::cerr << "The rosters cannot be written in " << dir.path().toStdString() << "\n";
     return 1;
   }
-  const QString results = WorkFile(QStringLiteral("results.csv"));
-  Register("Baseline/10 soldiers with results", {"--roster", WorkFile(QStringLiteral("ten.csv")), "--results", results}, 0);
-  Register("Letters/64 MiB", {"--roster", WorkFile(QStringLiteral("letters-64.csv")), "--results", results}, 2);
-  Register("Letters/256 MiB", {"--roster", WorkFile(QStringLiteral("letters-256.csv")), "--results", results}, 2);
-  Register("Million/1,000,000 soldiers with results", {"--roster", WorkFile(QStringLiteral("million.csv")), "--results", results}, 0);
+  const QString results = roster("results.csv");
+  Register("Baseline/10 soldiers with results", {"--roster", roster("ten.csv"), "--results", results}, 0);
+  Register("Letters/64 MiB", {"--roster", roster("letters-64.csv"), "--results", results}, 2);
+  Register("Letters/256 MiB", {"--roster", roster("letters-256.csv"), "--results", results}, 2);
+  Register("Million/1,000,000 soldiers with results", {"--roster", roster("million.csv"), "--results", results}, 0);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
 

@@ -22,5 +22,6 @@ TEST(EchoedValue, ShowsAtMostEightyCharactersWithEverythingATerminalActsOnEscape
   EXPECT_EQ(EchoedValue(clef.repeated(80)), u'"' + clef.repeated(80) + u'"');
   EXPECT_EQ(EchoedValue(clef.repeated(81)), u'"' + clef.repeated(80) + QStringLiteral("…\""));
   // The cut counts the value's characters; their escapes may be longer.
-  EXPECT_EQ(EchoedValue(QString(100, QChar(0x1b))), u'"' + QStringLiteral("\\x1b").repeated(80) + QStringLiteral("…\""));
+  EXPECT_EQ(EchoedValue(QString(100, QChar(0x1b))),
+            u'"' + QStringLiteral("\\x1b").repeated(80) + QStringLiteral("…\""));
 }

@@ -165,7 +165,8 @@ TEST(RosterFile, AHeaderIsRefusedWithItsNamesShownSafelyOrNotAtAll) {
   const RosterError coloured = ErrorOf([] { RosterHeader({"name", "\x1b[31mrank\x1b[0m\r"}); });
   EXPECT_EQ(coloured.message, QStringLiteral("unknown column \"\\x1b[31mrank\\x1b[0m\\r\""));
   const RosterError twice = ErrorOf([] { RosterHeader({"name", "NAME" + QString(100, u'\t')}); });
-  EXPECT_EQ(twice.message, QStringLiteral("column \"NAME%1…\" appears twice").arg(QStringLiteral("\\t").repeated(76)));
+  EXPECT_EQ(twice.message,
+            QStringLiteral("column \"NAME%1…\" appears twice").arg(QStringLiteral("\\t").repeated(76)));
 
   // A first row with no column name at all is a roster without its header: none of its
   // values is shown.
