@@ -95,17 +95,28 @@ bool TableStream::AtEnd() const {
 void TableStream::SkipLine() {
   if (failed_) return;
   while (!AtEnd()) {
-    if (text_[pos_++] == kCarriageReturn) {
-      if (pos_ < text_.size() && text_[pos_] == kLineFeed) ++pos_;
+    const char c = text_[pos_];
+    Consume();
+    if (c == kLineFeed) return;
+    if (c == kCarriageReturn) {
+      if (pos_ < text_.size() && text_[pos_] == kLineFeed) Consume();
       return;
     }
   }
 }
 
+void TableStream::Consume() {
+  const char c = text_[pos_];
+  // A LF right after a CR belongs to the CR's line end.
+  if (c == kCarriageReturn || (c == kLineFeed && (pos_ == 0 || text_[pos_ - 1] != kCarriageReturn))) ++line_;
+  ++pos_;
+}
+
 std::string_view TableStream::NextToken(std::size_t maxLength) {
-  while (!AtEnd() && IsBlank(text_[pos_])) ++pos_;
+  while (!AtEnd() && IsBlank(text_[pos_])) Consume();
   const std::size_t start = pos_;
   while (pos_ < text_.size() && pos_ - start < maxLength && !IsBlank(text_[pos_])) ++pos_;
+  if (start == pos_) ranOut_ = true;
   return text_.substr(start, pos_ - start);
 }
 
