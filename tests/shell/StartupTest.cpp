@@ -10,7 +10,9 @@
 #include "tests/shell/support/MessageBoxWatcher.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QProgressBar>
 #include <QSettings>
@@ -19,6 +21,8 @@
 #include <QTimer>
 
 #include <functional>
+#include <iostream>
+#include <sstream>
 
 namespace {
 
@@ -186,6 +190,38 @@ class StartupTest : public QObject {
     QCOMPARE(RunProgramWith(shipped, [] { MainForm->OneSiteAction->trigger(); }), 0);
     QCOMPARE(RememberedMethod(), TapeMethod::OneSite);
     QSettings(QStringLiteral("corvane32"), QStringLiteral("corvane32")).clear();
+  }
+
+  void aSettingsFileOverOneMegabyteIsNeitherReadNorRewritten() {
+    const QString path = QSettings(QStringLiteral("corvane32"), QStringLiteral("corvane32")).fileName();
+    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+    const QByteArray oneSite = "[General]\nmethod=one-site\nnote=";
+    constexpr qint64 kMegabyte = 1024 * 1024;
+    for (const qint64 size : {kMegabyte, kMegabyte + 1}) {
+      const QByteArray content = oneSite + QByteArray(size - oneSite.size() - 1, 'x') + "\n";
+      QFile file(path);
+      QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(content) == size);
+      file.close();
+
+      std::ostringstream errors;
+      std::streambuf* const standardError = std::cerr.rdbuf(errors.rdbuf());
+      const TapeMethod remembered = RememberedMethod();
+      RememberMethod(TapeMethod::MultiSite);
+      std::cerr.rdbuf(standardError);
+
+      QVERIFY(file.open(QIODevice::ReadOnly));
+      if (size == kMegabyte) {  // read and rewritten as any other
+        QCOMPARE(remembered, TapeMethod::OneSite);
+        QCOMPARE(errors.str(), std::string());
+        QVERIFY(file.readAll().contains("method=multi-site"));
+      } else {
+        QCOMPARE(remembered, TapeMethod::MultiSite);
+        QCOMPARE(QString::fromStdString(errors.str()),
+                 QStringLiteral("corvane32: %1: settings file over 1 MB, ignored\n").arg(path));
+        QVERIFY(file.readAll() == content);
+      }
+    }
+    QVERIFY(QFile::remove(path));
   }
 
   void aMissingBadOrIncompleteOneSiteTableStopsStartUp_data() {
