@@ -95,25 +95,27 @@ bool TableStream::AtEnd() const {
 void TableStream::SkipLine() {
   if (failed_) return;
   while (!AtEnd()) {
-    const char c = text_[pos_];
-    Consume();
+    const char c = text_[pos_++];
     if (c == kLineFeed) return;
     if (c == kCarriageReturn) {
-      if (pos_ < text_.size() && text_[pos_] == kLineFeed) Consume();
+      if (pos_ < text_.size() && text_[pos_] == kLineFeed) ++pos_;
       return;
     }
   }
 }
 
-void TableStream::Consume() {
-  const char c = text_[pos_];
-  // A LF right after a CR belongs to the CR's line end.
-  if (c == kCarriageReturn || (c == kLineFeed && (pos_ == 0 || text_[pos_ - 1] != kCarriageReturn))) ++line_;
-  ++pos_;
+int TableStream::LineAt(std::size_t position) const {
+  int line = 1;
+  const std::size_t end = std::min(position, text_.size());
+  for (std::size_t i = 0; i < end; ++i) {
+    // A LF right after a CR belongs to the CR's line end.
+    if (text_[i] == kCarriageReturn || (text_[i] == kLineFeed && (i == 0 || text_[i - 1] != kCarriageReturn))) ++line;
+  }
+  return line;
 }
 
 std::string_view TableStream::NextToken(std::size_t maxLength) {
-  while (!AtEnd() && IsBlank(text_[pos_])) Consume();
+  while (!AtEnd() && IsBlank(text_[pos_])) ++pos_;
   const std::size_t start = pos_;
   while (pos_ < text_.size() && pos_ - start < maxLength && !IsBlank(text_[pos_])) ++pos_;
   if (start == pos_) ranOut_ = true;

@@ -36,21 +36,21 @@ class TableStream {
   // Whether a read found the end of file in place of a number.
   bool RanOut() const { return ranOut_; }
   bool Failed() const { return failed_; }
-  // The line, counted from 1, that the stream has reached: after a read, the line of the
-  // number read; after a failed read, the line of the token that did not convert.
-  int Line() const { return line_; }
+  // Where the stream has reached: after a read, just past the number read; after a failed
+  // read, just past the token that did not convert.
+  std::size_t Position() const { return pos_; }
+  // The line, counted from 1, of a position. Counted only when asked, for a message.
+  int LineAt(std::size_t position) const;
+  int Line() const { return LineAt(pos_); }
   // The first token that did not convert.
   const std::string& BadToken() const { return badToken_; }
 
  private:
   std::string_view NextToken(std::size_t maxLength);
-  // Moves past one character, counting the line ends.
-  void Consume();
   void Fail(std::string_view token);
 
   std::string_view text_;
   std::size_t pos_ = 0;
-  int line_ = 1;
   bool ranOut_ = false;
   bool failed_ = false;
   std::string badToken_;
