@@ -192,15 +192,24 @@ TEST_F(RosterProgram, RefusesCommandLinesAndRostersItCannotUseWithoutTouchingOut
 }
 
 TEST_F(RosterProgram, ATableThatCannotBeLoadedEndsTheRunWithoutABox) {
-  QTemporaryDir broken;
-  WriteTestTables(broken, QStringLiteral("Table.B-8"));
-  const QString program = broken.filePath(QStringLiteral("corvane32"));
-  ASSERT_TRUE(QFile::copy(QStringLiteral(CORVANE32_PATH), program));
   ASSERT_TRUE(WriteAll(Path(QStringLiteral("one.csv")), kRoster.left(kRoster.indexOf('\r'))));
-  const Outcome run = RunProgram({"--roster", "one.csv", "--results", "one-results.csv"}, program);
-  EXPECT_EQ(run.status, 217);
-  EXPECT_EQ(run.errorLines, QStringList{"Runtime error 217 at TABLES/Table.B-8: file not found"});
-  EXPECT_FALSE(QFile::exists(Path(QStringLiteral("one-results.csv"))));
+  // A missing file, and a Table.B-1 that lacks its row for 17 inches.
+  for (const bool incomplete : {false, true}) {
+    QTemporaryDir broken;
+    WriteTestTables(broken, incomplete ? QString() : QStringLiteral("Table.B-8"));
+    const QString b1 = broken.filePath(QStringLiteral("TABLES/Table.B-1"));
+    if (incomplete) ASSERT_TRUE(WriteAll(b1, ReadAll(b1).replace("\r\n17 0 0 0 0\r\n", "\r\n")));
+    const QString program = broken.filePath(QStringLiteral("corvane32"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(CORVANE32_PATH), program));
+    const Outcome run = RunProgram({"--roster", "one.csv", "--results", "one-results.csv"}, program);
+    EXPECT_EQ(run.status, 217);
+    EXPECT_EQ(run.errorLines,
+              QStringList{incomplete ? "Runtime error 217 at " + ShownTablePath(broken, QStringLiteral("Table.B-1")) +
+                                           ": no row for 17 inches (the table needs 5 to 40)"
+                                     : "Runtime error 217 at " + ShownTablePath(broken, QStringLiteral("Table.B-8")) +
+                                           ": file not found"});
+    EXPECT_FALSE(QFile::exists(Path(QStringLiteral("one-results.csv"))));
+  }
 }
 
 TEST_F(RosterProgram, AssessesOneSiteRowsBesideMultiSiteRows) {

@@ -165,7 +165,8 @@ class CommandLineTest : public QObject {
     MessageBoxWatcher boxes;
     QCOMPARE(RunPageFileProgram(*qApp, {tables.path()}, SavePageFile()), kTableErrorStatus);
     QCOMPARE(boxes.count(), 1);
-    QCOMPARE(boxes.boxes()[0].text, QStringLiteral("Runtime error 217 at TABLES/Table.B-8: file not found"));
+    QCOMPARE(boxes.boxes()[0].text,
+             QStringLiteral("Runtime error 217 at %1: file not found").arg(ShownTablePath(tables, QStringLiteral("Table.B-8"))));
     QCOMPARE(LiveInstances<TTsStandardPreview>::Live(), 0);
   }
 };
