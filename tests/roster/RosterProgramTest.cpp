@@ -370,3 +370,20 @@ TEST_F(RosterProgram, NewOutputsAreOwnerOnlyAndNoRosterTextRunsAsAFormula) {
   EXPECT_EQ(mode(QStringLiteral("shared.csv")), ownerOnly | QFile::ReadGroup | QFile::ReadOther);
   EXPECT_TRUE(ReadAll(Path(QStringLiteral("shared.csv"))).startsWith("line,name,"));
 }
+
+// Another user's link in a folder open to all (such as /tmp) is not followed.
+TEST_F(RosterProgram, AnotherUsersLinkInAFolderOpenToAllIsNotFollowed) {
+  if (::geteuid() != 0) GTEST_SKIP() << "links of another user need root";
+  ASSERT_TRUE(WriteAll(Path(QStringLiteral("link-roster.csv")), kRoster.left(kRoster.indexOf('\r'))));
+  ASSERT_TRUE(WriteAll(Path(QStringLiteral("linked.csv")), "kept"));
+  QTemporaryDir open;
+  ASSERT_EQ(::chmod(QFile::encodeName(open.path()).constData(), 01777), 0);
+  const QString link = open.filePath(QStringLiteral("results.csv"));
+  ASSERT_TRUE(MakeLinkOwnedBy(link, Path(QStringLiteral("linked.csv")), 65534));
+  const Outcome run = RunProgram({"--roster", "link-roster.csv", "--results", link});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.errorLines.value(0),
+            QStringLiteral("corvane32: %1: it is another user's symbolic link in a folder open to all users, which is "
+                           "not followed").arg(link));
+  EXPECT_EQ(ReadAll(Path(QStringLiteral("linked.csv"))), "kept");
+}

@@ -15,8 +15,6 @@
 #include <QTemporaryDir>
 
 #include <fcntl.h>
-#include <signal.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -95,18 +93,13 @@ TEST_F(OutputFileTest, AWriteNotCommittedOrFailedLeavesTheTargetAsItWasAndNothin
 
   // The disk allows 4 KiB: the write stops short, which the write or at the latest Commit
   // reports.
-  struct rlimit old {};
-  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
-  const struct rlimit small = {4096, old.rlim_max};
-  const sighandler_t oldHandler = ::signal(SIGXFSZ, SIG_IGN);
-  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-  OutputFile file(Path("kept.csv"));
-  file.Open();
-  for (int block = 0; block < 20; ++block) file.write(QByteArray(10000, 'x'));
-  const QString reason = Refusal([&] { file.Commit(); });
-  ::setrlimit(RLIMIT_FSIZE, &old);
-  ::signal(SIGXFSZ, oldHandler);
-  EXPECT_EQ(reason, "File too large");
+  {
+    const FileSizeLimit limit(4096);
+    OutputFile file(Path("kept.csv"));
+    file.Open();
+    for (int block = 0; block < 20; ++block) file.write(QByteArray(10000, 'x'));
+    EXPECT_EQ(Refusal([&] { file.Commit(); }), "File too large");
+  }
   EXPECT_EQ(FileBytes(Path("kept.csv")), "kept");
   EXPECT_EQ(Entries(), QStringList{"kept.csv"});
 }
