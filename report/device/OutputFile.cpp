@@ -123,6 +123,8 @@ OutputFile::Target OutputFile::Check() const {
   const mode_t kind = target.status.st_mode & S_IFMT;
   if (kind == S_IFDIR) FailWithError(EISDIR, Stage::Opening);
   if (kind != S_IFREG && kind != S_IFIFO && kind != S_IFCHR) Fail(QString::fromLatin1(kNotAFile), Stage::Opening);
+  // A file the user may not write is not replaced behind its back by way of its folder.
+  if (::faccessat(AT_FDCWD, target.path.constData(), W_OK, AT_EACCESS) != 0) FailWithError(errno, Stage::Opening);
   return target;
 }
 
@@ -144,13 +146,8 @@ void OutputFile::Open() {
 void OutputFile::Probe(const QString& fileName, DashMeans dash) {
   OutputFile probe(fileName, dash);
   if (probe.IsStandardOutput()) return;
-  const Target target = probe.Check();
-  if (target.exists && !S_ISREG(target.status.st_mode)) {
-    if (::faccessat(AT_FDCWD, target.path.constData(), W_OK, AT_EACCESS) != 0)
-      probe.FailWithError(errno, Stage::Opening);
-    return;
-  }
-  probe.Open();  // its temporary file goes with it
+  const Target target = probe.Check();  // a FIFO or device is not opened: it may wait for its reader
+  if (!target.exists || S_ISREG(target.status.st_mode)) probe.Open();  // its temporary file goes with it
 }
 
 // The temporary file, created owner-only by mkostemp and given its final mode here, where

@@ -80,6 +80,12 @@ TEST_F(OutputFileTest, ANewFileIsOwnerOnlyWhateverTheUmaskAndAReplacedFileKeepsI
   EXPECT_EQ(Mode(Path("shared.csv")) & 07777, 0640u);
   EXPECT_EQ(FileBytes(Path("shared.csv")), "new");
   EXPECT_EQ(Entries(), QStringList({"new.csv", "shared.csv"}));
+
+  // A file the user may not write is not replaced by way of its folder.
+  if (::geteuid() == 0) return;  // root may write any file
+  ASSERT_EQ(::chmod(QFile::encodeName(Path("shared.csv")).constData(), 0440), 0);
+  EXPECT_EQ(Refusal([&] { WriteThrough(Path("shared.csv"), "newer"); }), "Permission denied");
+  EXPECT_EQ(FileBytes(Path("shared.csv")), "new");
 }
 
 TEST_F(OutputFileTest, AWriteNotCommittedOrFailedLeavesTheTargetAsItWasAndNothingBehind) {
