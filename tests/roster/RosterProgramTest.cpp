@@ -3,12 +3,17 @@
 // the command lines and rosters it refuses as usage errors. A copy of the program runs
 // beside the test tables, whose results are worked out by hand in tests/shell/TestTables.cpp.
 
+#include "tests/report/support/SpecialFiles.h"
 #include "tests/shell/TestTables.h"
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -19,6 +24,7 @@ namespace {
 struct Outcome {
   int status = -1;
   QStringList errorLines;
+  QByteArray output;
 };
 
 QByteArray ReadAll(const QString& path) {
@@ -57,7 +63,8 @@ class RosterProgram : public ::testing::Test {
 
   static QString Path(const QString& name) { return dir_->filePath(name); }
 
-  // Runs the program in the test folder with no display and no platform named.
+  // Runs the program in the test folder with no display and no platform named, and with a
+  // umask that lets every user read what it creates, so that only the program decides that.
   static Outcome RunProgram(const QStringList& arguments, const QString& program = Path(QStringLiteral("corvane32"))) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) environment.remove(name);
@@ -65,6 +72,7 @@ class RosterProgram : public ::testing::Test {
     QProcess process;
     process.setProcessEnvironment(environment);
     process.setWorkingDirectory(dir_->path());
+    process.setChildProcessModifier([] { ::umask(0); });
     process.start(program, arguments);
     if (!process.waitForFinished(120000)) {
       process.kill();
@@ -73,7 +81,7 @@ class RosterProgram : public ::testing::Test {
     }
     const QString errors = QString::fromUtf8(process.readAllStandardError());
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            errors.split(u'\n', Qt::SkipEmptyParts)};
+            errors.split(u'\n', Qt::SkipEmptyParts), process.readAllStandardOutput()};
   }
 
   static inline QTemporaryDir* dir_ = nullptr;
@@ -265,4 +273,126 @@ TEST_F(RosterProgram, AssessesOneSiteRowsBesideMultiSiteRows) {
   for (int page = 0; page < 4; ++page)
     for (const QString& text : expected[page])
       EXPECT_TRUE(pages[page].contains(text)) << "page " << page + 1 << " lacks " << text.toStdString();
+}
+
+TEST_F(RosterProgram, RefusesOutputsThatNameTheRosterOrOneFileForBothAndTouchesNothing) {
+  const QByteArray roster = kRoster.left(kRoster.indexOf('\r'));
+  ASSERT_TRUE(WriteAll(Path(QStringLiteral("unit.csv")), roster));
+  ASSERT_TRUE(QFile::link(Path(QStringLiteral("unit.csv")), Path(QStringLiteral("unit-link.csv"))));
+  const QString absolute = Path(QStringLiteral("same.out"));
+  const struct {
+    QStringList arguments;
+    QString error;
+  } cases[] = {
+      {{"--roster", "unit.csv", "--results", "unit.csv"}, "corvane32: unit.csv: --results names the roster itself"},
+      {{"--roster", "unit.csv", "--results", "unit-link.csv"},
+       "corvane32: unit-link.csv: --results names the roster itself"},
+      {{"--roster", "unit-link.csv", "--pdf", "./unit.csv"}, "corvane32: ./unit.csv: --pdf names the roster itself"},
+      {{"--roster", "unit.csv", "--pdf", "same.out", "--results", "same.out"},
+       "corvane32: same.out: --pdf and --results name the same file"},
+      {{"--roster", "unit.csv", "--pdf", "same.out", "--results", absolute},
+       "corvane32: same.out: --pdf and --results name the same file"},
+  };
+  for (const auto& [arguments, error] : cases) {
+    const Outcome run = RunProgram(arguments);
+    EXPECT_EQ(run.status, 2) << arguments.join(u' ').toStdString();
+    EXPECT_EQ(run.errorLines, QStringList{error}) << arguments.join(u' ').toStdString();
+    EXPECT_EQ(ReadAll(Path(QStringLiteral("unit.csv"))), roster);
+    EXPECT_FALSE(QFile::exists(absolute));
+  }
+  EXPECT_EQ(QDir(dir_->path()).entryList({QStringLiteral("unit.csv.*"), QStringLiteral("same.out*")}, QDir::Files),
+            QStringList());
+}
+
+TEST_F(RosterProgram, WritesAFifoInPlaceAndTheResultsToStandardOutputForADash) {
+  ASSERT_TRUE(WriteAll(Path(QStringLiteral("pipe-roster.csv")), kRoster.left(kRoster.indexOf('\r'))));
+  ASSERT_EQ(RunProgram({"--roster", "pipe-roster.csv", "--results", "reference.csv"}).status, 0);
+  const QByteArray reference = ReadAll(Path(QStringLiteral("reference.csv")));
+  ASSERT_TRUE(reference.startsWith("line,name,"));
+
+  const Outcome toOutput = RunProgram({"--roster", "pipe-roster.csv", "--results", "-"});
+  EXPECT_EQ(toOutput.status, 0);
+  EXPECT_EQ(toOutput.output, reference);
+  EXPECT_FALSE(QFile::exists(Path(QStringLiteral("-"))));
+
+  QTemporaryDir special;
+  const QString fifo = MakeFifo(special, QStringLiteral("results"));
+  ASSERT_FALSE(fifo.isEmpty());
+  const int reader = ::open(QFile::encodeName(fifo).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  ASSERT_GE(reader, 0);
+  EXPECT_EQ(RunProgram({"--roster", "pipe-roster.csv", "--results", fifo}).status, 0);
+  QByteArray received(65536, '\0');
+  const ssize_t got = ::read(reader, received.data(), static_cast<size_t>(received.size()));
+  ::close(reader);
+  received.truncate(std::max<ssize_t>(got, 0));
+  EXPECT_EQ(received, reference);
+  struct stat status {};
+  EXPECT_TRUE(::lstat(QFile::encodeName(fifo).constData(), &status) == 0 && S_ISFIFO(status.st_mode));
+}
+
+TEST_F(RosterProgram, AFullDeviceIsWrittenInPlaceAndTheRunSaysWhyItFailed) {
+  ASSERT_TRUE(WriteAll(Path(QStringLiteral("full-roster.csv")), kRoster.left(kRoster.indexOf('\r'))));
+  QTemporaryDir special;
+  const QString full = FullDevice(special);
+  if (full.isEmpty()) GTEST_SKIP() << "no full device can be opened here";
+  for (const char* option : {"--results", "--pdf"}) {
+    const Outcome run = RunProgram({"--roster", "full-roster.csv", option, full});
+    EXPECT_EQ(run.status, 2) << option;
+    EXPECT_EQ(run.errorLines.value(0), QStringLiteral("corvane32: %1: No space left on device").arg(full)) << option;
+    struct stat status {};
+    EXPECT_TRUE(::lstat(QFile::encodeName(full).constData(), &status) == 0 && S_ISCHR(status.st_mode)) << option;
+  }
+}
+
+TEST_F(RosterProgram, NewOutputsAreOwnerOnlyAndNoRosterTextRunsAsAFormula) {
+  // Names, a rank, a sex and a method that a spreadsheet would run; the soldier's body fat
+  // of -3.50 is a number and stays one. (Blanks before a value: tests/roster/ResultsTableTest.)
+  const auto row = [](const QByteArray& name, const QByteArray& rank, const QByteArray& sex, const QByteArray& method) {
+    return name + ',' + rank + ",," + sex + ",20,150,70,15,15,15,37,37,37,,,,,,,,,," + method + '\n';
+  };
+  ASSERT_TRUE(WriteAll(Path(QStringLiteral("formulas.csv")),
+                       "name,rank,ssan,sex,age,weight,height,neck1,neck2,neck3,abdomen1,abdomen2,abdomen3,"
+                       "hips1,hips2,hips3,forearm1,forearm2,forearm3,wrist1,wrist2,wrist3,method\n" +
+                           row("\"=HYPERLINK(\"\"http://x\"\",\"\"y\"\")\"", "PVT", "Male", "") +
+                           row("+1+1", "-1", "Male", "") + row("@SUM(1;1)", "@1", "=1+1", "") +
+                           row("-2+3", "PVT", "Male", "+cmd") + row("2+3", "PVT", "Male", "")));
+  ASSERT_TRUE(WriteAll(Path(QStringLiteral("shared.csv")), "an older results file"));
+  ASSERT_TRUE(QFile::setPermissions(Path(QStringLiteral("shared.csv")),
+                                    QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther));
+  const Outcome run = RunProgram({"--roster", "formulas.csv", "--pdf", "formulas.pdf", "--results", "formulas-results.csv"});
+  EXPECT_EQ(run.status, 1) << run.errorLines.join(u'\n').toStdString();
+
+  const QString ok = QStringLiteral(",Male,ok,150,no,15.00,37.00,,,,16.50,20.00,,,,,,-3.50,26.00,within,multi-site\r\n");
+  const QStringList lines = QString::fromUtf8(ReadAll(Path(QStringLiteral("formulas-results.csv")))).split(u'\n');
+  ASSERT_EQ(lines.size(), 7);
+  EXPECT_EQ(lines[1] + u'\n', "2,\"'=HYPERLINK(\"\"HTTP://X\"\",\"\"Y\"\")\",PVT" + ok);
+  EXPECT_EQ(lines[2] + u'\n', "3,'+1+1,'-1" + ok);
+  EXPECT_EQ(lines[3], "4,'@SUM(1;1),'@1,'=1+1,refused: Invalid input value.,,,,,,,,,,,,,,,,,,multi-site\r");
+  EXPECT_EQ(lines[4], "5,'-2+3,PVT,Male,refused: The method is one-site or multi-site.,,,,,,,,,,,,,,,,,,'+cmd\r");
+  EXPECT_EQ(lines[5] + u'\n', "6,2+3,PVT" + ok);
+
+  const auto mode = [](const QString& name) { return QFile::permissions(Path(name)); };
+  const QFile::Permissions ownerOnly = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser;
+  EXPECT_EQ(mode(QStringLiteral("formulas.pdf")), ownerOnly);
+  EXPECT_EQ(mode(QStringLiteral("formulas-results.csv")), ownerOnly);
+  EXPECT_EQ(RunProgram({"--roster", "formulas.csv", "--results", "shared.csv"}).status, 1);
+  EXPECT_EQ(mode(QStringLiteral("shared.csv")), ownerOnly | QFile::ReadGroup | QFile::ReadOther);
+  EXPECT_TRUE(ReadAll(Path(QStringLiteral("shared.csv"))).startsWith("line,name,"));
+}
+
+// Another user's link in a folder open to all (such as /tmp) is not followed.
+TEST_F(RosterProgram, AnotherUsersLinkInAFolderOpenToAllIsNotFollowed) {
+  if (::geteuid() != 0) GTEST_SKIP() << "links of another user need root";
+  ASSERT_TRUE(WriteAll(Path(QStringLiteral("link-roster.csv")), kRoster.left(kRoster.indexOf('\r'))));
+  ASSERT_TRUE(WriteAll(Path(QStringLiteral("linked.csv")), "kept"));
+  QTemporaryDir open;
+  ASSERT_EQ(::chmod(QFile::encodeName(open.path()).constData(), 01777), 0);
+  const QString link = open.filePath(QStringLiteral("results.csv"));
+  ASSERT_TRUE(MakeLinkOwnedBy(link, Path(QStringLiteral("linked.csv")), 65534));
+  const Outcome run = RunProgram({"--roster", "link-roster.csv", "--results", link});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.errorLines.value(0),
+            QStringLiteral("corvane32: %1: it is another user's symbolic link in a folder open to all users, which is "
+                           "not followed").arg(link));
+  EXPECT_EQ(ReadAll(Path(QStringLiteral("linked.csv"))), "kept");
 }
