@@ -1,5 +1,6 @@
 #include "roster/RosterRun.h"
 
+#include "report/device/OutputFile.h"
 #include "report/device/TsPrinter.h"
 #include "report/preview/PdfExport.h"
 #include "roster/ConsoleProgress.h"
@@ -11,23 +12,47 @@
 #include "roster/WorksheetDocument.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <memory>
 #include <optional>
 
 namespace {
 
-// Opens an output's temporary file, so that a path that cannot be written is known before
-// any work is done.
-std::unique_ptr<QSaveFile> OpenOutput(const QString& path) {
-  auto file = std::make_unique<QSaveFile>(path);
-  if (!file->open(QIODevice::WriteOnly)) throw RosterError{0, file->errorString(), path};
-  return file;
+RosterError OutputError(const OutputFileError& error) { return RosterError{0, error.reason, error.fileName}; }
+
+// An output that names the roster would overwrite it, two outputs of one file would lose
+// one of them: refused before anything is opened.
+void CheckOutputsApart(const RosterJob& job) {
+  const FileIdentity roster = FileIdentity::Of(job.roster);
+  const FileIdentity results = FileIdentity::Of(job.results, DashMeans::StandardOutput);
+  if (!job.results.isEmpty() && results == roster)
+    throw RosterError{0, QStringLiteral("--results names the roster itself"), job.results};
+  if (job.pdf.isEmpty()) return;
+  const FileIdentity pdf = FileIdentity::Of(job.pdf);
+  if (pdf == roster) throw RosterError{0, QStringLiteral("--pdf names the roster itself"), job.pdf};
+  if (!job.results.isEmpty() && pdf == results)
+    throw RosterError{0, QStringLiteral("--pdf and --results name the same file"), job.pdf};
 }
 
-void Write(QSaveFile& file, const QByteArray& bytes) {
-  if (file.write(bytes) != bytes.size()) throw RosterError{0, file.errorString(), file.fileName()};
+// Opens the results file ("-": standard output), so that a path that cannot be written is
+// known before any work is done; the PDF's path is checked then too.
+std::unique_ptr<OutputFile> OpenOutputs(const RosterJob& job) {
+  CheckOutputsApart(job);
+  try {
+    std::unique_ptr<OutputFile> results;
+    if (!job.results.isEmpty()) {
+      results = std::make_unique<OutputFile>(job.results, DashMeans::StandardOutput);
+      results->Open();
+    }
+    if (!job.pdf.isEmpty()) OutputFile::Probe(job.pdf);
+    return results;
+  } catch (const OutputFileError& error) {
+    throw OutputError(error);
+  }
+}
+
+void Write(OutputFile& file, const QByteArray& bytes) {
+  if (file.write(bytes) != bytes.size()) throw RosterError{0, file.errorString(), file.Name()};
 }
 
 // The roster's errors name the roster, those of its header the header's line too; an error
@@ -47,7 +72,7 @@ auto OnRoster(const QString& path, int line, Step step) {
 // as it is read, and its worksheet appended while the page store takes them.
 class RowPass {
  public:
-  RowPass(const RosterJob& job, TTsPrinter& device, QSaveFile* results, std::ostream& errors)
+  RowPass(const RosterJob& job, TTsPrinter& device, OutputFile* results, std::ostream& errors)
       : job_(job), results_(results), errors_(errors), document_(device, QFileInfo(job.roster).fileName()),
         worksheets_(job.preview || !job.pdf.isEmpty()) {}
 
@@ -102,7 +127,7 @@ class RowPass {
   }
 
   const RosterJob& job_;
-  QSaveFile* results_;
+  OutputFile* results_;
   std::ostream& errors_;
   WorksheetDocument document_;
   const bool worksheets_;
@@ -122,6 +147,8 @@ void ExportWorksheets(const RosterJob& job, TTsPrinter& device, std::ostream& er
   ConsoleProgress progress(errors, job.terminal, job.pdf, QStringLiteral("pages"), device.PageCount());
   try {
     ExportPdf(device, job.pdf, [&progress](int page, int) { progress.Show(page); });
+  } catch (const OutputFileError& error) {
+    throw OutputError(error);
   } catch (const TsPrintError& error) {
     throw RosterError{0, QString::fromStdString(error.what()), job.pdf};
   }
@@ -130,8 +157,7 @@ void ExportWorksheets(const RosterJob& job, TTsPrinter& device, std::ostream& er
 }  // namespace
 
 RosterSummary RunRoster(const RosterJob& job, TTsPrinter& device, std::ostream& errors) {
-  const std::unique_ptr<QSaveFile> results = job.results.isEmpty() ? nullptr : OpenOutput(job.results);
-  if (!job.pdf.isEmpty()) OpenOutput(job.pdf)->cancelWriting();
+  const std::unique_ptr<OutputFile> results = OpenOutputs(job);
 
   const std::unique_ptr<QFile> roster = OnRoster(job.roster, 0, [&job] { return OpenRosterFile(job.roster); });
   RowPass rows(job, device, results.get(), errors);
@@ -146,7 +172,13 @@ RosterSummary RunRoster(const RosterJob& job, TTsPrinter& device, std::ostream& 
   rows.Finish();
 
   if (!job.pdf.isEmpty() && !rows.StoreFailure()) ExportWorksheets(job, device, errors);
-  if (results && !results->commit()) throw RosterError{0, results->errorString(), job.results};
+  if (results) {
+    try {
+      results->Commit();
+    } catch (const OutputFileError& error) {
+      throw OutputError(error);
+    }
+  }
   // The results are complete even when the worksheets are not: they are kept, and the run
   // fails without writing a document that lacks some soldiers.
   if (rows.StoreFailure()) throw *rows.StoreFailure();

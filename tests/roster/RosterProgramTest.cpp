@@ -3,6 +3,7 @@
 // the command lines and rosters it refuses as usage errors. A copy of the program runs
 // beside the test tables, whose results are worked out by hand in tests/shell/TestTables.cpp.
 
+#include "tests/report/support/SpecialFiles.h"
 #include "tests/shell/TestTables.h"
 
 #include <QDir>
@@ -11,9 +12,11 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
-#include <gtest/gtest.h>
-
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
 
 #include <memory>
 
@@ -22,6 +25,7 @@ namespace {
 struct Outcome {
   int status = -1;
   QStringList errorLines;
+  QByteArray output;
 };
 
 QByteArray ReadAll(const QString& path) {
@@ -60,7 +64,8 @@ class RosterProgram : public ::testing::Test {
 
   static QString Path(const QString& name) { return dir_->filePath(name); }
 
-  // Runs the program in the test folder with no display and no platform named.
+  // Runs the program in the test folder with no display and no platform named, and with a
+  // umask that lets every user read what it creates, so that only the program decides that.
   static Outcome RunProgram(const QStringList& arguments, const QString& program = Path(QStringLiteral("corvane32")),
                             const QStringList& environmentSettings = {}) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -71,6 +76,7 @@ class RosterProgram : public ::testing::Test {
     QProcess process;
     process.setProcessEnvironment(environment);
     process.setWorkingDirectory(dir_->path());
+    process.setChildProcessModifier([] { ::umask(0); });
     process.start(program, arguments);
     if (!process.waitForFinished(120000)) {
       process.kill();
@@ -79,7 +85,7 @@ class RosterProgram : public ::testing::Test {
     }
     const QString errors = QString::fromUtf8(process.readAllStandardError());
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            errors.split(u'\n', Qt::SkipEmptyParts)};
+            errors.split(u'\n', Qt::SkipEmptyParts), process.readAllStandardOutput()};
   }
 
   static inline QTemporaryDir* dir_ = nullptr;
@@ -183,7 +189,7 @@ TEST_F(RosterProgram, RefusesCommandLinesAndRostersItCannotUseWithoutTouchingOut
   ASSERT_TRUE(WriteAll(Path(QStringLiteral("binary.csv")), QByteArray("name,rank\nDOE\0,SGT\n", 19)));
   ASSERT_TRUE(WriteAll(Path(QStringLiteral("kept.csv")), "an earlier run's results"));
   // Opening a pipe for reading waits for a writer: a roster that is one must not.
-  ASSERT_EQ(mkfifo(Path(QStringLiteral("pipe.csv")).toLocal8Bit().constData(), 0600), 0);
+  ASSERT_FALSE(MakeFifo(*dir_, QStringLiteral("pipe.csv")).isEmpty());
   QDir(dir_->path()).mkdir(QStringLiteral("folder.csv"));
   const QString notAFile = QStringLiteral("not a regular file (a pipe, a device or a socket): a roster is read from a file");
   const struct {
@@ -219,15 +225,24 @@ TEST_F(RosterProgram, RefusesCommandLinesAndRostersItCannotUseWithoutTouchingOut
 }
 
 TEST_F(RosterProgram, ATableThatCannotBeLoadedEndsTheRunWithoutABox) {
-  QTemporaryDir broken;
-  WriteTestTables(broken, QStringLiteral("Table.B-8"));
-  const QString program = broken.filePath(QStringLiteral("corvane32"));
-  ASSERT_TRUE(QFile::copy(QStringLiteral(CORVANE32_PATH), program));
   ASSERT_TRUE(WriteAll(Path(QStringLiteral("one.csv")), kRoster.left(kRoster.indexOf('\r'))));
-  const Outcome run = RunProgram({"--roster", "one.csv", "--results", "one-results.csv"}, program);
-  EXPECT_EQ(run.status, 217);
-  EXPECT_EQ(run.errorLines, QStringList{"Runtime error 217 at TABLES/Table.B-8: file not found"});
-  EXPECT_FALSE(QFile::exists(Path(QStringLiteral("one-results.csv"))));
+  // A missing file, and a Table.B-1 that lacks its row for 17 inches.
+  for (const bool incomplete : {false, true}) {
+    QTemporaryDir broken;
+    WriteTestTables(broken, incomplete ? QString() : QStringLiteral("Table.B-8"));
+    const QString b1 = broken.filePath(QStringLiteral("TABLES/Table.B-1"));
+    if (incomplete) ASSERT_TRUE(WriteAll(b1, ReadAll(b1).replace("\r\n17 0 0 0 0\r\n", "\r\n")));
+    const QString program = broken.filePath(QStringLiteral("corvane32"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(CORVANE32_PATH), program));
+    const Outcome run = RunProgram({"--roster", "one.csv", "--results", "one-results.csv"}, program);
+    EXPECT_EQ(run.status, 217);
+    EXPECT_EQ(run.errorLines,
+              QStringList{incomplete ? "Runtime error 217 at " + ShownTablePath(broken, QStringLiteral("Table.B-1")) +
+                                           ": no row for 17 inches (the table needs 5 to 40)"
+                                     : "Runtime error 217 at " + ShownTablePath(broken, QStringLiteral("Table.B-8")) +
+                                           ": file not found"});
+    EXPECT_FALSE(QFile::exists(Path(QStringLiteral("one-results.csv"))));
+  }
 }
 
 TEST_F(RosterProgram, AssessesOneSiteRowsBesideMultiSiteRows) {
@@ -330,4 +345,126 @@ TEST_F(RosterProgram, WhenThePageStoreTakesNoMoreEveryRowStillReachesTheResults)
   EXPECT_EQ(run.errorLines.size(), 9);  // after the eight refused rows
   EXPECT_EQ(ReadAll(Path(QStringLiteral("full-results.csv"))), ReadAll(Path(QStringLiteral("full-expected.csv"))));
   EXPECT_FALSE(QFile::exists(Path(QStringLiteral("full.pdf"))));
+}
+
+TEST_F(RosterProgram, RefusesOutputsThatNameTheRosterOrOneFileForBothAndTouchesNothing) {
+  const QByteArray roster = kRoster.left(kRoster.indexOf('\r'));
+  ASSERT_TRUE(WriteAll(Path(QStringLiteral("unit.csv")), roster));
+  ASSERT_TRUE(QFile::link(Path(QStringLiteral("unit.csv")), Path(QStringLiteral("unit-link.csv"))));
+  const QString absolute = Path(QStringLiteral("same.out"));
+  const struct {
+    QStringList arguments;
+    QString error;
+  } cases[] = {
+      {{"--roster", "unit.csv", "--results", "unit.csv"}, "corvane32: unit.csv: --results names the roster itself"},
+      {{"--roster", "unit.csv", "--results", "unit-link.csv"},
+       "corvane32: unit-link.csv: --results names the roster itself"},
+      {{"--roster", "unit-link.csv", "--pdf", "./unit.csv"}, "corvane32: ./unit.csv: --pdf names the roster itself"},
+      {{"--roster", "unit.csv", "--pdf", "same.out", "--results", "same.out"},
+       "corvane32: same.out: --pdf and --results name the same file"},
+      {{"--roster", "unit.csv", "--pdf", "same.out", "--results", absolute},
+       "corvane32: same.out: --pdf and --results name the same file"},
+  };
+  for (const auto& [arguments, error] : cases) {
+    const Outcome run = RunProgram(arguments);
+    EXPECT_EQ(run.status, 2) << arguments.join(u' ').toStdString();
+    EXPECT_EQ(run.errorLines, QStringList{error}) << arguments.join(u' ').toStdString();
+    EXPECT_EQ(ReadAll(Path(QStringLiteral("unit.csv"))), roster);
+    EXPECT_FALSE(QFile::exists(absolute));
+  }
+  EXPECT_EQ(QDir(dir_->path()).entryList({QStringLiteral("unit.csv.*"), QStringLiteral("same.out*")}, QDir::Files),
+            QStringList());
+}
+
+TEST_F(RosterProgram, WritesAFifoInPlaceAndTheResultsToStandardOutputForADash) {
+  ASSERT_TRUE(WriteAll(Path(QStringLiteral("pipe-roster.csv")), kRoster.left(kRoster.indexOf('\r'))));
+  ASSERT_EQ(RunProgram({"--roster", "pipe-roster.csv", "--results", "reference.csv"}).status, 0);
+  const QByteArray reference = ReadAll(Path(QStringLiteral("reference.csv")));
+  ASSERT_TRUE(reference.startsWith("line,name,"));
+
+  const Outcome toOutput = RunProgram({"--roster", "pipe-roster.csv", "--results", "-"});
+  EXPECT_EQ(toOutput.status, 0);
+  EXPECT_EQ(toOutput.output, reference);
+  EXPECT_FALSE(QFile::exists(Path(QStringLiteral("-"))));
+
+  QTemporaryDir special;
+  const QString fifo = MakeFifo(special, QStringLiteral("results"));
+  ASSERT_FALSE(fifo.isEmpty());
+  const int reader = ::open(QFile::encodeName(fifo).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  ASSERT_GE(reader, 0);
+  EXPECT_EQ(RunProgram({"--roster", "pipe-roster.csv", "--results", fifo}).status, 0);
+  QByteArray received(65536, '\0');
+  const ssize_t got = ::read(reader, received.data(), static_cast<size_t>(received.size()));
+  ::close(reader);
+  received.truncate(std::max<ssize_t>(got, 0));
+  EXPECT_EQ(received, reference);
+  struct stat status {};
+  EXPECT_TRUE(::lstat(QFile::encodeName(fifo).constData(), &status) == 0 && S_ISFIFO(status.st_mode));
+}
+
+TEST_F(RosterProgram, AFullDeviceIsWrittenInPlaceAndTheRunSaysWhyItFailed) {
+  ASSERT_TRUE(WriteAll(Path(QStringLiteral("full-roster.csv")), kRoster.left(kRoster.indexOf('\r'))));
+  QTemporaryDir special;
+  const QString full = FullDevice(special);
+  if (full.isEmpty()) GTEST_SKIP() << "no full device can be opened here";
+  for (const char* option : {"--results", "--pdf"}) {
+    const Outcome run = RunProgram({"--roster", "full-roster.csv", option, full});
+    EXPECT_EQ(run.status, 2) << option;
+    EXPECT_EQ(run.errorLines.value(0), QStringLiteral("corvane32: %1: No space left on device").arg(full)) << option;
+    struct stat status {};
+    EXPECT_TRUE(::lstat(QFile::encodeName(full).constData(), &status) == 0 && S_ISCHR(status.st_mode)) << option;
+  }
+}
+
+TEST_F(RosterProgram, NewOutputsAreOwnerOnlyAndNoRosterTextRunsAsAFormula) {
+  // Names, a rank, a sex and a method that a spreadsheet would run; the soldier's body fat
+  // of -3.50 is a number and stays one. (Blanks before a value: tests/roster/ResultsTableTest.)
+  const auto row = [](const QByteArray& name, const QByteArray& rank, const QByteArray& sex, const QByteArray& method) {
+    return name + ',' + rank + ",," + sex + ",20,150,70,15,15,15,37,37,37,,,,,,,,,," + method + '\n';
+  };
+  ASSERT_TRUE(WriteAll(Path(QStringLiteral("formulas.csv")),
+                       "name,rank,ssan,sex,age,weight,height,neck1,neck2,neck3,abdomen1,abdomen2,abdomen3,"
+                       "hips1,hips2,hips3,forearm1,forearm2,forearm3,wrist1,wrist2,wrist3,method\n" +
+                           row("\"=HYPERLINK(\"\"http://x\"\",\"\"y\"\")\"", "PVT", "Male", "") +
+                           row("+1+1", "-1", "Male", "") + row("@SUM(1;1)", "@1", "=1+1", "") +
+                           row("-2+3", "PVT", "Male", "+cmd") + row("2+3", "PVT", "Male", "")));
+  ASSERT_TRUE(WriteAll(Path(QStringLiteral("shared.csv")), "an older results file"));
+  ASSERT_TRUE(QFile::setPermissions(Path(QStringLiteral("shared.csv")),
+                                    QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther));
+  const Outcome run = RunProgram({"--roster", "formulas.csv", "--pdf", "formulas.pdf", "--results", "formulas-results.csv"});
+  EXPECT_EQ(run.status, 1) << run.errorLines.join(u'\n').toStdString();
+
+  const QString ok = QStringLiteral(",Male,ok,150,no,15.00,37.00,,,,16.50,20.00,,,,,,-3.50,26.00,within,multi-site\r\n");
+  const QStringList lines = QString::fromUtf8(ReadAll(Path(QStringLiteral("formulas-results.csv")))).split(u'\n');
+  ASSERT_EQ(lines.size(), 7);
+  EXPECT_EQ(lines[1] + u'\n', "2,\"'=HYPERLINK(\"\"HTTP://X\"\",\"\"Y\"\")\",PVT" + ok);
+  EXPECT_EQ(lines[2] + u'\n', "3,'+1+1,'-1" + ok);
+  EXPECT_EQ(lines[3], "4,'@SUM(1;1),'@1,'=1+1,refused: Invalid input value.,,,,,,,,,,,,,,,,,,multi-site\r");
+  EXPECT_EQ(lines[4], "5,'-2+3,PVT,Male,refused: The method is one-site or multi-site.,,,,,,,,,,,,,,,,,,'+cmd\r");
+  EXPECT_EQ(lines[5] + u'\n', "6,2+3,PVT" + ok);
+
+  const auto mode = [](const QString& name) { return QFile::permissions(Path(name)); };
+  const QFile::Permissions ownerOnly = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser;
+  EXPECT_EQ(mode(QStringLiteral("formulas.pdf")), ownerOnly);
+  EXPECT_EQ(mode(QStringLiteral("formulas-results.csv")), ownerOnly);
+  EXPECT_EQ(RunProgram({"--roster", "formulas.csv", "--results", "shared.csv"}).status, 1);
+  EXPECT_EQ(mode(QStringLiteral("shared.csv")), ownerOnly | QFile::ReadGroup | QFile::ReadOther);
+  EXPECT_TRUE(ReadAll(Path(QStringLiteral("shared.csv"))).startsWith("line,name,"));
+}
+
+// Another user's link in a folder open to all (such as /tmp) is not followed.
+TEST_F(RosterProgram, AnotherUsersLinkInAFolderOpenToAllIsNotFollowed) {
+  if (::geteuid() != 0) GTEST_SKIP() << "links of another user need root";
+  ASSERT_TRUE(WriteAll(Path(QStringLiteral("link-roster.csv")), kRoster.left(kRoster.indexOf('\r'))));
+  ASSERT_TRUE(WriteAll(Path(QStringLiteral("linked.csv")), "kept"));
+  QTemporaryDir open;
+  ASSERT_EQ(::chmod(QFile::encodeName(open.path()).constData(), 01777), 0);
+  const QString link = open.filePath(QStringLiteral("results.csv"));
+  ASSERT_TRUE(MakeLinkOwnedBy(link, Path(QStringLiteral("linked.csv")), 65534));
+  const Outcome run = RunProgram({"--roster", "link-roster.csv", "--results", link});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.errorLines.value(0),
+            QStringLiteral("corvane32: %1: it is another user's symbolic link in a folder open to all users, which is "
+                           "not followed").arg(link));
+  EXPECT_EQ(ReadAll(Path(QStringLiteral("linked.csv"))), "kept");
 }
