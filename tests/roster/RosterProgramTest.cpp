@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -66,8 +67,9 @@ class RosterProgram : public ::testing::Test {
 
   // Runs the program in the test folder with no display and no platform named, and with a
   // umask that lets every user read what it creates, so that only the program decides that.
+  // A data limit, when given, holds the program's heap and private mappings to that many MiB.
   static Outcome RunProgram(const QStringList& arguments, const QString& program = Path(QStringLiteral("corvane32")),
-                            const QStringList& environmentSettings = {}) {
+                            const QStringList& environmentSettings = {}, int dataLimitMiB = 0) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) environment.remove(name);
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), Path(QStringLiteral("runtime")));
@@ -76,7 +78,11 @@ class RosterProgram : public ::testing::Test {
     QProcess process;
     process.setProcessEnvironment(environment);
     process.setWorkingDirectory(dir_->path());
-    process.setChildProcessModifier([] { ::umask(0); });
+    process.setChildProcessModifier([dataLimitMiB] {
+      ::umask(0);
+      const rlimit data{rlim_t(dataLimitMiB) << 20, rlim_t(dataLimitMiB) << 20};
+      if (dataLimitMiB > 0) ::setrlimit(RLIMIT_DATA, &data);
+    });
     process.start(program, arguments);
     if (!process.waitForFinished(120000)) {
       process.kill();
@@ -312,6 +318,25 @@ TEST_F(RosterProgram, ReadsARosterSavedInWindows1252) {
   EXPECT_TRUE(results.contains(QStringLiteral("\r\n2,\"DÖE, JOHN “JACK”\",SGT,Male,ok,150,yes,")))
       << results.toStdString();
   EXPECT_EQ(results.count(QStringLiteral(",ok,")), 3);
+}
+
+// Rows are taken as they are read and not kept: a hundred thousand soldiers (6.8 MB) are
+// assessed within 96 MB of data memory, where holding every row needed more than 128 MB.
+// The limit is set on the child alone; a sanitizer reserves far more than it for itself.
+TEST_F(RosterProgram, RowsAreTakenAsTheyAreReadInBoundedMemory) {
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "AddressSanitizer's shadow memory exceeds any data limit";
+#endif
+  const QByteArray header = kRoster.mid(3, kRoster.indexOf('\n') - 2);
+  const QByteArray row = "m,\"ROE, RICHARD\",spc,234567890,30,140,70,15,15,15,36,36,36,,,,,,,,,\n";
+  ASSERT_TRUE(WriteAll(Path(QStringLiteral("many.csv")), header + row.repeated(100000)));
+  const Outcome run = RunProgram({"--roster", "many.csv", "--results", "many-results.csv"},
+                                 Path(QStringLiteral("corvane32")), {}, 96);
+  EXPECT_EQ(run.status, 0) << run.errorLines.join(u'\n').toStdString();
+  const QByteArray results = ReadAll(Path(QStringLiteral("many-results.csv")));
+  EXPECT_EQ(results.count("\r\n"), 100001);
+  EXPECT_TRUE(results.endsWith("100001,\"ROE, RICHARD\",SPC,Male,ok,150,no,15.00,36.00,,,,46.00,20.00,,,,,,26.00,"
+                               "26.00,within\r\n"));
 }
 
 TEST_F(RosterProgram, ANameLongerThanTheWizardsFieldHoldsIsRefused) {
