@@ -15,15 +15,6 @@ constexpr char kLF = '\n';
 // growing past the longest allowed is caught before it has grown much further.
 constexpr qsizetype kSlice = 64 * 1024;
 
-// Line breaks in bytes: CR LF, a lone LF or a lone CR each end one line.
-int LineBreaks(const unsigned char* bytes, size_t size) {
-  int breaks = 0;
-  for (size_t i = 0; i < size; ++i) {
-    if (bytes[i] == kLF || (bytes[i] == kCR && (i + 1 == size || bytes[i + 1] != kLF))) ++breaks;
-  }
-  return breaks;
-}
-
 RosterError RecordTooLong(int line) {
   return {line, QStringLiteral("a row of more than %1 MiB, which no soldier's row comes near: is a quote left open?")
                     .arg(kLongestRecord >> 20)};
@@ -64,7 +55,9 @@ void RosterParser::Finish() {
 }
 
 // The line the parser has reached inside the field it holds.
-int RosterParser::PendingLine() const { return line_ + LineBreaks(parser_->entry_buf, parser_->entry_pos); }
+int RosterParser::PendingLine() const {
+  return line_ + LineBreaks(QByteArrayView(parser_->entry_buf, static_cast<qsizetype>(parser_->entry_pos)));
+}
 
 // libcsv is C: nothing may be thrown through it. The first exception of a callback is kept
 // and thrown once libcsv returns; the callbacks after it do nothing.
@@ -95,7 +88,7 @@ void RosterParser::TakeField(QByteArrayView field) {
   if (recordBytes_ > kLongestRecord) throw RecordTooLong(record_.line);
   evidence_.Examine(field, line_);
   if (decoder_) record_.values << (*decoder_)(field);
-  line_ += LineBreaks(reinterpret_cast<const unsigned char*>(field.data()), static_cast<size_t>(field.size()));
+  line_ += LineBreaks(field);
   afterCR_ = false;
 }
 

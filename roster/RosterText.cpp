@@ -16,20 +16,19 @@ bool UndefinedInWindows1252(char byte) {
          kUndefinedInWindows1252.end();
 }
 
-// Line breaks before a position of a field: CR LF, a lone LF or a lone CR each end one line.
-int LineBreaksBefore(QByteArrayView field, qsizetype end) {
+}  // namespace
+
+int LineBreaks(QByteArrayView bytes) {
   int breaks = 0;
-  for (qsizetype i = 0; i < end; ++i) {
-    if (field[i] == '\n' || (field[i] == '\r' && (i + 1 == field.size() || field[i + 1] != '\n'))) ++breaks;
+  for (qsizetype i = 0; i < bytes.size(); ++i) {
+    if (bytes[i] == '\n' || (bytes[i] == '\r' && (i + 1 == bytes.size() || bytes[i + 1] != '\n'))) ++breaks;
   }
   return breaks;
 }
 
-}  // namespace
-
 void TextEvidence::Examine(QByteArrayView field, int line) {
   if (const qsizetype nul = field.indexOf('\0'); nul >= 0)
-    throw RosterError{line + LineBreaksBefore(field, nul), QStringLiteral("not a text file: it holds a NUL byte")};
+    throw RosterError{line + LineBreaks(field.first(nul)), QStringLiteral("not a text file: it holds a NUL byte")};
   if (firstInvalidUtf8Line_ == 0 && !field.isValidUtf8()) firstInvalidUtf8Line_ = line;
   if (firstUndefinedLine_ == 0) {
     if (const auto undefined = std::find_if(field.begin(), field.end(), UndefinedInWindows1252);

@@ -11,6 +11,10 @@
 
 enum class RosterEncoding { Utf8, Windows1252 };
 
+// The line breaks in bytes of text: CR LF, a lone LF or a lone CR each end one line (a CR at
+// the end counts as a lone one).
+int LineBreaks(QByteArrayView bytes);
+
 // What the fields of a roster tell about its encoding, gathered field by field as the file
 // is parsed. Every byte of a roster but its commas, quotes, line ends and padding blanks lies
 // in a field, and a UTF-8 sequence never spans those ASCII bytes, so the fields decide for
