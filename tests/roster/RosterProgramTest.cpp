@@ -9,9 +9,11 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -65,14 +67,22 @@ class RosterProgram : public ::testing::Test {
 
   // Runs the program in the test folder with no display and no platform named, and with a
   // umask that lets every user read what it creates, so that only the program decides that.
-  static Outcome RunProgram(const QStringList& arguments, const QString& program = Path(QStringLiteral("corvane32"))) {
+  // A data limit, when given, holds the program's heap and private mappings to that many MiB.
+  static Outcome RunProgram(const QStringList& arguments, const QString& program = Path(QStringLiteral("corvane32")),
+                            const QStringList& environmentSettings = {}, int dataLimitMiB = 0) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) environment.remove(name);
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), Path(QStringLiteral("runtime")));
+    for (const QString& setting : environmentSettings)
+      environment.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
     QProcess process;
     process.setProcessEnvironment(environment);
     process.setWorkingDirectory(dir_->path());
-    process.setChildProcessModifier([] { ::umask(0); });
+    process.setChildProcessModifier([dataLimitMiB] {
+      ::umask(0);
+      const rlimit data{rlim_t(dataLimitMiB) << 20, rlim_t(dataLimitMiB) << 20};
+      if (dataLimitMiB > 0) ::setrlimit(RLIMIT_DATA, &data);
+    });
     process.start(program, arguments);
     if (!process.waitForFinished(120000)) {
       process.kill();
@@ -107,6 +117,14 @@ const QByteArray kRoster =
     "Male,TWO POINTS,PVT,123-45-6789,20,200,70,15,15,15,35,35,35..5,,,,,,,,,\r\n"
     "Male,THIN,PVT,123-45-6789,20,200,70,15,15,15,18,18,18,,,,,,,,,\r\n"
     "Male,\"GREEN, AL\",PV2,,20,150,70,15,15,15,37,37,37,,,,,,,,,";
+
+// The lines of a run but those of its progress, which rosters of 10 kB or more show.
+QStringList WithoutProgress(const QStringList& errorLines) {
+  static const QRegularExpression progress(QStringLiteral("^corvane32: [^ ]*: [0-9]+% \\("));
+  QStringList lines = errorLines;
+  lines.removeIf([](const QString& line) { return progress.match(line).hasMatch(); });
+  return lines;
+}
 
 const QByteArray kRefusedResults = ",,,,,,,,,,,,,,,,,\r\n";
 
@@ -172,8 +190,14 @@ TEST_F(RosterProgram, WritesResultsAndWorksheetsAndReportsEveryRefusal) {
 
 TEST_F(RosterProgram, RefusesCommandLinesAndRostersItCannotUseWithoutTouchingOutputs) {
   ASSERT_TRUE(WriteAll(Path(QStringLiteral("header.csv")), "name,rank,waist1\n"));
+  ASSERT_TRUE(WriteAll(Path(QStringLiteral("escape.csv")), "name,\x1b[2Jrank\n"));
+  ASSERT_TRUE(WriteAll(Path(QStringLiteral("headless.csv")), kRoster.mid(kRoster.indexOf('\n') + 1)));
   ASSERT_TRUE(WriteAll(Path(QStringLiteral("binary.csv")), QByteArray("name,rank\nDOE\0,SGT\n", 19)));
   ASSERT_TRUE(WriteAll(Path(QStringLiteral("kept.csv")), "an earlier run's results"));
+  // Opening a pipe for reading waits for a writer: a roster that is one must not.
+  ASSERT_FALSE(MakeFifo(*dir_, QStringLiteral("pipe.csv")).isEmpty());
+  QDir(dir_->path()).mkdir(QStringLiteral("folder.csv"));
+  const QString notAFile = QStringLiteral("not a regular file (a pipe, a device or a socket): a roster is read from a file");
   const struct {
     QStringList arguments;
     QString error;
@@ -183,6 +207,13 @@ TEST_F(RosterProgram, RefusesCommandLinesAndRostersItCannotUseWithoutTouchingOut
       {{"--results", "kept.csv"}, "corvane32: --results needs a roster (--roster ROSTER.csv)."},
       {{"--roster", "absent.csv", "--results", "kept.csv"}, "corvane32: absent.csv: No such file or directory"},
       {{"--roster", "header.csv", "--results", "kept.csv"}, "corvane32: header.csv:1: unknown column \"waist1\""},
+      {{"--roster", "escape.csv", "--results", "kept.csv"}, "corvane32: escape.csv:1: unknown column \"\\x1b[2Jrank\""},
+      {{"--roster", "headless.csv", "--results", "kept.csv"},
+       "corvane32: headless.csv:1: the first row names no known column: a roster begins with a row of column names "
+       "such as name,rank,ssan,sex,age,weight,height"},
+      {{"--roster", "pipe.csv", "--results", "kept.csv"}, "corvane32: pipe.csv: " + notAFile},
+      {{"--roster", "/dev/zero", "--pdf", "new.pdf"}, "corvane32: /dev/zero: " + notAFile},
+      {{"--roster", "folder.csv", "--results", "kept.csv"}, "corvane32: folder.csv: a folder, not a roster file"},
       {{"--roster", "binary.csv", "--pdf", "new.pdf", "--results", "kept.csv"},
        "corvane32: binary.csv:2: not a text file: it holds a NUL byte"},
       {{"--roster", "roster.csv", "--results", "no/such/folder/results.csv"},
@@ -273,6 +304,72 @@ TEST_F(RosterProgram, AssessesOneSiteRowsBesideMultiSiteRows) {
   for (int page = 0; page < 4; ++page)
     for (const QString& text : expected[page])
       EXPECT_TRUE(pages[page].contains(text)) << "page " << page + 1 << " lacks " << text.toStdString();
+}
+
+TEST_F(RosterProgram, ReadsARosterSavedInWindows1252) {
+  // What a spreadsheet on Windows saves as CSV: an umlaut and curly quotes in one byte each.
+  QByteArray roster = kRoster.left(kRoster.indexOf("Male,BAD SSAN"));
+  roster.replace("\xEF\xBB\xBF", "").replace("Doe, John \"\"Jack\"\"", "D\xD6" "E, John \x93Jack\x94");
+  ASSERT_TRUE(WriteAll(Path(QStringLiteral("ansi.csv")), roster));
+  const Outcome run = RunProgram({"--roster", "ansi.csv", "--results", "ansi-results.csv"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.errorLines, QStringList());
+  const QString results = QString::fromUtf8(ReadAll(Path(QStringLiteral("ansi-results.csv"))));
+  EXPECT_TRUE(results.contains(QStringLiteral("\r\n2,\"DÖE, JOHN “JACK”\",SGT,Male,ok,150,yes,")))
+      << results.toStdString();
+  EXPECT_EQ(results.count(QStringLiteral(",ok,")), 3);
+}
+
+// Rows are taken as they are read and not kept: a hundred thousand soldiers (6.8 MB) are
+// assessed within 96 MB of data memory, where holding every row needed more than 128 MB.
+// The limit is set on the child alone; a sanitizer reserves far more than it for itself.
+TEST_F(RosterProgram, RowsAreTakenAsTheyAreReadInBoundedMemory) {
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "AddressSanitizer's shadow memory exceeds any data limit";
+#endif
+  const QByteArray header = kRoster.mid(3, kRoster.indexOf('\n') - 2);
+  const QByteArray row = "m,\"ROE, RICHARD\",spc,234567890,30,140,70,15,15,15,36,36,36,,,,,,,,,\n";
+  ASSERT_TRUE(WriteAll(Path(QStringLiteral("many.csv")), header + row.repeated(100000)));
+  const Outcome run = RunProgram({"--roster", "many.csv", "--results", "many-results.csv"},
+                                 Path(QStringLiteral("corvane32")), {}, 96);
+  EXPECT_EQ(run.status, 0) << run.errorLines.join(u'\n').toStdString();
+  const QByteArray results = ReadAll(Path(QStringLiteral("many-results.csv")));
+  EXPECT_EQ(results.count("\r\n"), 100001);
+  EXPECT_TRUE(results.endsWith("100001,\"ROE, RICHARD\",SPC,Male,ok,150,no,15.00,36.00,,,,46.00,20.00,,,,,,26.00,"
+                               "26.00,within\r\n"));
+}
+
+TEST_F(RosterProgram, ANameLongerThanTheWizardsFieldHoldsIsRefused) {
+  const QByteArray header = kRoster.mid(3, kRoster.indexOf('\n') - 2);
+  const QByteArray row = ",SGT,123-45-6789,20,200,70,15,15,15,35,35,35,,,,,,,,,\n";
+  ASSERT_TRUE(WriteAll(Path(QStringLiteral("names.csv")),
+                       header + "Male," + QByteArray(32767, 'N') + row + "Male," + QByteArray(32768, 'N') + row));
+  const Outcome run = RunProgram({"--roster", "names.csv", "--pdf", "names.pdf", "--results", "names-results.csv"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(WithoutProgress(run.errorLines), QStringList{"names.csv:3: name: Invalid input value."});
+  // The longest name the field holds is drawn on its worksheet, as far as the page shows it.
+  const QStringList pages = PdfPages(Path(QStringLiteral("names.pdf")));
+  ASSERT_EQ(pages.size(), 1);
+  EXPECT_TRUE(pages[0].contains(QStringLiteral("DA Form 5500-ER")));
+  EXPECT_TRUE(pages[0].contains(QString(40, u'N')));
+}
+
+TEST_F(RosterProgram, WhenThePageStoreTakesNoMoreEveryRowStillReachesTheResults) {
+  ASSERT_TRUE(WriteAll(Path(QStringLiteral("full.csv")), kRoster));
+  ASSERT_TRUE(WriteAll(Path(QStringLiteral("not-a-folder")), ""));
+  ASSERT_EQ(RunProgram({"--roster", "full.csv", "--results", "full-expected.csv"}).status, 1);
+  // The store moves to a temporary file once it holds some 100 kB, at the fourth worksheet
+  // (the roster's line 15); here that file cannot be made.
+  const Outcome run = RunProgram({"--roster", "full.csv", "--pdf", "full.pdf", "--results", "full-results.csv"},
+                                 Path(QStringLiteral("corvane32")), {"TMPDIR=" + Path(QStringLiteral("not-a-folder"))});
+  EXPECT_EQ(run.status, 2);
+  ASSERT_FALSE(run.errorLines.isEmpty());
+  EXPECT_EQ(run.errorLines.last(),
+            "corvane32: full.csv:15: the page store takes no worksheet from this row on, so none is written or shown: "
+            "The page store cannot create its temporary file: Not a directory");
+  EXPECT_EQ(run.errorLines.size(), 9);  // after the eight refused rows
+  EXPECT_EQ(ReadAll(Path(QStringLiteral("full-results.csv"))), ReadAll(Path(QStringLiteral("full-expected.csv"))));
+  EXPECT_FALSE(QFile::exists(Path(QStringLiteral("full.pdf"))));
 }
 
 TEST_F(RosterProgram, RefusesOutputsThatNameTheRosterOrOneFileForBothAndTouchesNothing) {
