@@ -23,3 +23,7 @@ void WorksheetDocument::Append(const SoldierRow& soldier) {
 void WorksheetDocument::Finish() {
   if (begun_) device_.EndDoc();
 }
+
+void WorksheetDocument::Abandon() {
+  if (begun_) device_.AbortDoc();
+}

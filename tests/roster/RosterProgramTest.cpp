@@ -13,13 +13,22 @@
 #include <QTemporaryDir>
 
 #include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+extern char** environ;
 
 namespace {
 
@@ -92,6 +101,48 @@ class RosterProgram : public ::testing::Test {
     const QString errors = QString::fromUtf8(process.readAllStandardError());
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             errors.split(u'\n', Qt::SkipEmptyParts), process.readAllStandardOutput()};
+  }
+
+  // Starts the program as RunProgram does, its output discarded, SIGINT and SIGTERM at
+  // their default actions whatever the test inherited (a shell's background job ignores
+  // SIGINT); the child's process id, or -1.
+  static pid_t StartProgram(const QStringList& arguments) {
+    std::vector<std::string> words = {Path(QStringLiteral("corvane32")).toStdString()};
+    for (const QString& argument : arguments) words.push_back(argument.toStdString());
+    std::vector<std::string> settings = {"XDG_RUNTIME_DIR=" + Path(QStringLiteral("runtime")).toStdString()};
+    for (char** entry = environ; *entry != nullptr; ++entry) {
+      const std::string setting = *entry;
+      bool kept = !setting.starts_with("XDG_RUNTIME_DIR=");
+      for (const char* name : {"DISPLAY=", "WAYLAND_DISPLAY=", "QT_QPA_PLATFORM="}) kept = kept && !setting.starts_with(name);
+      if (kept) settings.push_back(setting);
+    }
+    std::vector<char*> argv;
+    std::vector<char*> envp;
+    for (std::string& word : words) argv.push_back(word.data());
+    for (std::string& setting : settings) envp.push_back(setting.data());
+    argv.push_back(nullptr);
+    envp.push_back(nullptr);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    sigset_t defaults;
+    sigemptyset(&defaults);
+    sigaddset(&defaults, SIGINT);
+    sigaddset(&defaults, SIGTERM);
+    posix_spawnattr_setsigdefault(&attributes, &defaults);
+    sigset_t none;
+    sigemptyset(&none);
+    posix_spawnattr_setsigmask(&attributes, &none);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
+    pid_t child = -1;
+    if (posix_spawn(&child, argv[0], &actions, &attributes, argv.data(), envp.data()) != 0) child = -1;
+    posix_spawnattr_destroy(&attributes);
+    posix_spawn_file_actions_destroy(&actions);
+    return child;
   }
 
   static inline QTemporaryDir* dir_ = nullptr;
@@ -354,22 +405,60 @@ TEST_F(RosterProgram, ANameLongerThanTheWizardsFieldHoldsIsRefused) {
   EXPECT_TRUE(pages[0].contains(QString(40, u'N')));
 }
 
-TEST_F(RosterProgram, WhenThePageStoreTakesNoMoreEveryRowStillReachesTheResults) {
+// The PDF is drawn straight, without the page store, whose temporary file a roster of any
+// length no longer needs. The preview still waits for the store: when it takes no more, the
+// run ends naming the row where the worksheets stopped, before any window opens.
+TEST_F(RosterProgram, OnlyThePreviewWaitsForThePageStore) {
   ASSERT_TRUE(WriteAll(Path(QStringLiteral("full.csv")), kRoster));
   ASSERT_TRUE(WriteAll(Path(QStringLiteral("not-a-folder")), ""));
+  const QStringList noTemporaryFolder{"TMPDIR=" + Path(QStringLiteral("not-a-folder"))};
   ASSERT_EQ(RunProgram({"--roster", "full.csv", "--results", "full-expected.csv"}).status, 1);
+
+  const Outcome run = RunProgram({"--roster", "full.csv", "--pdf", "full.pdf", "--results", "full-results.csv"},
+                                 Path(QStringLiteral("corvane32")), noTemporaryFolder);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.errorLines.size(), 8);  // the eight refused rows
+  EXPECT_EQ(ReadAll(Path(QStringLiteral("full-results.csv"))), ReadAll(Path(QStringLiteral("full-expected.csv"))));
+  EXPECT_EQ(PdfPages(Path(QStringLiteral("full.pdf"))).size(), 4);
+
   // The store moves to a temporary file once it holds some 100 kB, at the fourth worksheet
   // (the roster's line 15); here that file cannot be made.
-  const Outcome run = RunProgram({"--roster", "full.csv", "--pdf", "full.pdf", "--results", "full-results.csv"},
-                                 Path(QStringLiteral("corvane32")), {"TMPDIR=" + Path(QStringLiteral("not-a-folder"))});
-  EXPECT_EQ(run.status, 2);
-  ASSERT_FALSE(run.errorLines.isEmpty());
-  EXPECT_EQ(run.errorLines.last(),
+  const Outcome preview = RunProgram({"--roster", "full.csv"}, Path(QStringLiteral("corvane32")),
+                                     noTemporaryFolder + QStringList{"QT_QPA_PLATFORM=offscreen"});
+  EXPECT_EQ(preview.status, 2);
+  ASSERT_FALSE(preview.errorLines.isEmpty());
+  EXPECT_EQ(preview.errorLines.last(),
             "corvane32: full.csv:15: the page store takes no worksheet from this row on, so none is written or shown: "
             "The page store cannot create its temporary file: Not a directory");
-  EXPECT_EQ(run.errorLines.size(), 9);  // after the eight refused rows
-  EXPECT_EQ(ReadAll(Path(QStringLiteral("full-results.csv"))), ReadAll(Path(QStringLiteral("full-expected.csv"))));
-  EXPECT_FALSE(QFile::exists(Path(QStringLiteral("full.pdf"))));
+  EXPECT_EQ(preview.errorLines.size(), 9);  // after the eight refused rows
+}
+
+// Ctrl-C or a SIGTERM in the middle of a run: the program ends by the signal, as a shell
+// expects of it, and leaves neither output nor any temporary file beside them.
+TEST_F(RosterProgram, AnInterruptedRunLeavesNoOutputAndNoTemporaryFile) {
+  const QByteArray header = kRoster.mid(3, kRoster.indexOf('\n') - 2);
+  const QByteArray row = "m,\"ROE, RICHARD\",spc,234567890,30,140,70,15,15,15,36,36,36,,,,,,,,,\n";
+  ASSERT_TRUE(WriteAll(Path(QStringLiteral("long.csv")), header + row.repeated(5000)));
+  for (const int signal : {SIGINT, SIGTERM}) {
+    QTemporaryDir outputs;
+    ASSERT_TRUE(WriteAll(outputs.filePath(QStringLiteral("long.pdf")), "an older PDF"));
+    const pid_t child = StartProgram({"--roster", Path(QStringLiteral("long.csv")), "--pdf",
+                                      outputs.filePath(QStringLiteral("long.pdf")), "--results",
+                                      outputs.filePath(QStringLiteral("long-results.csv"))});
+    ASSERT_GT(child, 0);
+    // Both outputs are being written to their temporary files once a worksheet is drawn.
+    const QDir folder(outputs.path());
+    const auto started = std::chrono::steady_clock::now();
+    while (folder.entryList(QDir::Files).size() < 3 && std::chrono::steady_clock::now() - started < std::chrono::minutes(1))
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    EXPECT_EQ(folder.entryList(QDir::Files).size(), 3) << "signal " << signal;
+    ::kill(child, signal);
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << "signal " << signal << ", status " << status;
+    EXPECT_EQ(folder.entryList(QDir::Files), QStringList{"long.pdf"}) << "signal " << signal;
+    EXPECT_EQ(ReadAll(outputs.filePath(QStringLiteral("long.pdf"))), "an older PDF");
+  }
 }
 
 TEST_F(RosterProgram, RefusesOutputsThatNameTheRosterOrOneFileForBothAndTouchesNothing) {
