@@ -9,8 +9,12 @@
 
 #include <array>
 #include <span>
+#include <vector>
 
 namespace {
+
+// The data page's columns, which every record reads.
+constexpr const char* kDataPageColumns[] = {"name", "rank", "ssan", "sex", "age", "weight", "height"};
 
 // A measurement column group and the record's set of three it fills.
 struct MeasuredSet {
@@ -31,6 +35,20 @@ QByteArray NumberedColumn(const char* column, int number) { return column + QByt
 // The one-site page's fields are abdomen1 to abdomen4; the fourth is read only when asked
 // for.
 constexpr const char* kAbdomen = "abdomen";
+
+// The columns that a record of the method and sex reads whatever its values: the data page
+// and the measurement page. Without a method, or a sex by the multi-site method, the
+// record is refused before its measurements are read.
+std::vector<QByteArray> ColumnsRead(std::optional<TapeMethod> method, std::optional<Sex> sex) {
+  std::vector<QByteArray> columns(std::begin(kDataPageColumns), std::end(kDataPageColumns));
+  if (method == TapeMethod::OneSite) {
+    for (int i = 1; i < kAbdomenFields; ++i) columns.push_back(NumberedColumn(kAbdomen, i));
+  } else if (method && sex) {
+    for (const MeasuredSet& set : *sex == Sex::Male ? std::span<const MeasuredSet>(kMaleSets) : kFemaleSets)
+      for (int i = 1; i <= 3; ++i) columns.push_back(NumberedColumn(set.column, i));
+  }
+  return columns;
+}
 
 // The column to blame for a value outside its table.
 QString ColumnOfQuantity(const std::string& quantity) {
@@ -77,6 +95,7 @@ class RowEvaluation {
     const std::optional<TapeMethod> method = ReadMethod(methodValue);
     row_.method = method ? MethodName(*method) : methodValue;
 
+    if (RefuseMissingColumns(method, sex)) return;
     if (const std::optional<qsizetype> unnamed = header_.UnnamedValue(record_))
       return Refuse(QStringLiteral("column %1").arg(*unnamed + 1),
                     QStringLiteral("The first row names no column for this value."));
@@ -105,6 +124,20 @@ class RowEvaluation {
 
   void Refuse(const QString& column, const QString& message) { row_.refusal = RowRefusal{column, message}; }
   void Refuse(const char* column, const QString& message) { Refuse(QLatin1String(column), message); }
+
+  // Refuses the record when the roster lacks columns that it reads, naming every one; the
+  // first of them is the column blamed.
+  bool RefuseMissingColumns(std::optional<TapeMethod> method, std::optional<Sex> sex) {
+    QStringList missing;
+    for (const QByteArray& column : ColumnsRead(method, sex))
+      if (!header_.Has(column.constData())) missing << QString::fromLatin1(column);
+    if (missing.isEmpty()) return false;
+    const QString reader = method ? QStringLiteral("this %1 row").arg(MethodName(*method)) : QStringLiteral("this row");
+    Refuse(missing.first(), (missing.size() == 1 ? QStringLiteral("The roster has no column %1, which %2 reads.")
+                                                 : QStringLiteral("The roster has no columns %1, which %2 reads."))
+                                .arg(missing.join(QStringLiteral(", ")), reader));
+    return true;
+  }
 
   // Types the column's value into a field of the format; false (refused) when it cannot.
   bool Type(MaskFormat format, const char* column, QString& fieldText) {

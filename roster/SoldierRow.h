@@ -3,7 +3,8 @@
 // fields typed in tab order with their exit checks, the page collected with the screening,
 // the measurement page of the record's tape method (the multi-site page of the soldier's
 // sex, or the one-site page) read and the body fat computed. The first refusal ends the
-// record, with the wizard's own message.
+// record, with the wizard's own message. A record whose method reads columns the roster
+// does not have is refused first, naming all of them.
 
 #include "entry/Assessment.h"
 #include "roster/RosterColumns.h"
