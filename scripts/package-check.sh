@@ -48,9 +48,10 @@ page_type="$(sed -n 's/.*<mime-type type="\([^"]*\)".*/\1/p' "$work/mime/package
 
 step "descriptions, screenshots and the example roster"
 metainfo="$work/root/usr/share/metainfo/$app_id.metainfo.xml"
-dpkg-deb -f "$deb" Description | grep -q 'one-site' || fail "the package description names no one-site method"
-sed -n '/<description>/,/<\/description>/p' "$metainfo" | grep -q 'one-site' \
-  || fail "the AppStream description names no one-site method"
+dpkg-deb -f "$deb" Description > "$work/description.txt"
+grep -q 'one-site' "$work/description.txt" || fail "the package description names no one-site method"
+sed -n '/<description>/,/<\/description>/p' "$metainfo" > "$work/appstream-description.txt"
+grep -q 'one-site' "$work/appstream-description.txt" || fail "the AppStream description names no one-site method"
 # Every screenshot is one the build made, to be published under the homepage; the default
 # one shows the program at a size where its texts can be read.
 png_width() { echo $((16#$(od -An -tx1 -j16 -N4 "$1" | tr -d ' \n'))); }
@@ -119,7 +120,8 @@ status=0
 # (before the method column that this roster has), so that it can be copied.
 header="$(head -n 1 "$work/results.csv" | tr -d '\r')"
 header="${header%,method}"
-MANWIDTH=80 man -l /usr/share/man/man1/corvane32.1.gz 2>/dev/null | sed 's/^ *//' | grep -qxF "$header" \
+MANWIDTH=80 man -l /usr/share/man/man1/corvane32.1.gz > "$work/manual.txt"
+sed 's/^ *//' "$work/manual.txt" | grep -xF "$header" >/dev/null \
   || fail "the manual page does not show the results header on one line: $header"
 # The tables are read from /etc: a broken one there stops the program, and the message
 # names it where it is.
