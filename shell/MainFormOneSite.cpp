@@ -85,6 +85,7 @@ bool TMainForm::ShowOneSiteResults() {
   oneSiteResult_ = ComputeOneSiteBodyFat(sex, SoldierData.Age, SoldierData.Weight, reading.taken);
   const OneSiteResult& result = oneSiteResult_.value();
   ShowResultTexts(QString::number(result.maxBodyFat), QString::number(result.roundedBodyFat), result.within);
+  ResultsMethod->show();
   // Start-up creates the worksheet; a main window made without it has no marks to set.
   if (OneSiteForm != nullptr) SetComplianceMarks(*OneSiteForm, result.within);
   return true;
