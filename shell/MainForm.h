@@ -125,6 +125,8 @@ class TMainForm : public QWidget {
   QLabel* ActualWeight;
   QLabel* MaxBFCLabel;
   QLabel* ActualBFC;
+  // Names the one-site method below the results it gave; hidden for the multi-site method.
+  QLabel* ResultsMethod;
   QPushButton* PrintButton;
 
  signals:

@@ -86,6 +86,7 @@ bool TMainForm::ShowOneSiteResults() {
   const OneSiteResult result = ComputeOneSiteBodyFat(sex, SoldierData.Age, SoldierData.Weight, reading.taken).value();
   HoldAssessment(result.within, result);
   ShowResultTexts(QString::number(result.maxBodyFat), QString::number(result.roundedBodyFat), result.within);
+  ResultsMethod->show();
   // Start-up creates the worksheet; a main window made without it has no marks to set.
   if (OneSiteForm != nullptr) SetComplianceMarks(*OneSiteForm, result.within);
   return true;

@@ -51,6 +51,13 @@ void TMainForm::BuildResultsPage() {
   NewLabel(ResultsPanel, QStringLiteral("lbs."), QPoint(248, 65));
   NewLabel(ResultsPanel, QStringLiteral("%"), QPoint(248, 88));
   NewLabel(ResultsPanel, QStringLiteral("%"), QPoint(248, 111));
+  // In the gap above the Print button, centred on the page as the button is.
+  ResultsMethod = new QLabel(QStringLiteral("One-site tape method"), ResultsPanel);
+  ResultsMethod->setFont(PixelFont(QStringLiteral("Arial"), 11));
+  ResultsMethod->adjustSize();
+  ResultsMethod->move((ResultsPanel->width() - ResultsMethod->width()) / 2, 129);
+  ResultsMethod->setObjectName(QStringLiteral("ResultsMethod"));
+  ResultsMethod->hide();
 
   PrintButton = new QPushButton(GlyphIcon(QStringLiteral("printer")), QStringLiteral("&Print Form"), ResultsPanel);
   PrintButton->setGeometry(95, 145, 97, 28);
@@ -80,6 +87,7 @@ bool TMainForm::ShowResults() {
   HoldAssessment(within, std::nullopt);
   ShowResultTexts(QString::fromStdString(FormatFixed2(SoldierData.MaxBodyFat)),
                   QString::fromStdString(FormatFixed2(SoldierData.BodyFat)), within);
+  ResultsMethod->hide();
   return within;
 }
 
