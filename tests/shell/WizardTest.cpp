@@ -3,6 +3,7 @@
 
 #include "shell/AppWindows.h"
 #include "shell/BevelPanel.h"
+#include "shell/CurrentSoldier.h"
 #include "shell/MainForm.h"
 #include "shell/maskedit/MaskedEdit.h"
 #include "shell/pictures/Forearm.h"
