@@ -126,7 +126,7 @@ class RowPass {
   // on to the results. A PDF that cannot be written (a full disk) ends the run.
   void AppendWorksheet(const SoldierRow& row, int line) {
     try {
-      document_.Append(row);
+      document_.Append(*row.assessment);
     } catch (const OutputFileError& error) {
       throw OutputError(error);
     } catch (const TsPrintError& error) {
