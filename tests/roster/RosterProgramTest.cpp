@@ -13,22 +13,16 @@
 #include <QTemporaryDir>
 
 #include <fcntl.h>
-#include <signal.h>
-#include <spawn.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <csignal>
 #include <memory>
-#include <string>
 #include <thread>
-#include <vector>
-
-extern char** environ;
 
 namespace {
 
@@ -74,75 +68,45 @@ class RosterProgram : public ::testing::Test {
 
   static QString Path(const QString& name) { return dir_->filePath(name); }
 
-  // Runs the program in the test folder with no display and no platform named, and with a
+  // Starts the program in the test folder with no display and no platform named, and with a
   // umask that lets every user read what it creates, so that only the program decides that.
   // A data limit, when given, holds the program's heap and private mappings to that many MiB.
-  static Outcome RunProgram(const QStringList& arguments, const QString& program = Path(QStringLiteral("corvane32")),
-                            const QStringList& environmentSettings = {}, int dataLimitMiB = 0) {
+  // SIGINT and SIGTERM keep their default actions, whatever the test inherited (a shell's
+  // background job ignores SIGINT).
+  static std::unique_ptr<QProcess> StartProgram(const QStringList& arguments,
+                                                const QString& program = Path(QStringLiteral("corvane32")),
+                                                const QStringList& environmentSettings = {}, int dataLimitMiB = 0) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) environment.remove(name);
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), Path(QStringLiteral("runtime")));
     for (const QString& setting : environmentSettings)
       environment.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.setWorkingDirectory(dir_->path());
-    process.setChildProcessModifier([dataLimitMiB] {
+    auto process = std::make_unique<QProcess>();
+    process->setProcessEnvironment(environment);
+    process->setWorkingDirectory(dir_->path());
+    process->setChildProcessModifier([dataLimitMiB] {
       ::umask(0);
       const rlimit data{rlim_t(dataLimitMiB) << 20, rlim_t(dataLimitMiB) << 20};
       if (dataLimitMiB > 0) ::setrlimit(RLIMIT_DATA, &data);
+      ::signal(SIGINT, SIG_DFL);
+      ::signal(SIGTERM, SIG_DFL);
     });
-    process.start(program, arguments);
-    if (!process.waitForFinished(120000)) {
-      process.kill();
-      process.waitForFinished();
-      return {};
-    }
-    const QString errors = QString::fromUtf8(process.readAllStandardError());
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            errors.split(u'\n', Qt::SkipEmptyParts), process.readAllStandardOutput()};
+    process->start(program, arguments);
+    return process;
   }
 
-  // Starts the program as RunProgram does, its output discarded, SIGINT and SIGTERM at
-  // their default actions whatever the test inherited (a shell's background job ignores
-  // SIGINT); the child's process id, or -1.
-  static pid_t StartProgram(const QStringList& arguments) {
-    std::vector<std::string> words = {Path(QStringLiteral("corvane32")).toStdString()};
-    for (const QString& argument : arguments) words.push_back(argument.toStdString());
-    std::vector<std::string> settings = {"XDG_RUNTIME_DIR=" + Path(QStringLiteral("runtime")).toStdString()};
-    for (char** entry = environ; *entry != nullptr; ++entry) {
-      const std::string setting = *entry;
-      bool kept = !setting.starts_with("XDG_RUNTIME_DIR=");
-      for (const char* name : {"DISPLAY=", "WAYLAND_DISPLAY=", "QT_QPA_PLATFORM="}) kept = kept && !setting.starts_with(name);
-      if (kept) settings.push_back(setting);
+  // Runs the program as StartProgram starts it, to its end.
+  static Outcome RunProgram(const QStringList& arguments, const QString& program = Path(QStringLiteral("corvane32")),
+                            const QStringList& environmentSettings = {}, int dataLimitMiB = 0) {
+    const std::unique_ptr<QProcess> process = StartProgram(arguments, program, environmentSettings, dataLimitMiB);
+    if (!process->waitForFinished(120000)) {
+      process->kill();
+      process->waitForFinished();
+      return {};
     }
-    std::vector<char*> argv;
-    std::vector<char*> envp;
-    for (std::string& word : words) argv.push_back(word.data());
-    for (std::string& setting : settings) envp.push_back(setting.data());
-    argv.push_back(nullptr);
-    envp.push_back(nullptr);
-
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    posix_spawnattr_t attributes;
-    posix_spawnattr_init(&attributes);
-    sigset_t defaults;
-    sigemptyset(&defaults);
-    sigaddset(&defaults, SIGINT);
-    sigaddset(&defaults, SIGTERM);
-    posix_spawnattr_setsigdefault(&attributes, &defaults);
-    sigset_t none;
-    sigemptyset(&none);
-    posix_spawnattr_setsigmask(&attributes, &none);
-    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
-    pid_t child = -1;
-    if (posix_spawn(&child, argv[0], &actions, &attributes, argv.data(), envp.data()) != 0) child = -1;
-    posix_spawnattr_destroy(&attributes);
-    posix_spawn_file_actions_destroy(&actions);
-    return child;
+    const QString errors = QString::fromUtf8(process->readAllStandardError());
+    return {process->exitStatus() == QProcess::NormalExit ? process->exitCode() : -1,
+            errors.split(u'\n', Qt::SkipEmptyParts), process->readAllStandardOutput()};
   }
 
   static inline QTemporaryDir* dir_ = nullptr;
@@ -482,20 +446,21 @@ TEST_F(RosterProgram, AnInterruptedRunLeavesNoOutputAndNoTemporaryFile) {
   for (const int signal : {SIGINT, SIGTERM}) {
     QTemporaryDir outputs;
     ASSERT_TRUE(WriteAll(outputs.filePath(QStringLiteral("long.pdf")), "an older PDF"));
-    const pid_t child = StartProgram({"--roster", Path(QStringLiteral("long.csv")), "--pdf",
-                                      outputs.filePath(QStringLiteral("long.pdf")), "--results",
-                                      outputs.filePath(QStringLiteral("long-results.csv"))});
-    ASSERT_GT(child, 0);
+    const std::unique_ptr<QProcess> process =
+        StartProgram({"--roster", "long.csv", "--pdf", outputs.filePath(QStringLiteral("long.pdf")), "--results",
+                      outputs.filePath(QStringLiteral("long-results.csv"))});
+    ASSERT_TRUE(process->waitForStarted());
     // Both outputs are being written to their temporary files once a worksheet is drawn.
     const QDir folder(outputs.path());
     const auto started = std::chrono::steady_clock::now();
     while (folder.entryList(QDir::Files).size() < 3 && std::chrono::steady_clock::now() - started < std::chrono::minutes(1))
       std::this_thread::sleep_for(std::chrono::milliseconds(5));
     EXPECT_EQ(folder.entryList(QDir::Files).size(), 3) << "signal " << signal;
-    ::kill(child, signal);
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << "signal " << signal << ", status " << status;
+    ::kill(pid_t(process->processId()), signal);
+    ASSERT_TRUE(process->waitForFinished(60000));
+    // Ended by the signal, which QProcess gives as the exit code of a crash.
+    EXPECT_EQ(process->exitStatus(), QProcess::CrashExit) << "signal " << signal;
+    EXPECT_EQ(process->exitCode(), signal);
     EXPECT_EQ(folder.entryList(QDir::Files), QStringList{"long.pdf"}) << "signal " << signal;
     EXPECT_EQ(ReadAll(outputs.filePath(QStringLiteral("long.pdf"))), "an older PDF");
   }
