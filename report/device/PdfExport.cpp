@@ -8,6 +8,7 @@
 #include <QPicture>
 
 QTransform ExportedPageStretch(const TPrinterSettings& paper, QSize storedPage, int dpi) {
+  if (storedPage.isEmpty()) return {};  // a page of no size, which the export leaves blank
   const QSize exported = PdfPageLayout(paper).fullRectPixels(kPdfExportResolution).size();
   const qreal toDocument = qreal(dpi) / kPdfExportResolution;
   return QTransform::fromScale(qreal(exported.width()) / storedPage.width() * toDocument,
