@@ -1,0 +1,137 @@
+#include "report/device/PageDrawingWork.h"
+
+#include <QLineF>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// What Qt's raster painter was measured to spend at 600 dpi on a Letter sheet, smoothed,
+// in the units of the estimate (about a millisecond), rounded up.
+constexpr double kPerCommand = 0.002;
+// A page area of pixels covered, as a filled rectangle does, or as a pen's stroke.
+constexpr double kPerPageCovered = 10;
+// A page area of bounding box, for a figure with slanted or curved edges.
+constexpr double kPerPageOfBounds = 60;
+// A page area covered with a hatch, beyond the cost of covering it.
+constexpr double kPerPagePatterned = 70;
+// A point of a stroke: with round joins or caps, with other joins, with a hairline.
+constexpr double kPerRoundPoint = 0.2;
+constexpr double kPerPoint = 0.018;
+constexpr double kPerHairlinePoint = 0.001;
+// A curve beyond its points and bounds.
+constexpr double kPerCurve = 0.05;
+// A dash of a dashed pen.
+constexpr double kPerDash = 0.012;
+// Qt draws a pen solid once its dash pattern would repeat more often along a stroke.
+constexpr double kMostDashRepetitions = 10000;
+// A glyph Qt's glyph cache holds, up to this many pixels.
+constexpr double kPerCachedGlyph = 0.005;
+constexpr double kLargestCachedGlyph = 64;
+// A glyph drawn as a path: kPerPathGlyph for one of kPathGlyphSize pixels alone on its line
+// (10-point text at 600 dpi); more the larger it is, and the longer its line of text.
+constexpr double kPerPathGlyph = 0.1;
+constexpr double kPathGlyphSize = 83;
+constexpr double kPathGlyphSizeGrowth = 1.6;
+constexpr double kPathGlyphLineGrowth = 0.5;
+// Qt draws an ellipse as four Bézier curves: their three points each and the start.
+constexpr double kEllipsePoints = 13;
+constexpr double kEllipseCurves = 4;
+// A Letter sheet at 600 dpi.
+constexpr double kSheetPixels = 5100.0 * 6600.0;
+
+double Distance(QPointF a, QPointF b) { return QLineF(a, b).length(); }
+
+}  // namespace
+
+PageDrawingEstimate::PageDrawingEstimate(const QRectF& page)
+    : page_(page),
+      reach_(page.adjusted(-page.width() / 2, -page.height() / 2, page.width() / 2, page.height() / 2)),
+      toSheet_(std::sqrt(kSheetPixels / (page.width() * page.height()))) {}
+
+double PageDrawingEstimate::LargestSize() const { return std::min(page_.width(), page_.height()); }
+
+void PageDrawingEstimate::MoveTo(QPointF point) {
+  if (points_ == 0) low_ = high_ = point;
+  subpaths_ += 1;
+  Include(point);
+}
+
+void PageDrawingEstimate::LineTo(QPointF point) {
+  length_ += Distance(last_, point);
+  straight_ = straight_ && (point.x() == last_.x() || point.y() == last_.y());
+  Include(point);
+}
+
+void PageDrawingEstimate::CurveTo(QPointF control1, QPointF control2, QPointF end) {
+  // The control polygon is never shorter than the curve.
+  length_ += Distance(last_, control1) + Distance(control1, control2) + Distance(control2, end);
+  straight_ = false;
+  work_.cost += kPerCurve;
+  for (QPointF point : {control1, control2, end}) Include(point);
+}
+
+void PageDrawingEstimate::Include(QPointF point) {
+  low_ = {std::min(low_.x(), point.x()), std::min(low_.y(), point.y())};
+  high_ = {std::max(high_.x(), point.x()), std::max(high_.y(), point.y())};
+  last_ = point;
+  points_ += 1;
+}
+
+void PageDrawingEstimate::FinishFigure(bool fillable) {
+  const QRectF bounds(low_, high_);
+  work_.cost += kPerCommand;
+  Stroke(length_, points_ + subpaths_, straight_, bounds);
+  if (fillable) Fill(points_, straight_, bounds);
+  length_ = points_ = subpaths_ = 0;
+  straight_ = true;
+}
+
+void PageDrawingEstimate::Ellipse(const QRectF& bounds) {
+  const QRectF box = bounds.normalized();
+  work_.cost += kPerCommand + kEllipseCurves * kPerCurve;
+  Stroke(2 * (box.width() + box.height()), kEllipsePoints, false, box);  // the box is longer than the ellipse
+  Fill(kEllipsePoints, false, box);
+}
+
+void PageDrawingEstimate::Text(qint64 characters, double em) {
+  const double size = em * toSheet_;
+  const double glyphs = double(characters);
+  work_.cost += kPerCommand;
+  if (size <= kLargestCachedGlyph) {
+    work_.cost += glyphs * kPerCachedGlyph;
+  } else {
+    work_.cost += glyphs * kPerPathGlyph * std::pow(size / kPathGlyphSize, kPathGlyphSizeGrowth) *
+                  std::pow(glyphs, kPathGlyphLineGrowth);
+  }
+}
+
+void PageDrawingEstimate::Stroke(double length, double points, bool straight, const QRectF& bounds) {
+  if (!pen_.draws) return;
+  const double width = pen_.width;
+  const double perPoint = pen_.round ? kPerRoundPoint : pen_.hairline || width * toSheet_ <= 1 ? kPerHairlinePoint : kPerPoint;
+  work_.cost += points * perPoint;
+  work_.cost += (kPerPageCovered + (pen_.patterned ? kPerPagePatterned : 0)) * (length + points * pen_.reach * width) *
+                width / (page_.width() * page_.height());
+  if (!straight) {
+    const double margin = pen_.reach * width;
+    work_.cost += kPerPageOfBounds * PageShare(bounds.adjusted(-margin, -margin, margin, margin));
+  }
+  if (pen_.dashesPerRepetition > 0) {
+    const double repetitions =
+        pen_.dashRepetition > 0 ? std::min(length / (pen_.dashRepetition * width), kMostDashRepetitions) : kMostDashRepetitions;
+    work_.cost += std::ceil(repetitions) * pen_.dashesPerRepetition * kPerDash;
+  }
+}
+
+void PageDrawingEstimate::Fill(double points, bool straight, const QRectF& bounds) {
+  if (!brush_.fills) return;
+  const double perPage = (straight ? kPerPageCovered : kPerPageOfBounds) + (brush_.patterned ? kPerPagePatterned : 0);
+  work_.cost += points * kPerPoint + perPage * PageShare(bounds);
+}
+
+double PageDrawingEstimate::PageShare(const QRectF& area) const {
+  const QRectF covered = area.intersected(page_);
+  return covered.width() * covered.height() / (page_.width() * page_.height());
+}
