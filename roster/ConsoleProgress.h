@@ -1,7 +1,8 @@
 #pragma once
 // Progress of a long step on the error stream: on a terminal a bar redrawn in place, on
 // anything else a line at every tenth, so a log gets ten lines however long the step.
-// Short steps show nothing.
+// Short steps show nothing. A step counts its items (pages) or, when it reads a file whose
+// items are not known ahead, the file's bytes read.
 
 #include <QString>
 
@@ -9,25 +10,33 @@
 
 class ConsoleProgress {
  public:
-  // Steps of fewer items than this end too soon for progress to help.
+  // Steps of fewer items, or of fewer bytes (some hundred roster rows), than this end too
+  // soon for progress to help.
   static constexpr int kShownFrom = 100;
+  static constexpr qint64 kShownFromBytes = 10000;
 
   // `what` names the step in the lines ("roster.csv", "worksheets.pdf"); `unit` names its
-  // items ("rows", "pages").
+  // items ("pages").
   ConsoleProgress(std::ostream& out, bool terminal, const QString& what, const QString& unit, int total);
+  // A step that reads a file of `totalBytes`.
+  static ConsoleProgress OfBytes(std::ostream& out, bool terminal, const QString& what, qint64 totalBytes);
   ~ConsoleProgress();
   ConsoleProgress(const ConsoleProgress&) = delete;
   ConsoleProgress& operator=(const ConsoleProgress&) = delete;
 
-  // `done` items of the total are finished.
-  void Show(int done);
+  // `done` items (or bytes) of the total are finished.
+  void Show(qint64 done);
 
  private:
+  ConsoleProgress(std::ostream& out, bool terminal, const QString& what, const QString& unit, qint64 total,
+                  qint64 shownFrom);
+  QString Amount(qint64 amount) const;
+
   std::ostream& out_;
   const bool terminal_;
   const QString what_;
-  const QString unit_;
-  const int total_;
+  const QString unit_;  // empty: bytes
+  const qint64 total_;  // 0: nothing shown
   int shownTenths_ = 0;
   int shownPercent_ = -1;
 };

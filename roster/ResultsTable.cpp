@@ -76,6 +76,19 @@ QString ColumnText(const ResultColumn& column, const SoldierRow& row, Sex sex) {
   return column.oneSite ? column.oneSite(row, sex) : QString();
 }
 
+// A text from the roster as a results cell. A spreadsheet runs a cell that starts with =,
+// +, - or @ as a formula, and one that starts with a tab or a carriage return may be read
+// as one; such a text gets a leading ' (OWASP's advice on CSV injection), which shows it
+// as written. Blanks before it count for nothing, as a reader may trim them. Numbers the
+// program writes ("-3.50") are not passed through here and stay numbers.
+QString TextCell(const QString& text) {
+  for (const QChar c : text) {
+    if (c == u'\t' || c == u'\r') return u'\'' + text;
+    if (!c.isSpace()) return QStringView(u"=+-@").contains(c) ? u'\'' + text : text;
+  }
+  return text;
+}
+
 // A field as CSV: as it is, or quoted by libcsv (quotes doubled) when it must be.
 QByteArray CsvField(const QString& value) {
   const QByteArray bytes = value.toUtf8();
@@ -106,10 +119,10 @@ QByteArray ResultsHeaderLine(bool withMethod) {
 }
 
 QByteArray ResultsLine(int rosterLine, const SoldierRow& row, bool withMethod) {
-  QStringList fields = {QString::number(rosterLine), row.name, row.rank, row.sex,
+  QStringList fields = {QString::number(rosterLine), TextCell(row.name), TextCell(row.rank), TextCell(row.sex),
                         row.refusal ? QStringLiteral("refused: ") + row.refusal->message : QStringLiteral("ok")};
   const Sex sex = row.sex == SexItem(Sex::Female) ? Sex::Female : Sex::Male;
   for (const ResultColumn& column : ResultColumns()) fields << ColumnText(column, row, sex);
-  if (withMethod) fields << row.method;
+  if (withMethod) fields << TextCell(row.method);
   return CsvLine(fields);
 }

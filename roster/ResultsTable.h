@@ -3,7 +3,8 @@
 // (RFC 4180: UTF-8, CR LF line ends, a field quoted only when it holds a comma, a quote or a
 // line break). Numbers read as the results page and the worksheet print them; the columns
 // of the other sex or the other tape method, and every result of a refused record, stay
-// empty. No SSAN. A roster that names the tape method of each soldier gets a last column
+// empty. No SSAN. A text of the roster that a spreadsheet would run as a formula is written
+// with a leading ' that keeps it text. A roster that names the tape method of each soldier gets a last column
 // `method` saying it; any other roster's results keep the columns they always had.
 
 #include "roster/SoldierRow.h"

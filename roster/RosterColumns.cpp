@@ -1,5 +1,6 @@
 #include "roster/RosterColumns.h"
 
+#include "roster/EchoedValue.h"
 #include "roster/RosterError.h"
 
 #include <algorithm>
@@ -25,16 +26,30 @@ const RosterColumn* FindColumn(const QString& name) {
   return nullptr;
 }
 
+QString ColumnName(const QString& cell) { return cell.trimmed().toLower(); }
+
+// A first row without a single column name is a roster whose header is missing: its values
+// are a soldier's, and none of them is shown.
+void CheckNamesAColumn(const QStringList& names) {
+  const auto namesAColumn = [](const QString& cell) { return FindColumn(ColumnName(cell)) != nullptr; };
+  if (std::none_of(names.cbegin(), names.cend(), namesAColumn))
+    throw RosterError{0, QStringLiteral("the first row names no known column: a roster begins with a row of column "
+                                        "names such as name,rank,ssan,sex,age,weight,height")};
+}
+
 }  // namespace
 
 std::span<const RosterColumn> RosterColumns() { return kColumns; }
 
 RosterHeader::RosterHeader(const QStringList& names) {
+  CheckNamesAColumn(names);
   for (qsizetype i = 0; i < names.size(); ++i) {
-    const QString name = names[i].trimmed().toLower();
+    const QString name = ColumnName(names[i]);
     if (name.isEmpty()) continue;
-    if (FindColumn(name) == nullptr) throw RosterError{0, QStringLiteral("unknown column \"%1\"").arg(names[i])};
-    if (positions_.contains(name)) throw RosterError{0, QStringLiteral("column \"%1\" appears twice").arg(names[i])};
+    if (FindColumn(name) == nullptr)
+      throw RosterError{0, QStringLiteral("unknown column %1").arg(EchoedValue(names[i]))};
+    if (positions_.contains(name))
+      throw RosterError{0, QStringLiteral("column %1 appears twice").arg(EchoedValue(names[i]))};
     positions_.insert(name, i);
   }
   for (const RosterColumn& column : kColumns) {

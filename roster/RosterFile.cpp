@@ -2,97 +2,93 @@
 
 #include "roster/RosterError.h"
 
-#include <QFile>
-#include <QStringDecoder>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
-#include <csv.h>
-
-#include <memory>
+#include <cerrno>
+#include <cstring>
+#include <utility>
 
 namespace {
 
-constexpr char kCR = '\r';
-constexpr char kLF = '\n';
+constexpr qint64 kChunk = 256 * 1024;
+constexpr QByteArrayView kByteOrderMark("\xEF\xBB\xBF");
 
-// Line breaks in bytes: CR LF, a lone LF or a lone CR each end one line.
-int LineBreaks(const char* bytes, size_t size) {
-  int breaks = 0;
-  for (size_t i = 0; i < size; ++i) {
-    if (bytes[i] == kLF || (bytes[i] == kCR && (i + 1 == size || bytes[i + 1] != kLF))) ++breaks;
-  }
-  return breaks;
+RosterError TooLarge() {
+  return {0, QStringLiteral("too large for a roster, which is at most %1 MiB").arg(kLargestRoster >> 20)};
 }
 
-// The records as libcsv hands over their fields and ends. It reports every unquoted CR and
-// LF as a record end, which lets the physical lines be counted; an end without fields is a
-// blank line.
-struct Collector {
-  RosterRecords records;
-  QStringList fields;
-  int line = 1;        // the physical line being read
-  int recordLine = 0;  // where the record being read starts
-  bool afterCR = false;  // an LF now completes a CR LF line end
-
-  static void Field(void* bytes, size_t size, void* self) {
-    auto& collector = *static_cast<Collector*>(self);
-    const char* text = static_cast<const char*>(bytes);
-    if (collector.fields.isEmpty()) collector.recordLine = collector.line;
-    collector.fields << QString::fromUtf8(text, static_cast<qsizetype>(size));
-    collector.line += LineBreaks(text, size);
-    collector.afterCR = false;
+// The descriptor, closed when it is not handed on.
+class Descriptor {
+ public:
+  explicit Descriptor(int fd) : fd_(fd) {}
+  ~Descriptor() {
+    if (fd_ >= 0) ::close(fd_);
   }
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+  int Get() const { return fd_; }
+  int Release() { return std::exchange(fd_, -1); }
 
-  static void End(int terminator, void* self) {
-    auto& collector = *static_cast<Collector*>(self);
-    if (!collector.fields.isEmpty()) {
-      collector.records.push_back({collector.recordLine, collector.fields});
-      collector.fields.clear();
-    }
-    const bool secondHalfOfCRLF = terminator == kLF && collector.afterCR;
-    if ((terminator == kCR || terminator == kLF) && !secondHalfOfCRLF) ++collector.line;
-    collector.afterCR = terminator == kCR;
-  }
+ private:
+  int fd_;
 };
 
-void CheckText(const QByteArray& bytes) {
-  if (const qsizetype nul = bytes.indexOf('\0'); nul >= 0)
-    throw RosterError{LineBreaks(bytes.constData(), static_cast<size_t>(nul)) + 1,
-                      QStringLiteral("not a text file: it holds a NUL byte")};
-  QStringDecoder decoder(QStringDecoder::Utf8);
-  if (const QString text = decoder(bytes); decoder.hasError())
-    throw RosterError{0, QStringLiteral("not a text file in UTF-8")};
+QString SystemError() { return QString::fromLocal8Bit(std::strerror(errno)); }
+
+// One pass from the start of the roster; the encoding its text turned out to be in.
+RosterEncoding ParsePass(QIODevice& roster, FieldDecoder* decoder, const RecordSink& sink,
+                         const ReadProgress& progress) {
+  if (!roster.seek(0)) throw RosterError{0, roster.errorString()};
+  RosterParser parser(decoder, sink);
+  QByteArray chunk(kChunk, Qt::Uninitialized);
+  qint64 read = 0;
+  bool byteOrderMark = false;
+  for (;;) {
+    const qint64 got = roster.read(chunk.data(), kChunk);
+    if (got < 0) throw RosterError{0, roster.errorString()};
+    if (got == 0) break;
+    QByteArrayView bytes(chunk.constData(), got);
+    if (read == 0 && bytes.startsWith(kByteOrderMark)) {
+      byteOrderMark = true;
+      bytes = bytes.sliced(kByteOrderMark.size());
+    }
+    read += got;
+    if (read > kLargestRoster) throw TooLarge();  // it grew while being read
+    parser.Parse(bytes);
+    if (progress) progress(read);
+  }
+  parser.Finish();
+  return parser.Evidence().Verdict(byteOrderMark);
 }
 
 }  // namespace
 
-RosterRecords ParseRoster(const QByteArray& bytes) {
-  CheckText(bytes);
-  const QByteArray bom("\xEF\xBB\xBF");
-  const qsizetype start = bytes.startsWith(bom) ? bom.size() : 0;
-  const char* data = bytes.constData() + start;
-  const size_t size = static_cast<size_t>(bytes.size() - start);
-
-  csv_parser parser;
-  if (csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI | CSV_REPALL_NL) != 0)
-    throw RosterError{0, QStringLiteral("out of memory")};
-  const std::unique_ptr<csv_parser, void (*)(csv_parser*)> release(&parser, csv_free);
-  Collector collector;
-  const size_t parsed = csv_parse(&parser, data, size, Collector::Field, Collector::End, &collector);
-  if (parsed != size) {
-    if (csv_error(&parser) != CSV_EPARSE) throw RosterError{0, QStringLiteral("out of memory")};
-    throw RosterError{LineBreaks(data, parsed) + 1,
-                      QStringLiteral("a quote out of place: a quoted field must be quoted whole")};
-  }
-  if (csv_fini(&parser, Collector::Field, Collector::End, &collector) != 0)
-    throw RosterError{collector.line, QStringLiteral("a quoted field is not closed")};
-  return std::move(collector.records);
+// Written with POSIX calls: QFile has no way to open without blocking, and opening a pipe
+// for reading waits for a writer. The kind is taken from the open descriptor, so a file
+// replaced between a check and the opening cannot slip through.
+std::unique_ptr<QFile> OpenRosterFile(const QString& path) {
+  Descriptor fd(::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+  if (fd.Get() < 0) throw RosterError{0, SystemError()};
+  struct stat status {};
+  if (::fstat(fd.Get(), &status) != 0) throw RosterError{0, SystemError()};
+  if (S_ISDIR(status.st_mode)) throw RosterError{0, QStringLiteral("a folder, not a roster file")};
+  if (!S_ISREG(status.st_mode))
+    throw RosterError{
+        0, QStringLiteral("not a regular file (a pipe, a device or a socket): a roster is read from a file")};
+  if (status.st_size > kLargestRoster) throw TooLarge();
+  const int flags = ::fcntl(fd.Get(), F_GETFL);
+  if (flags < 0 || ::fcntl(fd.Get(), F_SETFL, flags & ~O_NONBLOCK) != 0) throw RosterError{0, SystemError()};
+  auto file = std::make_unique<QFile>();
+  if (!file->open(fd.Get(), QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle))
+    throw RosterError{0, file->errorString()};
+  fd.Release();
+  return file;
 }
 
-RosterRecords ReadRosterFile(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) throw RosterError{0, file.errorString()};
-  if (file.size() > kLargestRoster) throw RosterError{0, QStringLiteral("too large for a roster")};
-  const QByteArray bytes = file.readAll();
-  if (file.error() != QFileDevice::NoError) throw RosterError{0, file.errorString()};
-  return ParseRoster(bytes);
+void ReadRoster(QIODevice& roster, const RecordSink& sink, const ReadProgress& progress) {
+  if (roster.size() > kLargestRoster) throw TooLarge();
+  FieldDecoder decoder(ParsePass(roster, nullptr, {}, {}));
+  ParsePass(roster, &decoder, sink, progress);
 }

@@ -1,32 +1,30 @@
 #pragma once
-// Reading a roster file: UTF-8 text, with or without a byte-order mark, in CSV as
-// spreadsheets write it (RFC 4180: commas between fields; a quoted field may hold commas,
-// doubled quotes and line breaks; CR LF or LF line ends). Blank lines are ignored. The
-// quoting rules are libcsv's, in its strict mode, so a stray quote is refused instead of
-// guessed at.
+// Reading a roster file: CSV as spreadsheets write it (RosterCsv.h), in UTF-8 or
+// Windows-1252 (RosterText.h). The file is read twice, a chunk at a time: first to check the
+// whole of it (text, quoting, row lengths) and decide its encoding, so that a roster that
+// cannot be read is refused before any of its rows is taken; then to hand each record on.
+// No pass keeps more than one record.
 
-#include <QByteArray>
+#include "roster/RosterCsv.h"
+
+#include <QFile>
 #include <QString>
-#include <QStringList>
 
-#include <vector>
+#include <functional>
+#include <memory>
 
-// A record of the file and the physical line it starts on (a quoted line break inside a
-// field makes a record span lines).
-struct RosterRecord {
-  int line = 0;
-  QStringList values;
-};
-
-// The records in file order; the first is the header row.
-using RosterRecords = std::vector<RosterRecord>;
-
-// Rosters larger than this are refused before they are read whole: a million soldiers
-// take about 100 MB.
+// Rosters larger than this are refused unread: a million soldiers take about 120 MB.
 constexpr qint64 kLargestRoster = 256LL << 20;
 
-// Throws RosterError when the bytes are not text (a NUL byte, invalid UTF-8) or not CSV.
-RosterRecords ParseRoster(const QByteArray& bytes);
+// Opens a roster: a regular file. Opening never waits, so a pipe or a device named as the
+// roster is refused at once, as is a folder. Throws RosterError.
+std::unique_ptr<QFile> OpenRosterFile(const QString& path);
 
-// Reads and parses the file; a file that cannot be read throws RosterError too.
-RosterRecords ReadRosterFile(const QString& path);
+// Bytes of the roster read so far, as the records are handed on.
+using ReadProgress = std::function<void(qint64 bytesRead)>;
+
+// Reads the roster from the start of a device that can seek (an open roster file), handing
+// each record to `sink` in file order; the first is the header row. A byte-order mark is
+// skipped. Throws RosterError when the roster is too large, not text or not CSV, or cannot
+// be read, and passes on whatever the sink throws.
+void ReadRoster(QIODevice& roster, const RecordSink& sink, const ReadProgress& progress = {});

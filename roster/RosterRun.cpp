@@ -1,5 +1,6 @@
 #include "roster/RosterRun.h"
 
+#include "report/device/OutputFile.h"
 #include "report/device/TsPrinter.h"
 #include "report/preview/PdfExport.h"
 #include "roster/ConsoleProgress.h"
@@ -11,54 +12,130 @@
 #include "roster/WorksheetDocument.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <memory>
+#include <optional>
 
 namespace {
 
-// Opens an output's temporary file, so that a path that cannot be written is known before
-// any work is done.
-std::unique_ptr<QSaveFile> OpenOutput(const QString& path) {
-  auto file = std::make_unique<QSaveFile>(path);
-  if (!file->open(QIODevice::WriteOnly)) throw RosterError{0, file->errorString(), path};
-  return file;
+RosterError OutputError(const OutputFileError& error) { return RosterError{0, error.reason, error.fileName}; }
+
+// An output that names the roster would overwrite it, two outputs of one file would lose
+// one of them: refused before anything is opened.
+void CheckOutputsApart(const RosterJob& job) {
+  const FileIdentity roster = FileIdentity::Of(job.roster);
+  const FileIdentity results = FileIdentity::Of(job.results, DashMeans::StandardOutput);
+  if (!job.results.isEmpty() && results == roster)
+    throw RosterError{0, QStringLiteral("--results names the roster itself"), job.results};
+  if (job.pdf.isEmpty()) return;
+  const FileIdentity pdf = FileIdentity::Of(job.pdf);
+  if (pdf == roster) throw RosterError{0, QStringLiteral("--pdf names the roster itself"), job.pdf};
+  if (!job.results.isEmpty() && pdf == results)
+    throw RosterError{0, QStringLiteral("--pdf and --results name the same file"), job.pdf};
 }
 
-void Write(QSaveFile& file, const QByteArray& bytes) {
-  if (file.write(bytes) != bytes.size()) throw RosterError{0, file.errorString(), file.fileName()};
-}
-
-RosterRecords ReadRecords(const QString& path) {
+// Opens the results file ("-": standard output), so that a path that cannot be written is
+// known before any work is done; the PDF's path is checked then too.
+std::unique_ptr<OutputFile> OpenOutputs(const RosterJob& job) {
+  CheckOutputsApart(job);
   try {
-    RosterRecords records = ReadRosterFile(path);
-    if (records.empty()) throw RosterError{0, QStringLiteral("no first row naming the columns")};
-    return records;
+    std::unique_ptr<OutputFile> results;
+    if (!job.results.isEmpty()) {
+      results = std::make_unique<OutputFile>(job.results, DashMeans::StandardOutput);
+      results->Open();
+    }
+    if (!job.pdf.isEmpty()) OutputFile::Probe(job.pdf);
+    return results;
+  } catch (const OutputFileError& error) {
+    throw OutputError(error);
+  }
+}
+
+void Write(OutputFile& file, const QByteArray& bytes) {
+  if (file.write(bytes) != bytes.size()) throw RosterError{0, file.errorString(), file.Name()};
+}
+
+// The roster's errors name the roster, those of its header the header's line too; an error
+// of an output, met while the rows are read, keeps the output's name.
+template <typename Step>
+auto OnRoster(const QString& path, int line, Step step) {
+  try {
+    return step();
   } catch (RosterError& error) {
-    error.file = path;
+    if (error.file.isEmpty()) error.file = path;
+    if (error.line == 0) error.line = line;
     throw;
   }
 }
 
-RosterHeader ReadHeader(const QString& path, const RosterRecord& first) {
-  try {
-    return RosterHeader(first.values);
-  } catch (RosterError& error) {
-    error.file = path;
-    error.line = first.line;
-    throw;
-  }
-}
+// The rows of a roster after its header: each evaluated, reported and written to the results
+// as it is read, and its worksheet appended while the page store takes them.
+class RowPass {
+ public:
+  RowPass(const RosterJob& job, TTsPrinter& device, OutputFile* results, std::ostream& errors)
+      : job_(job), results_(results), errors_(errors), document_(device, QFileInfo(job.roster).fileName()),
+        worksheets_(job.preview || !job.pdf.isEmpty()) {}
 
-// The page store holds at most 2 GB of pages (some 30,000 worksheets); past that the run
-// cannot go on.
-void AppendWorksheet(WorksheetDocument& document, const SoldierRow& row, const QString& roster, int line) {
-  try {
-    document.Append(row);
-  } catch (const TsPrintError& error) {
-    throw RosterError{line, QString::fromStdString(error.what()), roster};
+  void Take(const RosterRecord& record) {
+    if (!header_) return ReadHeader(record);
+    const SoldierRow row = EvaluateRow(*header_, record.values);
+    ++summary_.records;
+    if (row.refusal) {
+      ++summary_.refused;
+      errors_ << QStringLiteral("%1:%2: %3: %4")
+                     .arg(job_.roster)
+                     .arg(record.line)
+                     .arg(row.refusal->column, row.refusal->message)
+                     .toStdString()
+              << std::endl;
+    } else if (worksheets_ && !storeFailure_) {
+      AppendWorksheet(row, record.line);
+    }
+    if (results_) Write(*results_, ResultsLine(record.line, row, withMethod_));
   }
-}
+
+  // Ends the worksheets once every row is read; throws when the roster had no header row.
+  void Finish() {
+    if (!header_) throw RosterError{0, QStringLiteral("no first row naming the columns"), job_.roster};
+    if (!storeFailure_) document_.Finish();
+  }
+
+  const RosterSummary& Summary() const { return summary_; }
+  // Why the page store took no more worksheets; none when it took every one.
+  const std::optional<RosterError>& StoreFailure() const { return storeFailure_; }
+
+ private:
+  void ReadHeader(const RosterRecord& first) {
+    header_.emplace(OnRoster(job_.roster, first.line, [&first] { return RosterHeader(first.values); }));
+    withMethod_ = header_->Has("method");
+    if (results_) Write(*results_, ResultsHeaderLine(withMethod_));
+  }
+
+  // The page store holds at most 2 GB of pages (some 56,000 worksheets), and its temporary
+  // file needs room on its disk. Once it takes no more, no worksheet document can be
+  // complete; the rows still go on to the results.
+  void AppendWorksheet(const SoldierRow& row, int line) {
+    try {
+      document_.Append(row);
+    } catch (const TsPrintError& error) {
+      storeFailure_.emplace(
+          line,
+          QStringLiteral("the page store takes no worksheet from this row on, so none is written or shown: %1")
+              .arg(QString::fromStdString(error.what())),
+          job_.roster);
+    }
+  }
+
+  const RosterJob& job_;
+  OutputFile* results_;
+  std::ostream& errors_;
+  WorksheetDocument document_;
+  const bool worksheets_;
+  std::optional<RosterHeader> header_;
+  bool withMethod_ = false;
+  RosterSummary summary_;
+  std::optional<RosterError> storeFailure_;
+};
 
 void ExportWorksheets(const RosterJob& job, TTsPrinter& device, std::ostream& errors) {
   if (device.PageCount() == 0) {
@@ -70,6 +147,8 @@ void ExportWorksheets(const RosterJob& job, TTsPrinter& device, std::ostream& er
   ConsoleProgress progress(errors, job.terminal, job.pdf, QStringLiteral("pages"), device.PageCount());
   try {
     ExportPdf(device, job.pdf, [&progress](int page, int) { progress.Show(page); });
+  } catch (const OutputFileError& error) {
+    throw OutputError(error);
   } catch (const TsPrintError& error) {
     throw RosterError{0, QString::fromStdString(error.what()), job.pdf};
   }
@@ -78,42 +157,30 @@ void ExportWorksheets(const RosterJob& job, TTsPrinter& device, std::ostream& er
 }  // namespace
 
 RosterSummary RunRoster(const RosterJob& job, TTsPrinter& device, std::ostream& errors) {
-  const std::unique_ptr<QSaveFile> results = job.results.isEmpty() ? nullptr : OpenOutput(job.results);
-  if (!job.pdf.isEmpty()) OpenOutput(job.pdf)->cancelWriting();
+  const std::unique_ptr<OutputFile> results = OpenOutputs(job);
 
-  const RosterRecords records = ReadRecords(job.roster);
-  const RosterHeader header = ReadHeader(job.roster, records.front());
-  const bool withMethod = header.Has("method");
-  if (results) Write(*results, ResultsHeaderLine(withMethod));
-
-  const bool worksheets = job.preview || !job.pdf.isEmpty();
-  RosterSummary summary;
+  const std::unique_ptr<QFile> roster = OnRoster(job.roster, 0, [&job] { return OpenRosterFile(job.roster); });
+  RowPass rows(job, device, results.get(), errors);
   {
-    WorksheetDocument document(device, QFileInfo(job.roster).fileName());
-    ConsoleProgress progress(errors, job.terminal, job.roster, QStringLiteral("rows"),
-                             static_cast<int>(records.size() - 1));
-    for (std::size_t i = 1; i < records.size(); ++i) {
-      const RosterRecord& record = records[i];
-      const SoldierRow row = EvaluateRow(header, record.values);
-      ++summary.records;
-      if (row.refusal) {
-        ++summary.refused;
-        errors << QStringLiteral("%1:%2: %3: %4")
-                      .arg(job.roster)
-                      .arg(record.line)
-                      .arg(row.refusal->column, row.refusal->message)
-                      .toStdString()
-               << std::endl;
-      } else if (worksheets) {
-        AppendWorksheet(document, row, job.roster, record.line);
-      }
-      if (results) Write(*results, ResultsLine(record.line, row, withMethod));
-      progress.Show(summary.records);
-    }
-    document.Finish();
+    ConsoleProgress progress = ConsoleProgress::OfBytes(errors, job.terminal, job.roster, roster->size());
+    OnRoster(job.roster, 0, [&] {
+      ReadRoster(
+          *roster, [&rows](const RosterRecord& record) { rows.Take(record); },
+          [&progress](qint64 bytesRead) { progress.Show(bytesRead); });
+    });
   }
+  rows.Finish();
 
-  if (!job.pdf.isEmpty()) ExportWorksheets(job, device, errors);
-  if (results && !results->commit()) throw RosterError{0, results->errorString(), job.results};
-  return summary;
+  if (!job.pdf.isEmpty() && !rows.StoreFailure()) ExportWorksheets(job, device, errors);
+  if (results) {
+    try {
+      results->Commit();
+    } catch (const OutputFileError& error) {
+      throw OutputError(error);
+    }
+  }
+  // The results are complete even when the worksheets are not: they are kept, and the run
+  // fails without writing a document that lacks some soldiers.
+  if (rows.StoreFailure()) throw *rows.StoreFailure();
+  return rows.Summary();
 }

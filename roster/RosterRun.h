@@ -25,7 +25,9 @@ struct RosterSummary {
 // Runs the job. Refused records are reported on `errors` as "ROSTER:LINE: COLUMN: message"
 // and in the results; long rosters show progress there too. The worksheets are made only
 // for the PDF or the preview; the device holds them afterwards (no document when no record
-// was accepted). Both outputs are written to a
-// temporary file that replaces the named one only once complete. Throws RosterError when the
-// roster cannot be used or an output cannot be written.
+// was accepted). Both outputs are written as OutputFile writes them: a file is replaced
+// only once complete and made owner-only when new; a FIFO or device is written in place;
+// results "-" go to standard output. Throws RosterError when the roster cannot be used, an
+// output names the roster or both name one file (refused before anything is written), or
+// an output cannot be written.
 RosterSummary RunRoster(const RosterJob& job, TTsPrinter& device, std::ostream& errors);

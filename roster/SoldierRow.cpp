@@ -85,6 +85,7 @@ class RowEvaluation {
     if (const std::optional<qsizetype> unnamed = header_.UnnamedValue(record_))
       return Refuse(QStringLiteral("column %1").arg(*unnamed + 1),
                     QStringLiteral("The first row names no column for this value."));
+    if (row_.name.size() > kNameLength) return Refuse("name", InvalidInputValue());
     if (row_.rank.size() > kRankLength) return Refuse("rank", InvalidInputValue());
     if (!Type(MaskFormat::Ssan, "ssan", row_.page.SSANumber) ||
         !TypeChecked(MaskFormat::TwoDigit, "age", row_.page.Age, AgeExitCheck) ||

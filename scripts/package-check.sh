@@ -86,10 +86,11 @@ expect_running_then_stop corvane32 "$page_file"
 expect_running_then_stop corvane32 "$work/week-without-extension"
 printf 'no pages here' > "$work/junk.tsr"
 expect_error_then_stop "junk.tsr: The file is not a report page file." corvane32 "$work/junk.tsr"
-# The tables are read from /etc: a broken one there stops the program.
+# The tables are read from /etc: a broken one there stops the program, and the message
+# names it where it is.
 cp /etc/corvane32/TABLES/Table.B-3 "$work/Table.B-3"
 printf 'h\r\nh\r\nh\r\nh\r\nh\r\n90 1O2\r\n' > /etc/corvane32/TABLES/Table.B-3
-expect_error_then_stop 'Runtime error 217 at TABLES/Table.B-3: bad number "1O2"' corvane32
+expect_error_then_stop 'Runtime error 217 at /etc/corvane32/TABLES/Table.B-3: line 6: bad number "1O2"' corvane32
 cp "$work/Table.B-3" /etc/corvane32/TABLES/Table.B-3
 
 step "desktop integration of the installed package"

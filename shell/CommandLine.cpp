@@ -63,7 +63,8 @@ CommandLineOptions ParseCommandLine(const QStringList& arguments) {
                                QStringLiteral("Write every accepted soldier's worksheet to this PDF file."),
                                QStringLiteral("WORKSHEETS.pdf"));
   const QCommandLineOption results(QStringLiteral("results"),
-                                   QStringLiteral("Write one results row per roster row to this CSV file."),
+                                   QStringLiteral("Write one results row per roster row to this CSV file\n"
+                                                  "(- for standard output)."),
                                    QStringLiteral("RESULTS.csv"));
   parser.addOptions({roster, pdf, results});
   parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A page file (.tsr) to show in the print preview."),
@@ -82,10 +83,21 @@ CommandLineOptions ParseCommandLine(const QStringList& arguments) {
             .text = QStringLiteral("Corvane 32 %1\n").arg(QStringLiteral(CORVANE_VERSION))};
   if (!parsed) return UsageError(parser.errorText());
 
+  // Given twice, one of the two would be dropped unseen.
+  for (const QCommandLineOption& option : {roster, pdf, results}) {
+    if (parser.values(option).size() > 1)
+      return UsageError(QStringLiteral("--%1 is given more than once.").arg(option.names().first()));
+  }
   const QStringList files = parser.positionalArguments();
   if (parser.isSet(roster)) {
     if (!files.isEmpty()) return UsageError(QStringLiteral("a page file and a roster cannot be opened together."));
     if (parser.value(roster).isEmpty()) return UsageError(QStringLiteral("--roster needs the name of a roster file."));
+    for (const QCommandLineOption& output : {pdf, results}) {
+      if (parser.isSet(output) && parser.value(output).isEmpty())
+        return UsageError(QStringLiteral("--%1 needs the name of a file.").arg(output.names().first()));
+    }
+    if (parser.value(pdf) == QStringLiteral("-"))
+      return UsageError(QStringLiteral("--pdf needs the name of a file; only --results writes to standard output (-)."));
     return {.roster = parser.value(roster), .pdf = parser.value(pdf), .results = parser.value(results)};
   }
   for (const QCommandLineOption& output : {pdf, results}) {

@@ -48,6 +48,7 @@ void TMainForm::BuildMainPage() {
   NewLabel(MainPanel, QStringLiteral("Height"), QPoint(242, 60));
 
   Name = NewUpperCaseEdit(MainPanel, QRect(4, 30, 278, 23), QStringLiteral("The Soldier's Full Name"));
+  Name->setMaxLength(kNameLength);
   Rank = NewUpperCaseEdit(MainPanel, QRect(5, 74, 41, 23),
                           QStringLiteral("Three-letter Rank abbreviation (SPC, CW2,MAJ, etc)"));
   Rank->setMaxLength(kRankLength);

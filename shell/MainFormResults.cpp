@@ -6,11 +6,11 @@
 #include "shell/Controls.h"
 #include "shell/Glyphs.h"
 #include "shell/PlainMessage.h"
+#include "shell/PrintWorksheet.h"
 #include "shell/maskedit/MaskedEdit.h"
 #include "standards/NumberFormat.h"
 #include "worksheets/DA5500.h"
 #include "worksheets/DA5501.h"
-#include "worksheets/OneSiteTexts.h"
 #include "worksheets/OneSiteWorksheet.h"
 #include "worksheets/WorksheetFilling.h"
 

@@ -40,15 +40,16 @@ void StepSplash() {
   PaintNow();
 }
 
-// Creates windows hidden and advances the splash's bar one step.
-template <typename... Window>
-void CreateWindow(Window*&... instances) {
-  ((instances = new Window), ...);
+// Creates the program's instances (windows hidden, or worksheets) and advances the
+// splash's bar one step.
+template <typename... Instance>
+void CreateInstances(Instance*&... instances) {
+  ((instances = new Instance), ...);
   StepSplash();
 }
 
-// Owns the windows for the run: they are hidden when not in use and freed only when the
-// program ends.
+// Owns the windows and the worksheets for the run: the windows are hidden when not in use,
+// and all are freed only when the program ends.
 struct WindowLifetime {
   ~WindowLifetime() {
     Free(OneSiteForm);
@@ -102,15 +103,15 @@ int RunProgram(QApplication& app, const StartupOptions& options) {
   Splash->show();
   PaintNow();
   StepSplash();
-  CreateWindow(MaleNeck);
+  CreateInstances(MaleNeck);
   // The one-site method's windows share the steps of their multi-site neighbours, so the
   // bar still fills in eight steps.
-  CreateWindow(MaleAbdomen, Navel);
-  CreateWindow(FemHips);
-  CreateWindow(FemWrist);
-  CreateWindow(FemArm);
-  CreateWindow(MaleForm);
-  CreateWindow(FemaleForm, OneSiteForm);
+  CreateInstances(MaleAbdomen, Navel);
+  CreateInstances(FemHips);
+  CreateInstances(FemWrist);
+  CreateInstances(FemArm);
+  CreateInstances(MaleForm);
+  CreateInstances(FemaleForm, OneSiteForm);
   Splash->close();
   MainForm->SetMethod(RememberedMethod());
   QObject::connect(MainForm, &TMainForm::MethodChanged, &RememberMethod);

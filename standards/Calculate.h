@@ -8,14 +8,17 @@
 #include <stdexcept>
 #include <string>
 
-// Raised by LoadTables when a table cannot be loaded. what() reads like
-// `TABLES/Table.B-8: file not found` or `TABLES/Table.B-3: bad number "1O2"`.
+// Raised by LoadTables when a table cannot be loaded. what() names the file by its full
+// path and reads like `/etc/corvane32/TABLES/Table.B-8: file not found`,
+// `.../Table.B-3: line 12: bad number "1O2"` or
+// `.../Table.B-1: no row for 17 inches (the table needs 5 to 40)`.
 class TableLoadError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
 };
 
-// Loads the tables from baseDir/TABLES, in order, into the global tables.
+// Loads the tables from baseDir/TABLES, in order, into the global tables; they change only
+// when every file has loaded.
 void LoadTables(const std::string& baseDir);
 
 // Brings a length to the quarter inch by the program's thresholds, on 32-bit floats.

@@ -1,8 +1,10 @@
 // Loading of the table files. Every file is read whole, parsed by the table reading rules
-// into a zeroed table of its own, and the tables replace the global ones only once all
-// have loaded. Rows whose key has no place in a table are ignored.
+// into a table of its own that must get an entry for every key of its range, and the
+// tables replace the global ones only once all have loaded. Rows whose key has no place in
+// a table are ignored.
 
 #include "standards/Calculate.h"
+#include "standards/TableFill.h"
 #include "standards/TableParsers.h"
 #include "standards/TableStream.h"
 #include "standards/Tables.h"
@@ -10,8 +12,10 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 #include <string>
+#include <system_error>
 
 namespace {
 
@@ -19,62 +23,81 @@ constexpr int kHeaderLines = 5;
 constexpr int kStandardHeaderLines = 4;
 constexpr int kPoundsPerGroup = 10;
 
-// One table file: its path relative to the program (for messages) and its text.
+// One table file: its path as messages name it, and its text.
 struct TableFile {
-  std::string relativePath;
+  std::string path;
   std::string text;
 };
 
-[[noreturn]] void Fail(const std::string& relativePath, const std::string& reason) {
-  throw TableLoadError(relativePath + ": " + reason);
+// The folder of the table files with every link resolved, so a message shows where the
+// files really are (the Debian package links the program's TABLES to /etc/corvane32/TABLES).
+std::filesystem::path TablesFolder(const std::string& baseDir) {
+  const std::filesystem::path folder = std::filesystem::path(baseDir) / "TABLES";
+  std::error_code error;
+  const std::filesystem::path resolved = std::filesystem::weakly_canonical(folder, error);
+  return error ? folder : resolved;
 }
 
-TableFile ReadTableFile(const std::string& baseDir, const std::string& name) {
-  TableFile file{"TABLES/" + name, {}};
-  const std::string path = baseDir + "/" + file.relativePath;
-  std::unique_ptr<std::FILE, int (*)(std::FILE*)> stream(std::fopen(path.c_str(), "rb"),
-                                                         &std::fclose);
+std::string ReadTableText(const std::string& path) {
+  std::unique_ptr<std::FILE, int (*)(std::FILE*)> stream(std::fopen(path.c_str(), "rb"), &std::fclose);
   if (!stream) {
-    if (errno == ENOENT || errno == ENOTDIR) Fail(file.relativePath, "file not found");
-    Fail(file.relativePath, std::string("cannot be opened (") + std::strerror(errno) + ")");
+    if (errno == ENOENT || errno == ENOTDIR) RefuseTableFile(path, "file not found");
+    RefuseTableFile(path, std::string("cannot be opened (") + std::strerror(errno) + ")");
   }
+  std::string text;
   char buffer[4096];
   std::size_t count = 0;
-  while ((count = std::fread(buffer, 1, sizeof buffer, stream.get())) > 0) {
-    file.text.append(buffer, count);
-  }
-  if (std::ferror(stream.get())) Fail(file.relativePath, "cannot be read");
-  return file;
+  while ((count = std::fread(buffer, 1, sizeof buffer, stream.get())) > 0) text.append(buffer, count);
+  if (std::ferror(stream.get())) RefuseTableFile(path, "cannot be read");
+  return text;
 }
 
 void ThrowIfFailed(const TableStream& stream, const TableFile& file) {
-  if (stream.Failed()) Fail(file.relativePath, "bad number \"" + stream.BadToken() + "\"");
+  if (stream.Failed()) {
+    RefuseTableFile(file.path, "line " + std::to_string(stream.Line()) + ": bad number \"" + stream.BadToken() + "\"");
+  }
 }
 
 void SkipHeader(TableStream& stream, int lines) {
   for (int i = 0; i < lines; ++i) stream.SkipLine();
 }
 
-// Rows of an integer key and its entry, each ended by skipping the rest of its line; a
-// row whose key has no place in the table is ignored.
-template <typename Table, typename ReadEntry>
-Table ParseKeyedRows(const TableFile& file, ReadEntry readEntry) {
-  Table table;
+// Rows of a leading integer and an entry, each ended by skipping the rest of its line.
+// keyOf(leading integer, rows before this one) gives a row's key; a later row of a key
+// replaces an earlier one.
+template <typename Table, typename KeyOf, typename ReadEntry>
+Table ParseRows(const TableFile& file, KeyUnit unit, int headerLines, KeyOf keyOf, ReadEntry readEntry) {
+  TableFill<Table> fill(file.path, unit);
   TableStream stream(file.text);
-  SkipHeader(stream, kHeaderLines);
-  while (!stream.AtEnd()) {
-    const int32_t key = stream.ReadInteger();
-    const auto entry = readEntry(stream);
-    stream.SkipLine();
+  SkipHeader(stream, headerLines);
+  for (long long row = 0; !stream.AtEnd(); ++row) {
+    const int32_t leading = stream.ReadInteger();
     ThrowIfFailed(stream, file);
-    if (Table::HasKey(key)) table.At(key) = entry;
+    if (stream.RanOut()) break;  // blanks after the last row
+    const long long key = keyOf(leading, row);
+    const int line = stream.Line();
+    const auto entry = readEntry(stream);
+    ThrowIfFailed(stream, file);
+    if (stream.RanOut()) {
+      fill.RefuseCutShort(key, line);
+      break;
+    }
+    stream.SkipLine();
+    fill.Put(key, entry);
   }
-  return table;
+  return fill.Complete();
+}
+
+// Rows keyed by their leading integer.
+template <typename Table, typename ReadEntry>
+Table ParseKeyedRows(const TableFile& file, KeyUnit unit, ReadEntry readEntry) {
+  return ParseRows<Table>(
+      file, unit, kHeaderLines, [](int32_t leading, long long) -> long long { return leading; }, readEntry);
 }
 
 // A height, then the maximum weights of its eight columns.
 TScreenTable ParseScreenTable(const TableFile& file) {
-  return ParseKeyedRows<TScreenTable>(file, [](TableStream& stream) {
+  return ParseKeyedRows<TScreenTable>(file, KeyUnit::Inches, [](TableStream& stream) {
     ScreenRow row{};
     for (int32_t& weight : row) weight = stream.ReadInteger();
     return row;
@@ -83,25 +106,21 @@ TScreenTable ParseScreenTable(const TableFile& file) {
 
 // Rows fill the age brackets in file order; the first number of a row is not used.
 TStandardTable ParseStandardTable(const TableFile& file) {
-  TStandardTable table;
-  TableStream stream(file.text);
-  SkipHeader(stream, kStandardHeaderLines);
-  for (long long bracket = TStandardTable::FirstKey; !stream.AtEnd(); ++bracket) {
-    stream.ReadInteger();
-    StandardEntry entry;
-    entry.Men = stream.ReadInteger();
-    entry.Women = stream.ReadInteger();
-    stream.SkipLine();
-    ThrowIfFailed(stream, file);
-    if (TStandardTable::HasKey(bracket)) table.At(static_cast<int>(bracket)) = entry;
-  }
-  return table;
+  return ParseRows<TStandardTable>(
+      file, KeyUnit::AgeBracket, kStandardHeaderLines,
+      [](int32_t, long long row) { return TStandardTable::FirstKey + row; },
+      [](TableStream& stream) {
+        StandardEntry entry;
+        entry.Men = stream.ReadInteger();
+        entry.Women = stream.ReadInteger();
+        return entry;
+      });
 }
 
 // Whole inches, then the values of the four quarters.
 template <typename Table>
 Table ParseQuarterTable(const TableFile& file) {
-  return ParseKeyedRows<Table>(file, [](TableStream& stream) {
+  return ParseKeyedRows<Table>(file, KeyUnit::Inches, [](TableStream& stream) {
     QuarterRow row{};
     for (double& value : row) value = stream.ReadReal();
     return row;
@@ -110,26 +129,27 @@ Table ParseQuarterTable(const TableFile& file) {
 
 // A stream of groups of eleven numbers, line structure ignored: an unused integer, then
 // the factors of ten consecutive pounds, the first group starting at the lowest weight.
+// A group cut short by the end of the file gives the pounds it reached.
 TTableB3 ParseWeightTable(const TableFile& file) {
-  TTableB3 table;
+  TableFill<TTableB3> fill(file.path, KeyUnit::Pounds);
   TableStream stream(file.text);
   SkipHeader(stream, kHeaderLines);
   for (long long decade = TTableB3::FirstKey; !stream.AtEnd(); decade += kPoundsPerGroup) {
     stream.ReadInteger();
     ThrowIfFailed(stream, file);
-    for (int i = 0; i < kPoundsPerGroup; ++i) {
+    for (int i = 0; i < kPoundsPerGroup && !stream.RanOut(); ++i) {
       const double factor = stream.ReadReal();
       ThrowIfFailed(stream, file);
-      if (TTableB3::HasKey(decade + i)) table.At(static_cast<int>(decade + i)) = factor;
+      if (!stream.RanOut()) fill.Put(decade + i, factor);
     }
   }
-  return table;
+  return fill.Complete();
 }
 
 // A row per sex (key 1 men, 2 women): the intercept, the coefficient per pound and the
 // coefficient per inch of abdomen, each read exactly.
 TOneSiteTable ParseOneSiteTable(const TableFile& file) {
-  return ParseKeyedRows<TOneSiteTable>(file, [](TableStream& stream) {
+  return ParseKeyedRows<TOneSiteTable>(file, KeyUnit::Sex, [](TableStream& stream) {
     OneSiteEquation equation;
     for (int64_t* coefficient : {&equation.Intercept, &equation.PerPound, &equation.PerInch})
       *coefficient = stream.ReadScaled(OneSiteEquation::kDecimals, OneSiteEquation::kMaxDigits);
@@ -139,8 +159,8 @@ TOneSiteTable ParseOneSiteTable(const TableFile& file) {
 
 }  // namespace
 
-void ParseTableText(std::size_t index, const std::string& text, LoadedTables& tables) {
-  const TableFile file{std::string("TABLES/") + TableFileNames.at(index), text};
+void ParseTableText(std::size_t index, const std::string& path, const std::string& text, LoadedTables& tables) {
+  const TableFile file{path, text};
   switch (index) {
     case 0: tables.screen = ParseScreenTable(file); break;
     case 1: tables.standard = ParseStandardTable(file); break;
@@ -156,11 +176,18 @@ void ParseTableText(std::size_t index, const std::string& text, LoadedTables& ta
   }
 }
 
-void LoadTables(const std::string& baseDir) {
+LoadedTables ReadTables(const std::string& baseDir) {
+  const std::filesystem::path folder = TablesFolder(baseDir);
   LoadedTables tables;
   for (std::size_t index = 0; index < TableFileNames.size(); ++index) {
-    ParseTableText(index, ReadTableFile(baseDir, TableFileNames[index]).text, tables);
+    const std::string path = (folder / TableFileNames[index]).string();
+    ParseTableText(index, path, ReadTableText(path), tables);
   }
+  return tables;
+}
+
+void LoadTables(const std::string& baseDir) {
+  const LoadedTables tables = ReadTables(baseDir);
   ScreenTable = tables.screen;
   StandardTable = tables.standard;
   TableB1 = tables.b1;

@@ -25,8 +25,16 @@ struct LoadedTables {
   TTableB7 b7;
   TTableB8 b8;
   TOneSiteTable oneSite;
+
+  bool operator==(const LoadedTables&) const = default;
 };
 
 // Parses the text of the table file TableFileNames[index] into its table in `tables`.
-// Throws TableLoadError naming the file and the first token that does not convert.
-void ParseTableText(std::size_t index, const std::string& text, LoadedTables& tables);
+// Throws TableLoadError, naming the file by `path`, for the first token that does not
+// convert (with its line), a row the end of the file cuts short, or the first key of the
+// table's range that the file gives no entry.
+void ParseTableText(std::size_t index, const std::string& path, const std::string& text, LoadedTables& tables);
+
+// Reads and parses every table file of baseDir/TABLES, without touching the global tables.
+// Messages name each file by its full path, with the links to the TABLES folder resolved.
+LoadedTables ReadTables(const std::string& baseDir);

@@ -95,17 +95,30 @@ bool TableStream::AtEnd() const {
 void TableStream::SkipLine() {
   if (failed_) return;
   while (!AtEnd()) {
-    if (text_[pos_++] == kCarriageReturn) {
+    const char c = text_[pos_++];
+    if (c == kLineFeed) return;
+    if (c == kCarriageReturn) {
       if (pos_ < text_.size() && text_[pos_] == kLineFeed) ++pos_;
       return;
     }
   }
 }
 
+int TableStream::LineAt(std::size_t position) const {
+  int line = 1;
+  const std::size_t end = std::min(position, text_.size());
+  for (std::size_t i = 0; i < end; ++i) {
+    // A LF right after a CR belongs to the CR's line end.
+    if (text_[i] == kCarriageReturn || (text_[i] == kLineFeed && (i == 0 || text_[i - 1] != kCarriageReturn))) ++line;
+  }
+  return line;
+}
+
 std::string_view TableStream::NextToken(std::size_t maxLength) {
   while (!AtEnd() && IsBlank(text_[pos_])) ++pos_;
   const std::size_t start = pos_;
   while (pos_ < text_.size() && pos_ - start < maxLength && !IsBlank(text_[pos_])) ++pos_;
+  if (start == pos_) ranOut_ = true;
   return text_.substr(start, pos_ - start);
 }
 

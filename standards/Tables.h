@@ -1,6 +1,7 @@
 #pragma once
 // The standards tables: fixed size, zero at start, filled once by LoadTables and only read
-// afterwards. Every table is indexed by an inclusive range of keys.
+// afterwards. Every table is indexed by an inclusive range of keys, and its file must give
+// an entry for each of them.
 
 #include <array>
 #include <cstddef>
@@ -11,6 +12,7 @@
 template <typename Entry, int First, int Last>
 class KeyedTable {
  public:
+  using EntryType = Entry;
   static constexpr int FirstKey = First;
   static constexpr int LastKey = Last;
 
@@ -18,6 +20,8 @@ class KeyedTable {
 
   const Entry& At(int key) const { return entries_.at(Slot(key)); }
   Entry& At(int key) { return entries_.at(Slot(key)); }
+
+  bool operator==(const KeyedTable&) const = default;
 
  private:
   static std::size_t Slot(int key) {
@@ -42,6 +46,7 @@ using ScreenRow = std::array<int32_t, 8>;
 struct StandardEntry {
   int32_t Men = 0;
   int32_t Women = 0;
+  bool operator==(const StandardEntry&) const = default;
 };
 
 // The one-site tape equation of one sex: body fat in percent = Intercept + PerPound x
@@ -55,6 +60,7 @@ struct OneSiteEquation {
   int64_t Intercept = 0;
   int64_t PerPound = 0;
   int64_t PerInch = 0;
+  bool operator==(const OneSiteEquation&) const = default;
 };
 
 using TScreenTable = KeyedTable<ScreenRow, 58, 80>;        // height in whole inches

@@ -2,7 +2,7 @@
 
 TMaleForm* MaleForm = nullptr;
 
-TMaleForm::TMaleForm(QWidget* parent)
+TMaleForm::TMaleForm(QObject* parent)
     : TWorksheetForm(QStringLiteral(":/worksheets/DA5500.json"), parent),
       TitleBand1(Band(QStringLiteral("TitleBand1"))),
       X1(Label(QStringLiteral("X1"))),

@@ -1,5 +1,5 @@
 #pragma once
-// The male worksheet, DA Form 5500-ER: a hidden window that owns the worksheet's report.
+// The male worksheet, DA Form 5500-ER: an object that owns the worksheet's report.
 // The band and the labels the program fills are fields named like the elements; every
 // other element is reached by name through Element().
 
@@ -8,7 +8,7 @@
 class TMaleForm : public TWorksheetForm {
   Q_OBJECT
  public:
-  explicit TMaleForm(QWidget* parent = nullptr);
+  explicit TMaleForm(QObject* parent = nullptr);
 
   TTsBand& TitleBand1;
   // The check marks.

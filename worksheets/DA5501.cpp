@@ -2,7 +2,7 @@
 
 TFemaleForm* FemaleForm = nullptr;
 
-TFemaleForm::TFemaleForm(QWidget* parent)
+TFemaleForm::TFemaleForm(QObject* parent)
     : TWorksheetForm(QStringLiteral(":/worksheets/DA5501.json"), parent),
       Band1(Band(QStringLiteral("Band1"))),
       Name(Label(QStringLiteral("Name"))),

@@ -1,5 +1,5 @@
 #pragma once
-// The female worksheet, DA Form 5501-ER: a hidden window that owns the worksheet's report.
+// The female worksheet, DA Form 5501-ER: an object that owns the worksheet's report.
 // The band and the labels the program fills are fields named like the elements; every
 // other element is reached by name through Element().
 
@@ -8,7 +8,7 @@
 class TFemaleForm : public TWorksheetForm {
   Q_OBJECT
  public:
-  explicit TFemaleForm(QWidget* parent = nullptr);
+  explicit TFemaleForm(QObject* parent = nullptr);
 
   TTsBand& Band1;
   // The identification block.

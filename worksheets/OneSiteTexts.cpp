@@ -61,8 +61,3 @@ TWorksheetForm& FillOneSiteWorksheet(const DataPageTexts& page, const TSoldierDa
   FillWorksheet(worksheet, OneSiteWorksheetTexts(page, data, result));
   return worksheet;
 }
-
-void PrintOneSiteWorksheet(const DataPageTexts& page, const TSoldierData& data, const OneSiteResult& result,
-                           TOneSiteForm& worksheet) {
-  FillOneSiteWorksheet(page, data, result, worksheet).Report->Preview();
-}

@@ -1,5 +1,5 @@
 #pragma once
-// What the one-site worksheet prints, and its printing.
+// What the one-site worksheet prints, and its filling.
 
 #include "standards/OneSite.h"
 #include "worksheets/WorksheetTexts.h"
@@ -17,8 +17,3 @@ WorksheetTexts OneSiteWorksheetTexts(const DataPageTexts& page, const TSoldierDa
 // set when the result was evaluated.
 TWorksheetForm& FillOneSiteWorksheet(const DataPageTexts& page, const TSoldierData& data, const OneSiteResult& result,
                                      TOneSiteForm& worksheet);
-
-// Fills the worksheet and opens its print preview; returns once the preview window has
-// closed.
-void PrintOneSiteWorksheet(const DataPageTexts& page, const TSoldierData& data, const OneSiteResult& result,
-                           TOneSiteForm& worksheet);

@@ -1,5 +1,5 @@
 #pragma once
-// The one-site tape method's worksheet: a hidden window that owns the worksheet's report.
+// The one-site tape method's worksheet: an object that owns the worksheet's report.
 // It claims no official form number; its print jobs are named after it. Its elements are
 // reached by name (Label, Element).
 
@@ -8,7 +8,7 @@
 class TOneSiteForm : public TWorksheetForm {
   Q_OBJECT
  public:
-  explicit TOneSiteForm(QWidget* parent = nullptr);
+  explicit TOneSiteForm(QObject* parent = nullptr);
 };
 
 // The one one-site worksheet, created at start-up.

@@ -20,8 +20,3 @@ TWorksheetForm& FillSelectedWorksheet(const DataPageTexts& page, const TSoldierD
   FillWorksheet(male, MaleWorksheetTexts(page, data));
   return male;
 }
-
-void PrintWorksheet(const DataPageTexts& page, const TSoldierData& data, TMaleForm& male,
-                    TFemaleForm& female) {
-  FillSelectedWorksheet(page, data, male, female).Report->Preview();
-}

@@ -19,8 +19,3 @@ void FillWorksheet(TWorksheetForm& worksheet, const WorksheetTexts& texts);
 // returns it.
 TWorksheetForm& FillSelectedWorksheet(const DataPageTexts& page, const TSoldierData& data,
                                       TMaleForm& male, TFemaleForm& female);
-
-// Fills the selected worksheet and opens its print preview; returns once the preview
-// window has closed.
-void PrintWorksheet(const DataPageTexts& page, const TSoldierData& data, TMaleForm& male,
-                    TFemaleForm& female);

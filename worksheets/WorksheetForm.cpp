@@ -26,8 +26,8 @@ QByteArray ReadLayout(const QString& resource) {
 // from global scope.
 static void InitLayoutResources() { Q_INIT_RESOURCE(layouts); }
 
-TWorksheetForm::TWorksheetForm(const QString& layoutResource, QWidget* parent)
-    : QWidget(parent), Report(new TReport(this)) {
+TWorksheetForm::TWorksheetForm(const QString& layoutResource, QObject* parent)
+    : QObject(parent), Report(new TReport(this)) {
   InitLayoutResources();
   LoadReportLayout(*Report, ReadLayout(layoutResource));
 }

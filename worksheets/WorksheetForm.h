@@ -1,13 +1,14 @@
 #pragma once
-// The common part of the two worksheet windows: a hidden window that owns the report
-// component `Report`, built from a stored layout, and finds its elements by name.
+// The common part of the worksheets: an object that owns the report component `Report`,
+// built from a stored layout, and finds its elements by name. It has no window; the print
+// preview shows its report.
 
 #include "report/model/Report.h"
 
+#include <QObject>
 #include <QString>
-#include <QWidget>
 
-class TWorksheetForm : public QWidget {
+class TWorksheetForm : public QObject {
   Q_OBJECT
  public:
   // The worksheet's report; every band, label and line of the layout belongs to it.
@@ -21,5 +22,5 @@ class TWorksheetForm : public QWidget {
 
  protected:
   // Loads the layout stored in the given resource.
-  TWorksheetForm(const QString& layoutResource, QWidget* parent);
+  TWorksheetForm(const QString& layoutResource, QObject* parent);
 };

@@ -1,11 +1,11 @@
 #include "report/device/PrintSpool.h"
 
+#include "report/device/OutputFile.h"
 #include "report/device/TsPrintError.h"
 
 #include <QDir>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QTemporaryFile>
 
 TsPrintSpool::TsPrintSpool(const QPrinter& printer, const QString& jobName)
@@ -13,18 +13,15 @@ TsPrintSpool::TsPrintSpool(const QPrinter& printer, const QString& jobName)
   if (printer.outputFileName().isEmpty()) {
     queue_ = printer.printerName();
     if (queue_.isEmpty()) throw TsPrintError(kPrinterNotReady);
-    auto spool = std::make_unique<QTemporaryFile>(QDir::tempPath() + QStringLiteral("/corvane-print-XXXXXX.pdf"));
-    if (!spool->open())
-      throw TsPrintError(QStringLiteral("The print job cannot be spooled: %1").arg(spool->errorString()));
-    file_ = std::move(spool);
+    spool_ = std::make_unique<QTemporaryFile>(QDir::tempPath() + QStringLiteral("/corvane-print-XXXXXX.pdf"));
+    if (!spool_->open())
+      throw TsPrintError(QStringLiteral("The print job cannot be spooled: %1").arg(spool_->errorString()));
   } else {
-    // Written beside the target and renamed over it once complete.
-    auto target = std::make_unique<QSaveFile>(printer.outputFileName());
-    if (!target->open(QIODevice::WriteOnly))
-      throw TsPrintError(QStringLiteral("The file %1 cannot be created: %2").arg(printer.outputFileName(), target->errorString()));
-    file_ = std::move(target);
+    // A file is written beside the target and put in its place once complete.
+    target_ = std::make_unique<OutputFile>(printer.outputFileName());
+    target_->Open();
   }
-  writer_ = std::make_unique<QPdfWriter>(file_.get());
+  writer_ = std::make_unique<QPdfWriter>(target_ ? static_cast<QIODevice*>(target_.get()) : spool_.get());
   writer_->setTitle(jobName);
   writer_->setCreator(QStringLiteral("Corvane 32"));
   writer_->setResolution(printer.resolution());
@@ -36,7 +33,6 @@ TsPrintSpool::TsPrintSpool(const QPrinter& printer, const QString& jobName)
 TsPrintSpool::~TsPrintSpool() {
   // Unfinished: the spool file is removed, a file target is left as it was.
   EndCanvas();
-  if (auto* target = dynamic_cast<QSaveFile*>(file_.get())) target->cancelWriting();
 }
 
 QSize TsPrintSpool::SheetSize() const { return {writer_->width(), writer_->height()}; }
@@ -55,12 +51,12 @@ void TsPrintSpool::EndCanvas() {
 
 void TsPrintSpool::Finish() {
   EndCanvas();
-  if (auto* target = dynamic_cast<QSaveFile*>(file_.get())) {
-    if (!target->commit())
-      throw TsPrintError(QStringLiteral("The file %1 cannot be written: %2").arg(target->fileName(), target->errorString()));
+  if (target_) {
+    target_->Commit();
     return;
   }
-  if (!file_->flush())
-    throw TsPrintError(QStringLiteral("The print job cannot be spooled: %1").arg(file_->errorString()));
-  SubmitPdfToCups(queue_, file_->fileName(), jobName_, options_);
+  // A write that failed on the way fails the job, however the last one went.
+  if (!spool_->flush() || spool_->error() != QFileDevice::NoError)
+    throw TsPrintError(QStringLiteral("The print job cannot be spooled: %1").arg(spool_->errorString()));
+  SubmitPdfToCups(queue_, spool_->fileName(), jobName_, options_);
 }

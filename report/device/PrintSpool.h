@@ -13,9 +13,10 @@
 
 #include <memory>
 
-class QFileDevice;
+class OutputFile;
 class QPdfWriter;
 class QPrinter;
+class QTemporaryFile;
 
 class TsPrintSpool {
  public:
@@ -42,7 +43,8 @@ class TsPrintSpool {
   QString queue_;  // empty when printing to a file
   QString jobName_;
   PrintJobOptions options_;
-  std::unique_ptr<QFileDevice> file_;
+  std::unique_ptr<QTemporaryFile> spool_;  // the job for the queue
+  std::unique_ptr<OutputFile> target_;     // or the file printed to
   std::unique_ptr<QPdfWriter> writer_;
   QPainter canvas_;
 };

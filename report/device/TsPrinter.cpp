@@ -172,7 +172,7 @@ void TTsPrinter::StartPrintJob() {
 // EndDoc finishes), or away when it lies outside the printed range.
 void TTsPrinter::CloseOpenPage() {
   if (d->store && d->picture) {
-    d->pictureCanvas.end();
+    if (d->pictureCanvas.isActive()) d->pictureCanvas.end();  // ended already when the store refused the page
     d->store->AddPage(*d->picture);
     d->picture.reset();
   } else {

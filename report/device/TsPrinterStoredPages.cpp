@@ -1,6 +1,7 @@
 #include "report/device/TsPrinter.h"
 
 #include "report/device/NativeUnits.h"
+#include "report/device/OutputFile.h"
 #include "report/device/PageFileLoader.h"
 #include "report/device/PagePicture.h"
 #include "report/device/PaperDetection.h"
@@ -9,7 +10,6 @@
 #include "report/device/TsPrinterImpl.h"
 
 #include <QCoreApplication>
-#include <QSaveFile>
 
 std::unique_ptr<QPicture> TTsPrinter::GetPage(int n) {
   if (d->status == TsPrinterStatus::Ready || !d->store) return nullptr;
@@ -55,12 +55,10 @@ void TTsPrinter::SaveToFile(const QString& fileName) {
   if (d->status != TsPrinterStatus::Finished)
     throw TsPrintError("The pages cannot be saved before the report has finished.");
   if (!d->store) throw TsPrintError("There are no stored pages to save.");
-  QSaveFile file(fileName);
-  if (!file.open(QIODevice::WriteOnly))
-    throw TsPrintError(QStringLiteral("The file %1 cannot be created: %2").arg(fileName, file.errorString()));
+  OutputFile file(fileName);
+  file.Open();
   d->store->CopyTo(file);
-  if (!file.commit())
-    throw TsPrintError(QStringLiteral("The file %1 cannot be written: %2").arg(fileName, file.errorString()));
+  file.Commit();
 }
 
 void TTsPrinter::LoadFromFile(const QString& fileName) {

@@ -9,6 +9,23 @@
 #include <algorithm>
 #include <cstring>
 
+namespace {
+
+// Writes all of data. QFile answers a write that the disk cut short with the bytes it took
+// and no reason; writing the rest again fails with the system's reason ("No space left on
+// device"), which the file's errorString() then gives.
+bool WriteAll(QIODevice& file, const char* data, qint64 count) {
+  while (count > 0) {
+    const qint64 written = file.write(data, count);
+    if (written <= 0) return false;
+    data += written;
+    count -= written;
+  }
+  return true;
+}
+
+}  // namespace
+
 TTsStream::TTsStream(qint64 memoryLimit) : memoryLimit_(memoryLimit) {}
 
 TTsStream::~TTsStream() = default;  // QTemporaryFile removes its file
@@ -78,7 +95,7 @@ void TTsStream::Write(const char* data, qint64 count) {
   if (file_) {
     readBlockStart_ = -1;
     readBlock_.clear();
-    if (!file_->seek(position_) || file_->write(data, count) != count)
+    if (!file_->seek(position_) || !WriteAll(*file_, data, count))
       throw TsPrintError(QStringLiteral("The page store cannot be written: %1").arg(file_->errorString()));
   } else {
     if (end > memory_.size()) memory_.resize(end);
@@ -102,7 +119,7 @@ void TTsStream::SpillToFile() {
   auto file = std::make_unique<QTemporaryFile>(QDir::tempPath() + QStringLiteral("/corvane-pages-XXXXXX.tmp"));
   if (!file->open())
     throw TsPrintError(QStringLiteral("The page store cannot create its temporary file: %1").arg(file->errorString()));
-  if (file->write(memory_.constData(), size_) != size_)
+  if (!WriteAll(*file, memory_.constData(), size_))
     throw TsPrintError(QStringLiteral("The page store cannot be written: %1").arg(file->errorString()));
   file_ = std::move(file);
   memory_ = QByteArray();

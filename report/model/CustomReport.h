@@ -91,8 +91,11 @@ class TCustomReport : public QObject {
   // --- event hooks (all optional) ---
   std::function<void(TCustomReport&, bool& print)> BeforePrint;  // may veto a pass
   std::function<void()> AfterPrint;
+  // The hooks of the print preview (report/preview), which shows the report in a window
+  // of its own: AfterPreview runs when that window has closed, and OnPreview, when set,
+  // is called instead of opening it.
   std::function<void()> AfterPreview;
-  std::function<void()> OnPreview;  // replaces the standard preview window
+  std::function<void()> OnPreview;
   std::function<void(TCustomReport&)> OnStartPage;
   std::function<void(TCustomReport&)> OnEndPage;
 
@@ -135,16 +138,6 @@ class TCustomReport : public QObject {
   int PageCount() const { return m_pageCount; }
   long double CurrentX() const { return m_currentX; }
   long double CurrentY() const { return m_currentY; }
-
-  // --- the preview flows ---
-  // Generates into the page store and shows the preview window; returns once it closed.
-  void Preview();
-  // The preview's print request: generates the report again, on the printer.
-  void PrintFromPreview();
-  // The print setup dialog for the preview's Printer setup button.
-  void PrintSetup();
-  // The closing preview window's request.
-  void PreviewClosed(TTsPrinter* device);
 
  private:
   template <typename T>

@@ -1,5 +1,6 @@
 #include "report/preview/PdfExport.h"
 
+#include "report/device/OutputFile.h"
 #include "report/device/TsPrintError.h"
 #include "report/device/TsPrinter.h"
 #include "report/device/PagePicture.h"
@@ -9,7 +10,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPicture>
-#include <QSaveFile>
 
 namespace {
 
@@ -31,9 +31,8 @@ QPageLayout PaperLayout(const TTsPrinter& device) {
 void ExportPdf(TTsPrinter& device, const QString& fileName,
                const std::function<void(int page, int pages)>& pageWritten) {
   if (device.Status() != TsPrinterStatus::Finished) return;
-  QSaveFile file(fileName);
-  if (!file.open(QIODevice::WriteOnly))
-    throw TsPrintError(QString("Cannot write %1: %2").arg(fileName, file.errorString()));
+  OutputFile file(fileName);
+  file.Open();
   {
     QPdfWriter writer(&file);
     writer.setTitle(device.Title);
@@ -44,10 +43,13 @@ void ExportPdf(TTsPrinter& device, const QString& fileName,
     const QRectF page(0, 0, writer.width(), writer.height());
     for (int n = 1; n <= device.PageCount(); ++n) {
       if (n > 1) writer.newPage();
-      if (const auto picture = device.GetPage(n)) DrawPagePicture(painter, *picture, page);
+      // A page missing from the PDF would pass unseen: the export fails instead.
+      const auto picture = device.GetPage(n);
+      if (!picture)
+        throw TsPrintError(QStringLiteral("Page %1 cannot be read back from the page store; the PDF is not written.").arg(n));
+      DrawPagePicture(painter, *picture, page);
       if (pageWritten) pageWritten(n, device.PageCount());
     }
   }
-  if (!file.commit())
-    throw TsPrintError(QString("Cannot write %1: %2").arg(fileName, file.errorString()));
+  file.Commit();
 }

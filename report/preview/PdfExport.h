@@ -8,8 +8,10 @@
 
 class TTsPrinter;
 
-// Nothing is written while the device has not finished. The file is replaced only once the
-// new document is complete; a file error throws TsPrintError with its reason. pageWritten,
-// when given, is told of each page as it is written (its number and the page count).
+// Nothing is written while the device has not finished. The file is written as OutputFile
+// writes it (a file replaced only once the new document is complete); a file error throws
+// OutputFileError, a page that cannot be read back from the page store a TsPrintError that
+// names it, and either leaves the file as it was. pageWritten, when given, is told of each
+// page as it is written (its number and the page count).
 void ExportPdf(TTsPrinter& device, const QString& fileName,
                const std::function<void(int page, int pages)>& pageWritten = {});

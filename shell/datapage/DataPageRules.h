@@ -18,6 +18,10 @@ QString SexItem(Sex sex);
 
 // Rank takes at most this many characters.
 constexpr int kRankLength = 3;
+// Name takes at most this many: a line edit's own limit, which the page keeps (the record
+// stores the first 25; the worksheet prints the whole name, and a name this long can still
+// be drawn).
+constexpr int kNameLength = 32767;
 
 // The exit checks of the number fields, on the field's text (every cell, a blank for an
 // empty one): the message refusing it, or nothing when it passes.

@@ -10,8 +10,11 @@
 #include "roster/SoldierRow.h"
 #include "standards/Calculate.h"
 
+#include <QBuffer>
+
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   LoadTables(CORVANE_SOURCE_DIR);
@@ -19,13 +22,17 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+  QBuffer roster(&bytes);
+  roster.open(QIODevice::ReadOnly);
+  std::optional<RosterHeader> header;
   try {
-    const RosterRecords records =
-        ParseRoster(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
-    if (records.empty()) return 0;
-    const RosterHeader header(records.front().values);
-    for (std::size_t i = 1; i < records.size(); ++i)
-      ResultsLine(records[i].line, EvaluateRow(header, records[i].values), header.Has("method"));
+    ReadRoster(roster, [&header](const RosterRecord& record) {
+      if (!header)
+        header.emplace(record.values);
+      else
+        ResultsLine(record.line, EvaluateRow(*header, record.values), header->Has("method"));
+    });
   } catch (const RosterError&) {
     // a refused roster is a correct outcome
   }

@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string text(reinterpret_cast<const char*>(data + 1), size - 1);
   LoadedTables tables;
   try {
-    ParseTableText(index, text, tables);
+    ParseTableText(index, TableFileNames[index], text, tables);
   } catch (const TableLoadError&) {
     // A refused file is a correct outcome.
   }

@@ -6,6 +6,7 @@
 #include "report/device/TsPrinter.h"
 #include "report/device/TsStream.h"
 #include "report/model/Report.h"
+#include "report/preview/ReportPreview.h"
 #include "report/preview/TsPreview.h"
 #include "report/preview/TsStandardPreview.h"
 #include "tests/quality/OffscreenWarnings.h"
@@ -164,7 +165,7 @@ class ResourceTest : public QObject {
     long rssWarmedUp = 0;
     PreviewCloser closer;
     for (int cycle = 0; cycle < kCycles; ++cycle) {
-      report->Preview();
+      PreviewReport(*report);
       RunDeferredDeletes();
       QVERIFY2(CountSpillFiles() == 0, qPrintable(QStringLiteral("a spill file was left by preview %1").arg(cycle)));
       if (cycle == 99) rssWarmedUp = ResidentKiB();

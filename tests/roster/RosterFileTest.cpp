@@ -1,15 +1,28 @@
-// Reading a roster: CSV as spreadsheets write it, the physical line of each record, files
-// that are not text or not CSV, and the header's columns.
+// Reading a roster: CSV as spreadsheets write it, the physical line of each record, its
+// encoding, files that are not text or not CSV or hold a row too long, and the header's
+// columns.
 
 #include "roster/RosterColumns.h"
 #include "roster/RosterError.h"
 #include "roster/RosterFile.h"
 
+#include <QBuffer>
+
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <vector>
 
 namespace {
+
+// Every record of a roster held in memory.
+std::vector<RosterRecord> ParseRoster(QByteArray bytes) {
+  QBuffer roster(&bytes);
+  roster.open(QIODevice::ReadOnly);
+  std::vector<RosterRecord> records;
+  ReadRoster(roster, [&records](const RosterRecord& record) { records.push_back(record); });
+  return records;
+}
 
 // The error a call throws; a message saying none was thrown otherwise.
 RosterError ErrorOf(const std::function<void()>& call) {
@@ -39,7 +52,7 @@ TEST(RosterFile, RecordsKeepTheirValuesAndTheLineTheyStartOn) {
       "\"LINE\r\nBROKEN\",\"TWICE\nOVER\"\n"
       "\"\xC3\x96ZT\xC3\x9CRK, ADA\",,\n"
       "LAST,NO LINE END";
-  const RosterRecords records = ParseRoster(bytes);
+  const std::vector<RosterRecord> records = ParseRoster(bytes);
   ASSERT_EQ(records.size(), 5u);
   EXPECT_EQ(records[0].line, 1);
   EXPECT_EQ(records[0].values, (QStringList{"name", "rank"}));  // the byte-order mark is gone
@@ -54,15 +67,72 @@ TEST(RosterFile, RecordsKeepTheirValuesAndTheLineTheyStartOn) {
 }
 
 TEST(RosterFile, WhatIsNotTextOrNotCsvIsRefusedWithItsLine) {
-  EXPECT_EQ(ErrorOf([] { ParseRoster("name\n\xC3(\n"); }).message, QStringLiteral("not a text file in UTF-8"));
   // UTF-16, as some spreadsheets save "Unicode text".
   EXPECT_EQ(ErrorOf([] { ParseRoster(QByteArray("\xFF\xFEn\0a\0", 6)); }).line, 1);
+  const RosterError nul = ErrorOf([] { ParseRoster(QByteArray("name\n\"DOE\nR\0E\"\n", 15)); });
+  EXPECT_EQ(nul.line, 3);  // inside a field that began on line 2
+  EXPECT_EQ(nul.message, QStringLiteral("not a text file: it holds a NUL byte"));
 
   const RosterError stray = ErrorOf([] { ParseRoster("name,rank\nDOE,S\"GT\n"); });
   EXPECT_EQ(stray.line, 2);
   EXPECT_EQ(stray.message, QStringLiteral("a quote out of place: a quoted field must be quoted whole"));
+  EXPECT_EQ(ErrorOf([] { ParseRoster("name\n\"DOE\nROE\"x\n"); }).line, 3);  // after a quoted line break
   const RosterError open = ErrorOf([] { ParseRoster("name\n\"DOE\nROE\n"); });
   EXPECT_EQ(open.message, QStringLiteral("a quoted field is not closed"));
+}
+
+TEST(RosterFile, TextThatIsNotUtf8IsReadAsWindows1252) {
+  // As a spreadsheet on Windows saves "CSV": the euro sign, curly quotes and an umlaut.
+  const std::vector<RosterRecord> ansi = ParseRoster("name,rank\r\n\"M\xDCLLER, \x93JO\x94\",\x80\r\n");
+  ASSERT_EQ(ansi.size(), 2u);
+  EXPECT_EQ(ansi[1].values, (QStringList{QStringLiteral("MÜLLER, “JO”"), QStringLiteral("€")}));
+  // Valid UTF-8 stays UTF-8, though its bytes would read in Windows-1252 too (0x81 among
+  // them: the second byte of "Á").
+  EXPECT_EQ(ParseRoster("name\n\xC3\x81LVAREZ\n")[1].values, QStringList{QStringLiteral("ÁLVAREZ")});
+
+  // A byte-order mark declares UTF-8; a byte that Windows-1252 leaves undefined is in neither.
+  const RosterError declared = ErrorOf([] { ParseRoster("\xEF\xBB\xBFname\nOK\n\xDC" "BEL\n"); });
+  EXPECT_EQ(declared.line, 3);
+  EXPECT_EQ(declared.message, QStringLiteral("not a text file in UTF-8, which its byte-order mark declares"));
+  const RosterError neither = ErrorOf([] { ParseRoster("name\n\xDC\nX\x8D\n"); });
+  EXPECT_EQ(neither.line, 3);
+  EXPECT_EQ(neither.message, QStringLiteral("not a text file in UTF-8 or Windows-1252: byte 0x8D is in neither"));
+}
+
+// The file is parsed in slices of 64 KiB: a record, a quoted line break or a CR LF cut by
+// the slice's end keeps its values and its line.
+TEST(RosterFile, RecordsAcrossTheReadingSlicesKeepTheirLines) {
+  QByteArray bytes = "name,rank\r\n";
+  int line = 2;
+  while (bytes.size() < 3 * 65536) {
+    const QByteArray filler = QByteArray::number(line).rightJustified(7, '0');
+    bytes += "\"" + filler + "\r\n\",X\r\n";  // a quoted line break, then a CR LF line end
+    line += 2;
+  }
+  bytes += "LAST,Y";
+  const std::vector<RosterRecord> records = ParseRoster(bytes);
+  ASSERT_EQ(static_cast<int>(records.size()), 1 + (line - 2) / 2 + 1);
+  EXPECT_EQ(records[1].values, (QStringList{"0000002\r\n", "X"}));
+  EXPECT_EQ(records.back().line, line);
+  EXPECT_EQ(records.back().values, (QStringList{"LAST", "Y"}));
+  for (std::size_t i = 1; i + 1 < records.size(); ++i) {
+    ASSERT_EQ(records[i].line, static_cast<int>(2 * i)) << i;
+    ASSERT_EQ(records[i].values[0].left(7).toInt(), records[i].line) << i;
+  }
+}
+
+TEST(RosterFile, ARowOfMoreThanAMebibyteIsRefusedAtItsLine) {
+  const QByteArray header = "name,rank\n";
+  const QByteArray longest(kLongestRecord, 'N');
+  EXPECT_EQ(ParseRoster(header + longest + "\n")[1].values[0].size(), kLongestRecord);
+  const QByteArray commas(kLongestRecord + 1, ',');  // empty fields: their commas count
+  const RosterError fields = ErrorOf([&] { ParseRoster(header + "OK,X\n\n" + commas + "\n"); });
+  EXPECT_EQ(fields.line, 4);
+  EXPECT_EQ(fields.message,
+            QStringLiteral("a row of more than 1 MiB, which no soldier's row comes near: is a quote left open?"));
+  // A quote left open is caught as it grows, long before the end of the file.
+  EXPECT_EQ(ErrorOf([&] { ParseRoster(header + "\"DOE\n" + QByteArray(8 * kLongestRecord, 'x')); }).line, 2);
+  EXPECT_EQ(ErrorOf([&] { ParseRoster(header + "X," + longest + "\n"); }).line, 2);
 }
 
 TEST(RosterFile, TheHeaderNamesEveryColumnInAnyOrderAndCase) {
@@ -88,4 +158,21 @@ TEST(RosterFile, TheHeaderNamesEveryColumnInAnyOrderAndCase) {
             QStringLiteral("column \"AGE\" appears twice"));
   names.removeAt(3);  // forearm3, in the reversed order
   EXPECT_EQ(ErrorOf([&] { RosterHeader{names}; }).message, QStringLiteral("missing column \"forearm3\""));
+}
+
+TEST(RosterFile, AHeaderIsRefusedWithItsNamesShownSafelyOrNotAtAll) {
+  // A name from the file is shown cut and escaped: no byte of it reaches the terminal raw.
+  const RosterError coloured = ErrorOf([] { RosterHeader({"name", "\x1b[31mrank\x1b[0m\r"}); });
+  EXPECT_EQ(coloured.message, QStringLiteral("unknown column \"\\x1b[31mrank\\x1b[0m\\r\""));
+  const RosterError twice = ErrorOf([] { RosterHeader({"name", "NAME" + QString(100, u'\t')}); });
+  EXPECT_EQ(twice.message,
+            QStringLiteral("column \"NAME%1…\" appears twice").arg(QStringLiteral("\\t").repeated(76)));
+
+  // A first row with no column name at all is a roster without its header: none of its
+  // values is shown.
+  const RosterError headless = ErrorOf([] { RosterHeader({"DOE", "SGT", "123-45-6789", "Male", "", "ssan "}); });
+  EXPECT_EQ(headless.message, QStringLiteral("unknown column \"DOE\""));  // "ssan" is a column name
+  const RosterError data = ErrorOf([] { RosterHeader({"DOE, JOHN", "SGT", "123-45-6789", "Male", ""}); });
+  EXPECT_EQ(data.message, QStringLiteral("the first row names no known column: a roster begins with a row of column "
+                                         "names such as name,rank,ssan,sex,age,weight,height"));
 }

@@ -3,12 +3,19 @@
 // the command lines and rosters it refuses as usage errors. A copy of the program runs
 // beside the test tables, whose results are worked out by hand in tests/shell/TestTables.cpp.
 
+#include "tests/report/support/SpecialFiles.h"
 #include "tests/shell/TestTables.h"
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -19,6 +26,7 @@ namespace {
 struct Outcome {
   int status = -1;
   QStringList errorLines;
+  QByteArray output;
 };
 
 QByteArray ReadAll(const QString& path) {
@@ -57,14 +65,24 @@ class RosterProgram : public ::testing::Test {
 
   static QString Path(const QString& name) { return dir_->filePath(name); }
 
-  // Runs the program in the test folder with no display and no platform named.
-  static Outcome RunProgram(const QStringList& arguments, const QString& program = Path(QStringLiteral("corvane32"))) {
+  // Runs the program in the test folder with no display and no platform named, and with a
+  // umask that lets every user read what it creates, so that only the program decides that.
+  // A data limit, when given, holds the program's heap and private mappings to that many MiB.
+  static Outcome RunProgram(const QStringList& arguments, const QString& program = Path(QStringLiteral("corvane32")),
+                            const QStringList& environmentSettings = {}, int dataLimitMiB = 0) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) environment.remove(name);
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), Path(QStringLiteral("runtime")));
+    for (const QString& setting : environmentSettings)
+      environment.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
     QProcess process;
     process.setProcessEnvironment(environment);
     process.setWorkingDirectory(dir_->path());
+    process.setChildProcessModifier([dataLimitMiB] {
+      ::umask(0);
+      const rlimit data{rlim_t(dataLimitMiB) << 20, rlim_t(dataLimitMiB) << 20};
+      if (dataLimitMiB > 0) ::setrlimit(RLIMIT_DATA, &data);
+    });
     process.start(program, arguments);
     if (!process.waitForFinished(120000)) {
       process.kill();
@@ -73,7 +91,7 @@ class RosterProgram : public ::testing::Test {
     }
     const QString errors = QString::fromUtf8(process.readAllStandardError());
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            errors.split(u'\n', Qt::SkipEmptyParts)};
+            errors.split(u'\n', Qt::SkipEmptyParts), process.readAllStandardOutput()};
   }
 
   static inline QTemporaryDir* dir_ = nullptr;
@@ -99,6 +117,14 @@ const QByteArray kRoster =
     "Male,TWO POINTS,PVT,123-45-6789,20,200,70,15,15,15,35,35,35..5,,,,,,,,,\r\n"
     "Male,THIN,PVT,123-45-6789,20,200,70,15,15,15,18,18,18,,,,,,,,,\r\n"
     "Male,\"GREEN, AL\",PV2,,20,150,70,15,15,15,37,37,37,,,,,,,,,";
+
+// The lines of a run but those of its progress, which rosters of 10 kB or more show.
+QStringList WithoutProgress(const QStringList& errorLines) {
+  static const QRegularExpression progress(QStringLiteral("^corvane32: [^ ]*: [0-9]+% \\("));
+  QStringList lines = errorLines;
+  lines.removeIf([](const QString& line) { return progress.match(line).hasMatch(); });
+  return lines;
+}
 
 const QByteArray kRefusedResults = ",,,,,,,,,,,,,,,,,\r\n";
 
@@ -164,8 +190,14 @@ TEST_F(RosterProgram, WritesResultsAndWorksheetsAndReportsEveryRefusal) {
 
 TEST_F(RosterProgram, RefusesCommandLinesAndRostersItCannotUseWithoutTouchingOutputs) {
   ASSERT_TRUE(WriteAll(Path(QStringLiteral("header.csv")), "name,rank,waist1\n"));
+  ASSERT_TRUE(WriteAll(Path(QStringLiteral("escape.csv")), "name,\x1b[2Jrank\n"));
+  ASSERT_TRUE(WriteAll(Path(QStringLiteral("headless.csv")), kRoster.mid(kRoster.indexOf('\n') + 1)));
   ASSERT_TRUE(WriteAll(Path(QStringLiteral("binary.csv")), QByteArray("name,rank\nDOE\0,SGT\n", 19)));
   ASSERT_TRUE(WriteAll(Path(QStringLiteral("kept.csv")), "an earlier run's results"));
+  // Opening a pipe for reading waits for a writer: a roster that is one must not.
+  ASSERT_FALSE(MakeFifo(*dir_, QStringLiteral("pipe.csv")).isEmpty());
+  QDir(dir_->path()).mkdir(QStringLiteral("folder.csv"));
+  const QString notAFile = QStringLiteral("not a regular file (a pipe, a device or a socket): a roster is read from a file");
   const struct {
     QStringList arguments;
     QString error;
@@ -175,6 +207,13 @@ TEST_F(RosterProgram, RefusesCommandLinesAndRostersItCannotUseWithoutTouchingOut
       {{"--results", "kept.csv"}, "corvane32: --results needs a roster (--roster ROSTER.csv)."},
       {{"--roster", "absent.csv", "--results", "kept.csv"}, "corvane32: absent.csv: No such file or directory"},
       {{"--roster", "header.csv", "--results", "kept.csv"}, "corvane32: header.csv:1: unknown column \"waist1\""},
+      {{"--roster", "escape.csv", "--results", "kept.csv"}, "corvane32: escape.csv:1: unknown column \"\\x1b[2Jrank\""},
+      {{"--roster", "headless.csv", "--results", "kept.csv"},
+       "corvane32: headless.csv:1: the first row names no known column: a roster begins with a row of column names "
+       "such as name,rank,ssan,sex,age,weight,height"},
+      {{"--roster", "pipe.csv", "--results", "kept.csv"}, "corvane32: pipe.csv: " + notAFile},
+      {{"--roster", "/dev/zero", "--pdf", "new.pdf"}, "corvane32: /dev/zero: " + notAFile},
+      {{"--roster", "folder.csv", "--results", "kept.csv"}, "corvane32: folder.csv: a folder, not a roster file"},
       {{"--roster", "binary.csv", "--pdf", "new.pdf", "--results", "kept.csv"},
        "corvane32: binary.csv:2: not a text file: it holds a NUL byte"},
       {{"--roster", "roster.csv", "--results", "no/such/folder/results.csv"},
@@ -192,15 +231,24 @@ TEST_F(RosterProgram, RefusesCommandLinesAndRostersItCannotUseWithoutTouchingOut
 }
 
 TEST_F(RosterProgram, ATableThatCannotBeLoadedEndsTheRunWithoutABox) {
-  QTemporaryDir broken;
-  WriteTestTables(broken, QStringLiteral("Table.B-8"));
-  const QString program = broken.filePath(QStringLiteral("corvane32"));
-  ASSERT_TRUE(QFile::copy(QStringLiteral(CORVANE32_PATH), program));
   ASSERT_TRUE(WriteAll(Path(QStringLiteral("one.csv")), kRoster.left(kRoster.indexOf('\r'))));
-  const Outcome run = RunProgram({"--roster", "one.csv", "--results", "one-results.csv"}, program);
-  EXPECT_EQ(run.status, 217);
-  EXPECT_EQ(run.errorLines, QStringList{"Runtime error 217 at TABLES/Table.B-8: file not found"});
-  EXPECT_FALSE(QFile::exists(Path(QStringLiteral("one-results.csv"))));
+  // A missing file, and a Table.B-1 that lacks its row for 17 inches.
+  for (const bool incomplete : {false, true}) {
+    QTemporaryDir broken;
+    WriteTestTables(broken, incomplete ? QString() : QStringLiteral("Table.B-8"));
+    const QString b1 = broken.filePath(QStringLiteral("TABLES/Table.B-1"));
+    if (incomplete) ASSERT_TRUE(WriteAll(b1, ReadAll(b1).replace("\r\n17 0 0 0 0\r\n", "\r\n")));
+    const QString program = broken.filePath(QStringLiteral("corvane32"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(CORVANE32_PATH), program));
+    const Outcome run = RunProgram({"--roster", "one.csv", "--results", "one-results.csv"}, program);
+    EXPECT_EQ(run.status, 217);
+    EXPECT_EQ(run.errorLines,
+              QStringList{incomplete ? "Runtime error 217 at " + ShownTablePath(broken, QStringLiteral("Table.B-1")) +
+                                           ": no row for 17 inches (the table needs 5 to 40)"
+                                     : "Runtime error 217 at " + ShownTablePath(broken, QStringLiteral("Table.B-8")) +
+                                           ": file not found"});
+    EXPECT_FALSE(QFile::exists(Path(QStringLiteral("one-results.csv"))));
+  }
 }
 
 TEST_F(RosterProgram, AssessesOneSiteRowsBesideMultiSiteRows) {
@@ -256,4 +304,192 @@ TEST_F(RosterProgram, AssessesOneSiteRowsBesideMultiSiteRows) {
   for (int page = 0; page < 4; ++page)
     for (const QString& text : expected[page])
       EXPECT_TRUE(pages[page].contains(text)) << "page " << page + 1 << " lacks " << text.toStdString();
+}
+
+TEST_F(RosterProgram, ReadsARosterSavedInWindows1252) {
+  // What a spreadsheet on Windows saves as CSV: an umlaut and curly quotes in one byte each.
+  QByteArray roster = kRoster.left(kRoster.indexOf("Male,BAD SSAN"));
+  roster.replace("\xEF\xBB\xBF", "").replace("Doe, John \"\"Jack\"\"", "D\xD6" "E, John \x93Jack\x94");
+  ASSERT_TRUE(WriteAll(Path(QStringLiteral("ansi.csv")), roster));
+  const Outcome run = RunProgram({"--roster", "ansi.csv", "--results", "ansi-results.csv"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.errorLines, QStringList());
+  const QString results = QString::fromUtf8(ReadAll(Path(QStringLiteral("ansi-results.csv"))));
+  EXPECT_TRUE(results.contains(QStringLiteral("\r\n2,\"DÖE, JOHN “JACK”\",SGT,Male,ok,150,yes,")))
+      << results.toStdString();
+  EXPECT_EQ(results.count(QStringLiteral(",ok,")), 3);
+}
+
+// Rows are taken as they are read and not kept: a hundred thousand soldiers (6.8 MB) are
+// assessed within 96 MB of data memory, where holding every row needed more than 128 MB.
+// The limit is set on the child alone; a sanitizer reserves far more than it for itself.
+TEST_F(RosterProgram, RowsAreTakenAsTheyAreReadInBoundedMemory) {
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "AddressSanitizer's shadow memory exceeds any data limit";
+#endif
+  const QByteArray header = kRoster.mid(3, kRoster.indexOf('\n') - 2);
+  const QByteArray row = "m,\"ROE, RICHARD\",spc,234567890,30,140,70,15,15,15,36,36,36,,,,,,,,,\n";
+  ASSERT_TRUE(WriteAll(Path(QStringLiteral("many.csv")), header + row.repeated(100000)));
+  const Outcome run = RunProgram({"--roster", "many.csv", "--results", "many-results.csv"},
+                                 Path(QStringLiteral("corvane32")), {}, 96);
+  EXPECT_EQ(run.status, 0) << run.errorLines.join(u'\n').toStdString();
+  const QByteArray results = ReadAll(Path(QStringLiteral("many-results.csv")));
+  EXPECT_EQ(results.count("\r\n"), 100001);
+  EXPECT_TRUE(results.endsWith("100001,\"ROE, RICHARD\",SPC,Male,ok,150,no,15.00,36.00,,,,46.00,20.00,,,,,,26.00,"
+                               "26.00,within\r\n"));
+}
+
+TEST_F(RosterProgram, ANameLongerThanTheWizardsFieldHoldsIsRefused) {
+  const QByteArray header = kRoster.mid(3, kRoster.indexOf('\n') - 2);
+  const QByteArray row = ",SGT,123-45-6789,20,200,70,15,15,15,35,35,35,,,,,,,,,\n";
+  ASSERT_TRUE(WriteAll(Path(QStringLiteral("names.csv")),
+                       header + "Male," + QByteArray(32767, 'N') + row + "Male," + QByteArray(32768, 'N') + row));
+  const Outcome run = RunProgram({"--roster", "names.csv", "--pdf", "names.pdf", "--results", "names-results.csv"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(WithoutProgress(run.errorLines), QStringList{"names.csv:3: name: Invalid input value."});
+  // The longest name the field holds is drawn on its worksheet, as far as the page shows it.
+  const QStringList pages = PdfPages(Path(QStringLiteral("names.pdf")));
+  ASSERT_EQ(pages.size(), 1);
+  EXPECT_TRUE(pages[0].contains(QStringLiteral("DA Form 5500-ER")));
+  EXPECT_TRUE(pages[0].contains(QString(40, u'N')));
+}
+
+TEST_F(RosterProgram, WhenThePageStoreTakesNoMoreEveryRowStillReachesTheResults) {
+  ASSERT_TRUE(WriteAll(Path(QStringLiteral("full.csv")), kRoster));
+  ASSERT_TRUE(WriteAll(Path(QStringLiteral("not-a-folder")), ""));
+  ASSERT_EQ(RunProgram({"--roster", "full.csv", "--results", "full-expected.csv"}).status, 1);
+  // The store moves to a temporary file once it holds some 100 kB, at the fourth worksheet
+  // (the roster's line 15); here that file cannot be made.
+  const Outcome run = RunProgram({"--roster", "full.csv", "--pdf", "full.pdf", "--results", "full-results.csv"},
+                                 Path(QStringLiteral("corvane32")), {"TMPDIR=" + Path(QStringLiteral("not-a-folder"))});
+  EXPECT_EQ(run.status, 2);
+  ASSERT_FALSE(run.errorLines.isEmpty());
+  EXPECT_EQ(run.errorLines.last(),
+            "corvane32: full.csv:15: the page store takes no worksheet from this row on, so none is written or shown: "
+            "The page store cannot create its temporary file: Not a directory");
+  EXPECT_EQ(run.errorLines.size(), 9);  // after the eight refused rows
+  EXPECT_EQ(ReadAll(Path(QStringLiteral("full-results.csv"))), ReadAll(Path(QStringLiteral("full-expected.csv"))));
+  EXPECT_FALSE(QFile::exists(Path(QStringLiteral("full.pdf"))));
+}
+
+TEST_F(RosterProgram, RefusesOutputsThatNameTheRosterOrOneFileForBothAndTouchesNothing) {
+  const QByteArray roster = kRoster.left(kRoster.indexOf('\r'));
+  ASSERT_TRUE(WriteAll(Path(QStringLiteral("unit.csv")), roster));
+  ASSERT_TRUE(QFile::link(Path(QStringLiteral("unit.csv")), Path(QStringLiteral("unit-link.csv"))));
+  const QString absolute = Path(QStringLiteral("same.out"));
+  const struct {
+    QStringList arguments;
+    QString error;
+  } cases[] = {
+      {{"--roster", "unit.csv", "--results", "unit.csv"}, "corvane32: unit.csv: --results names the roster itself"},
+      {{"--roster", "unit.csv", "--results", "unit-link.csv"},
+       "corvane32: unit-link.csv: --results names the roster itself"},
+      {{"--roster", "unit-link.csv", "--pdf", "./unit.csv"}, "corvane32: ./unit.csv: --pdf names the roster itself"},
+      {{"--roster", "unit.csv", "--pdf", "same.out", "--results", "same.out"},
+       "corvane32: same.out: --pdf and --results name the same file"},
+      {{"--roster", "unit.csv", "--pdf", "same.out", "--results", absolute},
+       "corvane32: same.out: --pdf and --results name the same file"},
+  };
+  for (const auto& [arguments, error] : cases) {
+    const Outcome run = RunProgram(arguments);
+    EXPECT_EQ(run.status, 2) << arguments.join(u' ').toStdString();
+    EXPECT_EQ(run.errorLines, QStringList{error}) << arguments.join(u' ').toStdString();
+    EXPECT_EQ(ReadAll(Path(QStringLiteral("unit.csv"))), roster);
+    EXPECT_FALSE(QFile::exists(absolute));
+  }
+  EXPECT_EQ(QDir(dir_->path()).entryList({QStringLiteral("unit.csv.*"), QStringLiteral("same.out*")}, QDir::Files),
+            QStringList());
+}
+
+TEST_F(RosterProgram, WritesAFifoInPlaceAndTheResultsToStandardOutputForADash) {
+  ASSERT_TRUE(WriteAll(Path(QStringLiteral("pipe-roster.csv")), kRoster.left(kRoster.indexOf('\r'))));
+  ASSERT_EQ(RunProgram({"--roster", "pipe-roster.csv", "--results", "reference.csv"}).status, 0);
+  const QByteArray reference = ReadAll(Path(QStringLiteral("reference.csv")));
+  ASSERT_TRUE(reference.startsWith("line,name,"));
+
+  const Outcome toOutput = RunProgram({"--roster", "pipe-roster.csv", "--results", "-"});
+  EXPECT_EQ(toOutput.status, 0);
+  EXPECT_EQ(toOutput.output, reference);
+  EXPECT_FALSE(QFile::exists(Path(QStringLiteral("-"))));
+
+  QTemporaryDir special;
+  const QString fifo = MakeFifo(special, QStringLiteral("results"));
+  ASSERT_FALSE(fifo.isEmpty());
+  const int reader = ::open(QFile::encodeName(fifo).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  ASSERT_GE(reader, 0);
+  EXPECT_EQ(RunProgram({"--roster", "pipe-roster.csv", "--results", fifo}).status, 0);
+  QByteArray received(65536, '\0');
+  const ssize_t got = ::read(reader, received.data(), static_cast<size_t>(received.size()));
+  ::close(reader);
+  received.truncate(std::max<ssize_t>(got, 0));
+  EXPECT_EQ(received, reference);
+  struct stat status {};
+  EXPECT_TRUE(::lstat(QFile::encodeName(fifo).constData(), &status) == 0 && S_ISFIFO(status.st_mode));
+}
+
+TEST_F(RosterProgram, AFullDeviceIsWrittenInPlaceAndTheRunSaysWhyItFailed) {
+  ASSERT_TRUE(WriteAll(Path(QStringLiteral("full-roster.csv")), kRoster.left(kRoster.indexOf('\r'))));
+  QTemporaryDir special;
+  const QString full = FullDevice(special);
+  if (full.isEmpty()) GTEST_SKIP() << "no full device can be opened here";
+  for (const char* option : {"--results", "--pdf"}) {
+    const Outcome run = RunProgram({"--roster", "full-roster.csv", option, full});
+    EXPECT_EQ(run.status, 2) << option;
+    EXPECT_EQ(run.errorLines.value(0), QStringLiteral("corvane32: %1: No space left on device").arg(full)) << option;
+    struct stat status {};
+    EXPECT_TRUE(::lstat(QFile::encodeName(full).constData(), &status) == 0 && S_ISCHR(status.st_mode)) << option;
+  }
+}
+
+TEST_F(RosterProgram, NewOutputsAreOwnerOnlyAndNoRosterTextRunsAsAFormula) {
+  // Names, a rank, a sex and a method that a spreadsheet would run; the soldier's body fat
+  // of -3.50 is a number and stays one. (Blanks before a value: tests/roster/ResultsTableTest.)
+  const auto row = [](const QByteArray& name, const QByteArray& rank, const QByteArray& sex, const QByteArray& method) {
+    return name + ',' + rank + ",," + sex + ",20,150,70,15,15,15,37,37,37,,,,,,,,,," + method + '\n';
+  };
+  ASSERT_TRUE(WriteAll(Path(QStringLiteral("formulas.csv")),
+                       "name,rank,ssan,sex,age,weight,height,neck1,neck2,neck3,abdomen1,abdomen2,abdomen3,"
+                       "hips1,hips2,hips3,forearm1,forearm2,forearm3,wrist1,wrist2,wrist3,method\n" +
+                           row("\"=HYPERLINK(\"\"http://x\"\",\"\"y\"\")\"", "PVT", "Male", "") +
+                           row("+1+1", "-1", "Male", "") + row("@SUM(1;1)", "@1", "=1+1", "") +
+                           row("-2+3", "PVT", "Male", "+cmd") + row("2+3", "PVT", "Male", "")));
+  ASSERT_TRUE(WriteAll(Path(QStringLiteral("shared.csv")), "an older results file"));
+  ASSERT_TRUE(QFile::setPermissions(Path(QStringLiteral("shared.csv")),
+                                    QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther));
+  const Outcome run = RunProgram({"--roster", "formulas.csv", "--pdf", "formulas.pdf", "--results", "formulas-results.csv"});
+  EXPECT_EQ(run.status, 1) << run.errorLines.join(u'\n').toStdString();
+
+  const QString ok = QStringLiteral(",Male,ok,150,no,15.00,37.00,,,,16.50,20.00,,,,,,-3.50,26.00,within,multi-site\r\n");
+  const QStringList lines = QString::fromUtf8(ReadAll(Path(QStringLiteral("formulas-results.csv")))).split(u'\n');
+  ASSERT_EQ(lines.size(), 7);
+  EXPECT_EQ(lines[1] + u'\n', "2,\"'=HYPERLINK(\"\"HTTP://X\"\",\"\"Y\"\")\",PVT" + ok);
+  EXPECT_EQ(lines[2] + u'\n', "3,'+1+1,'-1" + ok);
+  EXPECT_EQ(lines[3], "4,'@SUM(1;1),'@1,'=1+1,refused: Invalid input value.,,,,,,,,,,,,,,,,,,multi-site\r");
+  EXPECT_EQ(lines[4], "5,'-2+3,PVT,Male,refused: The method is one-site or multi-site.,,,,,,,,,,,,,,,,,,'+cmd\r");
+  EXPECT_EQ(lines[5] + u'\n', "6,2+3,PVT" + ok);
+
+  const auto mode = [](const QString& name) { return QFile::permissions(Path(name)); };
+  const QFile::Permissions ownerOnly = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser;
+  EXPECT_EQ(mode(QStringLiteral("formulas.pdf")), ownerOnly);
+  EXPECT_EQ(mode(QStringLiteral("formulas-results.csv")), ownerOnly);
+  EXPECT_EQ(RunProgram({"--roster", "formulas.csv", "--results", "shared.csv"}).status, 1);
+  EXPECT_EQ(mode(QStringLiteral("shared.csv")), ownerOnly | QFile::ReadGroup | QFile::ReadOther);
+  EXPECT_TRUE(ReadAll(Path(QStringLiteral("shared.csv"))).startsWith("line,name,"));
+}
+
+// Another user's link in a folder open to all (such as /tmp) is not followed.
+TEST_F(RosterProgram, AnotherUsersLinkInAFolderOpenToAllIsNotFollowed) {
+  if (::geteuid() != 0) GTEST_SKIP() << "links of another user need root";
+  ASSERT_TRUE(WriteAll(Path(QStringLiteral("link-roster.csv")), kRoster.left(kRoster.indexOf('\r'))));
+  ASSERT_TRUE(WriteAll(Path(QStringLiteral("linked.csv")), "kept"));
+  QTemporaryDir open;
+  ASSERT_EQ(::chmod(QFile::encodeName(open.path()).constData(), 01777), 0);
+  const QString link = open.filePath(QStringLiteral("results.csv"));
+  ASSERT_TRUE(MakeLinkOwnedBy(link, Path(QStringLiteral("linked.csv")), 65534));
+  const Outcome run = RunProgram({"--roster", "link-roster.csv", "--results", link});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.errorLines.value(0),
+            QStringLiteral("corvane32: %1: it is another user's symbolic link in a folder open to all users, which is "
+                           "not followed").arg(link));
+  EXPECT_EQ(ReadAll(Path(QStringLiteral("linked.csv"))), "kept");
 }

@@ -81,6 +81,18 @@ class CommandLineTest : public QObject {
     QTest::newRow("a roster and a page file") << QStringList{"--roster", "r.csv", "a.tsr"}
                                               << "a page file and a roster cannot be opened together";
     QTest::newRow("a roster without a name") << QStringList{"--roster="} << "--roster needs the name";
+    QTest::newRow("results without a name") << QStringList{"--roster", "r.csv", "--results="}
+                                            << "--results needs the name of a file.";
+    QTest::newRow("a PDF without a name") << QStringList{"--roster", "r.csv", "--pdf", ""}
+                                          << "--pdf needs the name of a file.";
+    QTest::newRow("a PDF to standard output") << QStringList{"--roster", "r.csv", "--pdf", "-"}
+                                              << "only --results writes to standard output (-)";
+    QTest::newRow("results given twice") << QStringList{"--roster", "r.csv", "--results", "a.csv", "--results=b.csv"}
+                                         << "--results is given more than once.";
+    QTest::newRow("a roster given twice") << QStringList{"--roster", "r.csv", "--roster", "r.csv"}
+                                          << "--roster is given more than once.";
+    QTest::newRow("a PDF given twice, even without a roster") << QStringList{"--pdf", "a.pdf", "--pdf", "b.pdf"}
+                                                              << "--pdf is given more than once.";
   }
 
   void takesARosterWithOrWithoutOutputFiles() {
@@ -88,6 +100,10 @@ class CommandLineTest : public QObject {
     QCOMPARE(files.request, Request::Run);
     QCOMPARE(QStringList({files.roster, files.pdf, files.results}), QStringList({"unit.csv", "w.pdf", "r.csv"}));
     QVERIFY(files.WritesFilesOnly());
+    const CommandLineOptions toOutput = Parse({"--roster", "unit.csv", "--results", "-"});
+    QCOMPARE(toOutput.request, Request::Run);
+    QCOMPARE(toOutput.results, QStringLiteral("-"));
+    QVERIFY(toOutput.WritesFilesOnly());
     const CommandLineOptions preview = Parse({"--roster", "unit.csv"});
     QCOMPARE(preview.roster, QStringLiteral("unit.csv"));
     QVERIFY(!preview.WritesFilesOnly());
@@ -165,7 +181,8 @@ class CommandLineTest : public QObject {
     MessageBoxWatcher boxes;
     QCOMPARE(RunPageFileProgram(*qApp, {tables.path()}, SavePageFile()), kTableErrorStatus);
     QCOMPARE(boxes.count(), 1);
-    QCOMPARE(boxes.boxes()[0].text, QStringLiteral("Runtime error 217 at TABLES/Table.B-8: file not found"));
+    QCOMPARE(boxes.boxes()[0].text,
+             QStringLiteral("Runtime error 217 at %1: file not found").arg(ShownTablePath(tables, QStringLiteral("Table.B-8"))));
     QCOMPARE(LiveInstances<TTsStandardPreview>::Live(), 0);
   }
 };

@@ -10,7 +10,9 @@
 #include "tests/shell/support/MessageBoxWatcher.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QProgressBar>
 #include <QSettings>
@@ -19,6 +21,8 @@
 #include <QTimer>
 
 #include <functional>
+#include <iostream>
+#include <sstream>
 
 namespace {
 
@@ -92,7 +96,8 @@ class StartupTest : public QObject {
 
     QCOMPARE(boxes.count(), 1);
     QCOMPARE(boxes.boxes()[0].title, QStringLiteral("Error"));
-    QCOMPARE(boxes.boxes()[0].text, QStringLiteral("Runtime error 217 at TABLES/Table.B-8: file not found"));
+    QCOMPARE(boxes.boxes()[0].text,
+             QStringLiteral("Runtime error 217 at %1: file not found").arg(ShownTablePath(dir, QStringLiteral("Table.B-8"))));
     QCOMPARE(boxes.boxes()[0].icon, QMessageBox::NoIcon);
     QCOMPARE(windows.shown, QStringList{QStringLiteral("QMessageBox")});
   }
@@ -109,7 +114,8 @@ class StartupTest : public QObject {
     process.setProcessEnvironment(environment);
     process.start(program, {});
     QVERIFY(process.waitForStarted());
-    const QByteArray expected = "Runtime error 217 at TABLES/STANDARD.TBL: file not found\n";
+    const QByteArray expected =
+        QStringLiteral("Runtime error 217 at %1: file not found\n").arg(ShownTablePath(dir, QStringLiteral("STANDARD.TBL"))).toUtf8();
     QByteArray errors;
     QTRY_VERIFY_WITH_TIMEOUT((errors += process.readAllStandardError()).contains(expected), 10000);
     // Its error box waits for an OK nobody can press from here.
@@ -186,15 +192,49 @@ class StartupTest : public QObject {
     QSettings(QStringLiteral("corvane32"), QStringLiteral("corvane32")).clear();
   }
 
-  void aMissingOrBadOneSiteTableStopsStartUp_data() {
-    QTest::addColumn<QByteArray>("content");  // empty: the file is missing
-    QTest::addColumn<QString>("message");
-    QTest::newRow("missing") << QByteArray() << "Runtime error 217 at TABLES/ONESITE.TBL: file not found";
-    QTest::newRow("bad number") << QByteArray("h\r\nh\r\nh\r\nh\r\nh\r\n1 -26.97 -O.12 1.99\r\n")
-                                << "Runtime error 217 at TABLES/ONESITE.TBL: bad number \"-O.12\"";
+  void aSettingsFileOverOneMegabyteIsNeitherReadNorRewritten() {
+    const QString path = QSettings(QStringLiteral("corvane32"), QStringLiteral("corvane32")).fileName();
+    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+    const QByteArray oneSite = "[General]\nmethod=one-site\nnote=";
+    constexpr qint64 kMegabyte = 1024 * 1024;
+    for (const qint64 size : {kMegabyte, kMegabyte + 1}) {
+      const QByteArray content = oneSite + QByteArray(size - oneSite.size() - 1, 'x') + "\n";
+      QFile file(path);
+      QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(content) == size);
+      file.close();
+
+      std::ostringstream errors;
+      std::streambuf* const standardError = std::cerr.rdbuf(errors.rdbuf());
+      const TapeMethod remembered = RememberedMethod();
+      RememberMethod(TapeMethod::MultiSite);
+      std::cerr.rdbuf(standardError);
+
+      QVERIFY(file.open(QIODevice::ReadOnly));
+      if (size == kMegabyte) {  // read and rewritten as any other
+        QCOMPARE(remembered, TapeMethod::OneSite);
+        QCOMPARE(errors.str(), std::string());
+        QVERIFY(file.readAll().contains("method=multi-site"));
+      } else {
+        QCOMPARE(remembered, TapeMethod::MultiSite);
+        QCOMPARE(QString::fromStdString(errors.str()),
+                 QStringLiteral("corvane32: %1: settings file over 1 MB, ignored\n").arg(path));
+        QVERIFY(file.readAll() == content);
+      }
+    }
+    QVERIFY(QFile::remove(path));
   }
 
-  void aMissingOrBadOneSiteTableStopsStartUp() {
+  void aMissingBadOrIncompleteOneSiteTableStopsStartUp_data() {
+    QTest::addColumn<QByteArray>("content");  // empty: the file is missing
+    QTest::addColumn<QString>("message");
+    QTest::newRow("missing") << QByteArray() << "file not found";
+    QTest::newRow("bad number") << QByteArray("h\r\nh\r\nh\r\nh\r\nh\r\n1 -26.97 -O.12 1.99\r\n")
+                                << "line 6: bad number \"-O.12\"";
+    QTest::newRow("no row for women") << QByteArray("h\nh\nh\nh\nh\n1 -26.97 -0.12 1.99\n")
+                                      << "no row for women (the table needs 1 for men and 2 for women)";
+  }
+
+  void aMissingBadOrIncompleteOneSiteTableStopsStartUp() {
     QFETCH(QByteArray, content);
     QFETCH(QString, message);
     QTemporaryDir dir;
@@ -206,7 +246,8 @@ class StartupTest : public QObject {
     MessageBoxWatcher boxes;
     QCOMPARE(RunProgram(*qApp, {dir.path()}), 217);
     QCOMPARE(boxes.count(), 1);
-    QCOMPARE(boxes.boxes()[0].text, message);
+    QCOMPARE(boxes.boxes()[0].text,
+             QStringLiteral("Runtime error 217 at %1: %2").arg(ShownTablePath(dir, QStringLiteral("ONESITE.TBL")), message));
     QCOMPARE(boxes.boxes()[0].title, QStringLiteral("Error"));
   }
 };

@@ -141,11 +141,11 @@ TEST(DescribeOutOfTable, SentenceWithTheRangeInItsUnit) {
 TEST(FemaleBodyFatPrecision, HeightToWristSumsInExtendedPrecision) {
   // 1e16 + 1 + 1 - 1e16 is 2 in 80-bit arithmetic but 0 in doubles.
   TableDir dir;
-  dir.WriteRows("Table.B-4", "64 1e16 0 0 0\r\n");
-  dir.WriteRows("Table.B-5", "38 0.5 0 0 0\r\n");
-  dir.WriteRows("Table.B-6", "9 1 1 1 1\r\n");
-  dir.WriteRows("Table.B-7", "13 1 1 1 1\r\n");
-  dir.WriteRows("Table.B-8", "6 -1e16 0 0 0\r\n");
+  dir.WriteOverZeros("Table.B-4", "64 1e16 0 0 0\r\n");
+  dir.WriteOverZeros("Table.B-5", "38 0.5 0 0 0\r\n");
+  dir.WriteOverZeros("Table.B-6", "9 1 1 1 1\r\n");
+  dir.WriteOverZeros("Table.B-7", "13 1 1 1 1\r\n");
+  dir.WriteOverZeros("Table.B-8", "6 -1e16 0 0 0\r\n");
   LoadTables(dir.Base());
   SetWoman();
   SoldierData.Hips = {38, 38, 38};

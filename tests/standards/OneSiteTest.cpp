@@ -136,9 +136,9 @@ TEST(OneSiteTable, CoefficientsBeyondTheirPlacesOrDigitsStopLoading) {
     std::string rows;
     const char* message;
   } cases[] = {
-      {"1 -26.97 -0.12 1.99x\r\n", "TABLES/ONESITE.TBL: bad number \"1.99x\""},
-      {"1 -26.97 -0.12345 1.99\r\n", "TABLES/ONESITE.TBL: bad number \"-0.12345\""},  // past 4 decimals
-      {"1 100000000 0 0\r\n", "TABLES/ONESITE.TBL: bad number \"100000000\""},        // too large
+      {"1 -26.97 -0.12 1.99x\r\n", "line 6: bad number \"1.99x\""},
+      {"2 1 1 1\r\n1 -26.97 -0.12345 1.99\r\n", "line 7: bad number \"-0.12345\""},  // past 4 decimals
+      {"1 100000000 0 0\r\n", "line 6: bad number \"100000000\""},                     // too large
   };
   for (const auto& c : cases) {
     TableDir dir;
@@ -147,7 +147,7 @@ TEST(OneSiteTable, CoefficientsBeyondTheirPlacesOrDigitsStopLoading) {
       LoadTables(dir.Base());
       ADD_FAILURE() << c.rows << ": no error";
     } catch (const TableLoadError& error) {
-      EXPECT_STREQ(error.what(), c.message);
+      EXPECT_EQ(error.what(), dir.Shown("ONESITE.TBL") + ": " + c.message);
     }
   }
 }

@@ -1,6 +1,7 @@
 #include "tests/standards/TableDir.h"
 
 #include "standards/TableParsers.h"
+#include "tests/standards/ZeroRows.h"
 
 #include <cstdlib>
 #include <fstream>
@@ -17,7 +18,11 @@ TableDir::TableDir() {
   if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot create a temporary directory");
   base_ = pattern;
   std::filesystem::create_directory(base_ / "TABLES");
-  for (const char* name : TableFileNames) WriteRows(name, "");
+  for (const char* name : TableFileNames) WriteRows(name, ZeroRowsOf(name));
+}
+
+std::string TableDir::Shown(const std::string& name) const {
+  return (std::filesystem::canonical(base_ / "TABLES") / name).string();
 }
 
 void TableDir::Write(const std::string& name, const std::string& bytes) const {
@@ -26,4 +31,8 @@ void TableDir::Write(const std::string& name, const std::string& bytes) const {
 
 void TableDir::WriteRows(const std::string& name, const std::string& rows) const {
   Write(name, HeaderLines(name == "STANDARD.TBL" ? 4 : 5) + rows);
+}
+
+void TableDir::WriteOverZeros(const std::string& name, const std::string& rows) const {
+  WriteRows(name, ZeroRowsOf(name) + rows);
 }

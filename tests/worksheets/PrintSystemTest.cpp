@@ -6,6 +6,7 @@
 #include "PageImage.h"
 #include "TestEnvironment.h"
 #include "report/device/TsPrinter.h"
+#include "report/preview/ReportPreview.h"
 #include "report/preview/TsPreview.h"
 #include "report/preview/TsProgressForm.h"
 #include "report/preview/TsStandardPreview.h"
@@ -150,7 +151,7 @@ class PrintSystemTest : public QObject {
 
   // Opens the sheet's preview as Print Form does; once its page is generated, runs step
   // in the open window (which may press Print), waits until no print pass runs, and
-  // closes the window. Returns once Preview has returned.
+  // closes the window. Returns once PreviewReport has returned.
   void WithPreview(TWorksheetForm& sheet, const std::function<void(TTsStandardPreview&)>& step) {
     TReport& report = *sheet.Report;
     QTimer poll;
@@ -169,7 +170,7 @@ class PrintSystemTest : public QObject {
       if (window) window->close();
     });
     poll.start(10);
-    report.Preview();
+    PreviewReport(report);
   }
 
   static void PressPrint(TTsStandardPreview& window) {

@@ -1,8 +1,10 @@
-// Runs the worksheet tests in one program.
+// Runs the worksheet tests in one program. It has no QApplication, only a QGuiApplication:
+// the worksheets are built, filled and generated without widgets (a worksheet that made
+// one would stop the program here).
 
 #include "TestEnvironment.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QTest>
 
 QObject* NewLayoutTest();
@@ -13,7 +15,7 @@ QObject* NewPageWorkTest();
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
+  QGuiApplication app(argc, argv);
   if (!PinFontsAndResolution()) return 1;
   int failures = 0;
   for (QObject* test : {NewLayoutTest(), NewFillingTest(), NewValueFitTest(), NewPageImageTest(), NewPageWorkTest()}) {

@@ -31,3 +31,14 @@ void WriteFileBytes(const QString& fileName, const QByteArray& bytes) {
 qint32 Int32At(const QByteArray& bytes, qint64 offset) { return qFromLittleEndian<qint32>(bytes.constData() + offset); }
 
 void PutInt32At(QByteArray& bytes, qint64 offset, qint32 value) { qToLittleEndian(value, bytes.data() + offset); }
+
+FileSizeLimit::FileSizeLimit(rlim_t bytes) : oldHandler_(std::signal(SIGXFSZ, SIG_IGN)) {
+  ::getrlimit(RLIMIT_FSIZE, &old_);
+  const struct rlimit limit = {bytes, old_.rlim_max};
+  ::setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+FileSizeLimit::~FileSizeLimit() {
+  ::setrlimit(RLIMIT_FSIZE, &old_);
+  std::signal(SIGXFSZ, oldHandler_);
+}

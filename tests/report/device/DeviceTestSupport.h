@@ -8,6 +8,9 @@
 #include <QImage>
 #include <QString>
 
+#include <sys/resource.h>
+
+#include <csignal>
 #include <memory>
 #include <ostream>
 
@@ -21,5 +24,19 @@ QByteArray FileBytes(const QString& fileName);
 void WriteFileBytes(const QString& fileName, const QByteArray& bytes);
 qint32 Int32At(const QByteArray& bytes, qint64 offset);
 void PutInt32At(QByteArray& bytes, qint64 offset, qint32 value);
+
+// While it lives, a file of this process cannot grow past the given size: a write past it
+// fails with "File too large", as one on a full disk fails with "No space left on device".
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes);
+  ~FileSizeLimit();
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+ private:
+  struct rlimit old_ {};
+  void (*oldHandler_)(int) = nullptr;
+};
 
 inline void PrintTo(const QString& text, std::ostream* out) { *out << text.toStdString(); }

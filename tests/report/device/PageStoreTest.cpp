@@ -98,6 +98,19 @@ TEST(PageStore, CompressedPagesCarryTheirUncompressedLength) {
   EXPECT_EQ(PageData(store, 1), Data(picture));
 }
 
+// A temporary file the disk cuts short is named as the system names it, not as an
+// unknown error.
+TEST(PageStore, ASpillFileThatCannotGrowSaysWhy) {
+  const FileSizeLimit limit(4096);
+  TTsStream stream(100);
+  try {
+    stream.Write(QByteArray(100000, 'a'));
+    ADD_FAILURE() << "the page store grew past what the disk allows";
+  } catch (const TsPrintError& error) {
+    EXPECT_STREQ(error.what(), "The page store cannot be written: File too large");
+  }
+}
+
 TEST(PageStore, SpillsPastTheMemoryLimitAndRemovesTheFileOnRelease) {
   TTsStream stream;
   stream.Write(QByteArray(100000, 'a'));

@@ -4,14 +4,18 @@
 
 #include "PreviewTestSupport.h"
 
+#include "report/device/TsPageList.h"
 #include "report/preview/TsPreview.h"
 #include "report/preview/TsPreviewImage.h"
 #include "report/preview/TsStandardPreview.h"
 #include "tests/shell/support/MessageBoxWatcher.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
+#include <QPainter>
 #include <QPrinter>
+#include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -222,6 +226,38 @@ class PageFileTest : public QObject {
     // The page file says why; the PDF export writes nothing, silently.
     QCOMPARE(boxes.count(), 1);
     QCOMPARE(boxes.lastText(), QString("The pages cannot be saved before the report has finished."));
+  }
+
+  // A page the store cannot give back (its temporary file damaged) fails the export with a
+  // box naming it, instead of leaving a blank page in a PDF reported as written.
+  void aPageThatCannotBeReadBackFailsThePdfExport() {
+    const auto device = StoreDocumentOf(2, [](TTsPrinter& printer, int) {
+      // Noise does not compress: the page passes the store's memory limit and the largest
+      // block it reads ahead, so the file is read afresh each time.
+      QImage noise(320, 320, QImage::Format_RGB32);
+      QRandomGenerator random(7);
+      for (int y = 0; y < noise.height(); ++y)
+        for (int x = 0; x < noise.width(); ++x) noise.setPixel(x, y, random.generate());
+      printer.Canvas()->drawImage(0, 0, noise);
+    });
+    const QString spill = device->PageList()->Stream().SpillFileName();
+    QVERIFY(!spill.isEmpty());
+    TTsStandardPreview* window = OpenPreview(device.get());  // reads page 1, flushing the file
+    QVERIFY(window);
+    QFile damaged(spill);
+    QVERIFY(damaged.open(QIODevice::ReadWrite));
+    QVERIFY(damaged.seek(200000));
+    QVERIFY(damaged.write(QByteArray(64, '\x5a')) == 64);
+    damaged.close();
+
+    MessageBoxWatcher boxes;
+    FileDialogAnswer answer("SaveDialog", dir_.filePath("damaged.pdf"), "PDF document (*.pdf)");
+    Button(window, "SaveReport")->trigger();
+    QVERIFY(answer.Answered());
+    QCOMPARE(boxes.count(), 1);
+    QCOMPARE(boxes.lastText(), QString("Page 1 cannot be read back from the page store; the PDF is not written."));
+    QVERIFY(!QFile::exists(dir_.filePath("damaged.pdf")));
+    QCOMPARE(QDir(dir_.path()).entryList({"damaged.pdf*"}), QStringList());
   }
 
   void pdfExportHasTheReportsPaperAndItsPages() {

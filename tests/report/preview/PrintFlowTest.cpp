@@ -1,11 +1,12 @@
-// The report's preview flows: Preview returning only once its window closes, printing
-// again on a 600-dpi PDF printer, no printer (generated or loaded pages), the progress
-// window during a real print pass and its Cancel, a second Preview, and the print setup
-// dialog's page range.
+// The report's preview flows: PreviewReport returning only once its window closes,
+// printing again on a 600-dpi PDF printer, no printer (generated or loaded pages), the
+// progress window during a real print pass and its Cancel, a second preview, and the print
+// setup dialog's page range.
 
 #include "PreviewTestSupport.h"
 
 #include "report/model/Report.h"
+#include "report/preview/ReportPreview.h"
 #include "report/preview/TsPreview.h"
 #include "report/preview/TsProgressForm.h"
 #include "report/preview/TsStandardPreview.h"
@@ -92,7 +93,7 @@ class PrintFlowTest : public QObject {
       QCOMPARE(window->PagePreview()->ZoomState(), TTsZoomState::Width);
       QCOMPARE(window->PagePreview()->Device(), report->Device());
     });
-    report->Preview();
+    PreviewReport(*report);
     QCOMPARE(pageText, QString("Page 1 of 1"));
     QVERIFY(printEnabled);
     QVERIFY(setupEnabled);
@@ -106,7 +107,7 @@ class PrintFlowTest : public QObject {
 
   // Asked again while its window is open, the report is generated anew into that window:
   // the window takes a fresh device, and only then is the one it showed released. The
-  // first Preview returns once the window closes.
+  // first PreviewReport returns once the window closes.
   void aSecondPreviewShowsTheReportAnewInItsWindow() {
     const int devicesBefore = TTsPrinter::Live();
     auto report = FramedReport();
@@ -121,7 +122,7 @@ class PrintFlowTest : public QObject {
       const QPointer<TTsPrinter> first = report->Device();
       framedFirst = IsDark(RenderDevicePage(*first, 1), 48, 500);
       report->Frame.DrawLeft = false;
-      report->Preview();  // returns at once
+      PreviewReport(*report);  // returns at once
       QCoreApplication::processEvents();
       TTsPrinter* second = report->Device();
       oneWindow = VisiblePreviews() == QList<TTsStandardPreview*>{window};
@@ -134,7 +135,7 @@ class PrintFlowTest : public QObject {
       pageText = window->PageText();
       printEnabled = Button(window, "Print")->isEnabled();
     });
-    report->Preview();
+    PreviewReport(*report);
     QVERIFY(framedFirst);
     QVERIFY(oneWindow);
     QVERIFY(freshDevice);
@@ -164,7 +165,7 @@ class PrintFlowTest : public QObject {
       QTRY_COMPARE(printed, 1);
       progressShown = window->PagePreview()->Device() == shown && report->Device() == shown;
     });
-    report->Preview();
+    PreviewReport(*report);
     QVERIFY2(progressShown, "the preview's device is back after printing");
     const PdfInfo info = ReadPdfInfo(file);
     QCOMPARE(info.pages, 1);
@@ -200,7 +201,7 @@ class PrintFlowTest : public QObject {
       Button(window, "Print")->trigger();
       QTRY_COMPARE(boxes.count(), 2);
     });
-    report->Preview();
+    PreviewReport(*report);
     QCOMPARE(printed, 0);
     QVERIFY(boxes.boxes().first().text.contains("No printer is installed"));
     QVERIFY(boxes.boxes().first().text.contains("PDF document"));
@@ -224,7 +225,7 @@ class PrintFlowTest : public QObject {
       Button(window, "PrintSetup")->trigger();
       answered = answer.Found();
     });
-    report->Preview();
+    PreviewReport(*report);
     QVERIFY(answered);
     QCOMPARE(minPage, 1);
     QCOMPARE(maxPage, 1);
@@ -272,7 +273,7 @@ class PrintFlowTest : public QObject {
       QTRY_VERIFY(report->Device() == window->PagePreview()->Device() && report->Available() && cancelled);
       passEnded = true;
     });
-    report->Preview();
+    PreviewReport(*report);
     QVERIFY(passEnded);
     QVERIFY(shownWhilePrinting);
     QVERIFY(cancelled);

@@ -1,0 +1,3 @@
+#include "high/High.h"
+
+void ShowHigh() {}
