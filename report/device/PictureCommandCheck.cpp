@@ -267,7 +267,8 @@ class PictureWalk {
       if (!valid) Refuse(QStringLiteral("a drawing command holds a malformed path"));
       if (type == QPainterPath::MoveToElement) estimate_.MoveTo(point);
       if (type == QPainterPath::LineToElement) estimate_.LineTo(point);
-      if (type == QPainterPath::CurveToElement || control) curve[2 - controlPointsDue] = point;
+      if (type == QPainterPath::CurveToElement) curve[0] = point;
+      if (control) curve[3 - controlPointsDue] = point;
       if (control && controlPointsDue == 1) estimate_.CurveTo(curve[0], curve[1], curve[2]);
       controlPointsDue = type == QPainterPath::CurveToElement ? 2 : std::max(controlPointsDue - 1, 0);
     }

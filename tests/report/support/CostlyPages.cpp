@@ -48,7 +48,7 @@ void AddUpTo(double share, CraftedPage& page, const Draw& setup, const Draw& dra
   page.parts.append({draw, 1});
   const double each = CraftedWork(page).value_or(kMostPageDrawingWork).cost - before;
   const double count = each > 0 ? (kMostPageDrawingWork.cost * share - before) / each : 0;
-  page.parts.last().count = std::max(0, int(count));
+  page.parts.last().count = int(std::clamp(count, 0.0, 1e7));
 }
 
 CraftedPage AtTheLimit(const QString& name, const Draw& setup, const Draw& draw) {
