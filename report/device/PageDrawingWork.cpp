@@ -26,9 +26,13 @@ constexpr double kPerCurve = 0.05;
 constexpr double kPerDash = 0.012;
 // Qt draws a pen solid once its dash pattern would repeat more often along a stroke.
 constexpr double kMostDashRepetitions = 10000;
-// A glyph Qt's glyph cache holds, up to this many pixels.
-constexpr double kPerCachedGlyph = 0.005;
+// A character laid out; a glyph Qt's glyph cache holds, up to this many pixels, costs no more.
+constexpr double kPerCharacter = 0.005;
 constexpr double kLargestCachedGlyph = 64;
+// No glyph of a font at its own spacing advances much less than a fifth of its em (an
+// apostrophe, Liberation Sans's narrowest, 0.19), so no more glyphs of a line than the
+// page's width over that fall on the page.
+constexpr double kNarrowestAdvance = 0.18;
 // A glyph drawn as a path: kPerPathGlyph for one of kPathGlyphSize pixels alone on its line
 // (10-point text at 600 dpi); more the larger it is, and the longer its line of text.
 constexpr double kPerPathGlyph = 0.1;
@@ -73,19 +77,22 @@ void PageDrawingEstimate::CurveTo(QPointF control1, QPointF control2, QPointF en
 }
 
 void PageDrawingEstimate::Include(QPointF point) {
+  within_ = within_ && reach_.contains(point);
   low_ = {std::min(low_.x(), point.x()), std::min(low_.y(), point.y())};
   high_ = {std::max(high_.x(), point.x()), std::max(high_.y(), point.y())};
   last_ = point;
   points_ += 1;
 }
 
-void PageDrawingEstimate::FinishFigure(bool fillable) {
+bool PageDrawingEstimate::FinishFigure(bool fillable) {
   const QRectF bounds(low_, high_);
+  const bool acceptable = straight_ || within_;
   work_.cost += kPerCommand;
   Stroke(length_, points_ + subpaths_, straight_, bounds);
   if (fillable) Fill(points_, straight_, bounds);
   length_ = points_ = subpaths_ = 0;
-  straight_ = true;
+  straight_ = within_ = true;
+  return acceptable;
 }
 
 void PageDrawingEstimate::Ellipse(const QRectF& bounds) {
@@ -95,29 +102,26 @@ void PageDrawingEstimate::Ellipse(const QRectF& bounds) {
   Fill(kEllipsePoints, false, box);
 }
 
-void PageDrawingEstimate::Text(qint64 characters, double em) {
+void PageDrawingEstimate::Text(qint64 characters, double em, bool spaced) {
   const double size = em * toSheet_;
   const double glyphs = double(characters);
-  work_.cost += kPerCommand;
-  if (size <= kLargestCachedGlyph) {
-    work_.cost += glyphs * kPerCachedGlyph;
-  } else {
-    work_.cost += glyphs * kPerPathGlyph * std::pow(size / kPathGlyphSize, kPathGlyphSizeGrowth) *
-                  std::pow(glyphs, kPathGlyphLineGrowth);
-  }
+  work_.cost += kPerCommand + glyphs * kPerCharacter;
+  if (size <= kLargestCachedGlyph) return;
+  const double onThePage = spaced ? glyphs : std::min(glyphs, std::ceil(page_.width() / (kNarrowestAdvance * em)));
+  work_.cost += onThePage * kPerPathGlyph * std::pow(size / kPathGlyphSize, kPathGlyphSizeGrowth) *
+                std::pow(onThePage, kPathGlyphLineGrowth);
 }
 
 void PageDrawingEstimate::Stroke(double length, double points, bool straight, const QRectF& bounds) {
   if (!pen_.draws) return;
   const double width = pen_.width;
   const double perPoint = pen_.round ? kPerRoundPoint : pen_.hairline || width * toSheet_ <= 1 ? kPerHairlinePoint : kPerPoint;
-  work_.cost += points * perPoint;
-  work_.cost += (kPerPageCovered + (pen_.patterned ? kPerPagePatterned : 0)) * (length + points * pen_.reach * width) *
-                width / (page_.width() * page_.height());
-  if (!straight) {
-    const double margin = pen_.reach * width;
-    work_.cost += kPerPageOfBounds * PageShare(bounds.adjusted(-margin, -margin, margin, margin));
-  }
+  const double margin = pen_.reach * width;
+  const double reached = PageShare(bounds.adjusted(-margin, -margin, margin, margin));
+  // The pen covers no more of the page than the figure's bounds reach over.
+  const double covered = std::min((length + points * margin) * width / (page_.width() * page_.height()), reached);
+  work_.cost += points * perPoint + (kPerPageCovered + (pen_.patterned ? kPerPagePatterned : 0)) * covered;
+  if (!straight) work_.cost += kPerPageOfBounds * reached;
   if (pen_.dashesPerRepetition > 0) {
     const double repetitions =
         pen_.dashRepetition > 0 ? std::min(length / (pen_.dashRepetition * width), kMostDashRepetitions) : kMostDashRepetitions;

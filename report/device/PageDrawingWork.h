@@ -15,8 +15,10 @@
 // - a stroke costs the pixels its pen covers (its length and the reach of its joins and
 //   caps, times its width), and every point, dearly with round joins or caps;
 // - a curve the segments it is flattened into, a dashed pen every dash;
-// - a glyph small enough for Qt's glyph cache (64 pixels at 600 dpi) little; a larger one
-//   is drawn as a path, and costs more the larger it is and the longer its line of text.
+// - every character a little to lay out; a glyph too large for Qt's glyph cache (64
+//   pixels at 600 dpi) is drawn as a path, and costs more the larger it is and the more
+//   glyphs of its line fall on the page (glyphs past its edge cost next to nothing; a font
+//   that spaces its letters closer can pile them all up on it).
 // Lengths and sizes are taken against the page's own size, so the estimate does not
 // depend on the resolution the page was recorded at.
 
@@ -61,8 +63,12 @@ class PageDrawingEstimate {
   explicit PageDrawingEstimate(const QRectF& page);
 
   // Where coordinates may lie: the page grown by half its width and height on every side.
-  // Nothing the report engine draws lies outside its page; the room allows for an element
-  // that overhangs it without letting any length grow beyond a few page sides.
+  // Nothing the report engine draws lies outside its page but horizontal and vertical edges,
+  // which Qt clips to the page at no cost beyond what they cover of it: a label stretched by
+  // a long value draws its background far past the paper. So ellipses, the starts of texts
+  // and every figure with a slanted or curved edge must lie within this room; it lets an
+  // element overhang the page without letting a curve or a slant grow beyond a few page
+  // sides.
   const QRectF& Reach() const { return reach_; }
   // The largest pen width and font size: the page's shorter side.
   double LargestSize() const;
@@ -74,11 +80,14 @@ class PageDrawingEstimate {
   void MoveTo(QPointF point);
   void LineTo(QPointF point);
   void CurveTo(QPointF control1, QPointF control2, QPointF end);
-  // Ends the figure: stroked with the pen, and filled with the brush when fillable.
-  void FinishFigure(bool fillable);
+  // Ends the figure: stroked with the pen, and filled with the brush when fillable. False
+  // when it has a slanted or curved edge and leaves the Reach().
+  bool FinishFigure(bool fillable);
 
   void Ellipse(const QRectF& bounds);
-  void Text(qint64 characters, double em);
+  // A line of text; spaced when its font spaces letters or words otherwise than their own
+  // advances do, which may pile its glyphs up on the page.
+  void Text(qint64 characters, double em, bool spaced);
 
   const PageDrawingWork& Work() const { return work_; }
   bool Exceeded() const { return work_.cost > kMostPageDrawingWork.cost; }
@@ -103,4 +112,5 @@ class PageDrawingEstimate {
   double points_ = 0;
   double subpaths_ = 0;
   bool straight_ = true;  // every edge horizontal or vertical
+  bool within_ = true;    // every point within the Reach()
 };

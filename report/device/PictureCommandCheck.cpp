@@ -25,9 +25,9 @@ enum Command : quint8 {
 };
 
 // Bounds on single values, far beyond anything a page holds. Coordinates must moreover lie
-// near the page, pens and fonts be no larger than it, and the page's drawing as a whole
-// stay within kMostPageDrawingWork (PageDrawingWork.h).
-constexpr double kLargestCoordinate = 1e6;  // transforms and dash offsets
+// near the page (but on horizontal and vertical edges), pens and fonts be no larger than
+// it, and the page's drawing as a whole stay within kMostPageDrawingWork (PageDrawingWork.h).
+constexpr double kLargestCoordinate = 1e6;  // device pixels; a page is a few thousand
 constexpr double kLargestPenWidth = 10000;
 constexpr quint32 kMostPoints = 100000;
 constexpr quint32 kMostPathElements = 100000;
@@ -156,10 +156,12 @@ std::pair<int, double> DashStyle(int line) {
   }
 }
 
-// The font's size: its points, or its pixels when it states no points.
+// The font's size: its points, or its pixels when it states no points; and whether it
+// spaces its letters or words otherwise than their own advances do, or condenses them.
 struct FontSize {
   double points = -1;
   qint32 pixels = -1;
+  bool spaced = false;
   // Its em in page pixels when laid out at the given multiple of the standard resolution.
   double Em(double resolution) const { return pixels > 0 ? pixels : points * resolution * 96 / 72; }
 };
@@ -186,6 +188,7 @@ FontSize Font(RecordReader& r) {
   if (weight < 1 || weight > 1000 || stretch > 4000 || qAbs(qint64(letterSpacing)) > kLargestSpacing ||
       qAbs(qint64(wordSpacing)) > kLargestSpacing || hinting > QFont::PreferFullHinting || capitals > QFont::Capitalize)
     Refuse(QStringLiteral("a drawing command holds an invalid font"));
+  size.spaced = letterSpacing != 0 || wordSpacing != 0 || (stretch != QFont::AnyStretch && stretch < QFont::Unstretched);
   for (qint64 n = Counted(r, kMostFontFamilies, 4, "font families"); n > 0; --n) TextLength(r, kMostNameCharacters);
   return size;
 }
@@ -215,16 +218,26 @@ class PictureWalk {
   const PageDrawingWork& Work() const { return estimate_.Work(); }
 
  private:
+  static void RefuseFarOutside() { Refuse(QStringLiteral("a drawing command reaches far outside the page")); }
   double Coordinate(RecordReader& r, double low, double high) {
-    const double value = r.Double();
-    if (!std::isfinite(value)) Refuse(QStringLiteral("a drawing command holds a value out of range"));
-    if (value < low || value > high) Refuse(QStringLiteral("a drawing command reaches far outside the page"));
+    const double value = Bounded(r.Double(), -kLargestCoordinate, kLargestCoordinate);
+    if (value < low || value > high) RefuseFarOutside();
     return value;
   }
+  // A point of a polyline or path, which may lie beyond the reach on a horizontal or
+  // vertical edge (PageDrawingEstimate::Reach).
+  QPointF FigurePoint(RecordReader& r) {
+    const double x = Coordinate(r, -kLargestCoordinate, kLargestCoordinate);
+    return {x, Coordinate(r, -kLargestCoordinate, kLargestCoordinate)};
+  }
+  // Any other point, within the reach.
   QPointF Point(RecordReader& r) {
     const QRectF& reach = estimate_.Reach();
     const double x = Coordinate(r, reach.left(), reach.right());
     return {x, Coordinate(r, reach.top(), reach.bottom())};
+  }
+  void FinishFigure(bool fillable) {
+    if (!estimate_.FinishFigure(fillable)) RefuseFarOutside();
   }
   double Size(double size, const char* what) {
     if (size > estimate_.LargestSize())
@@ -243,10 +256,10 @@ class PictureWalk {
   void Polyline(RecordReader& r) {
     const qint64 points = Counted(r, kMostPoints, kPointBytes, "points");
     for (qint64 n = 0; n < points; ++n) {
-      const QPointF point = Point(r);
+      const QPointF point = FigurePoint(r);
       if (n == 0) estimate_.MoveTo(point); else estimate_.LineTo(point);
     }
-    estimate_.FinishFigure(false);
+    FinishFigure(false);
   }
 
   // A path's elements must form what QPainterPath builds: a move first, and every curve
@@ -260,7 +273,7 @@ class PictureWalk {
     QPointF curve[3];
     for (qint32 i = 0; i < size; ++i) {
       const qint32 type = r.I32();
-      const QPointF point = Point(r);
+      const QPointF point = FigurePoint(r);
       const bool control = type == QPainterPath::CurveToDataElement;
       const bool valid = i == 0 ? type == QPainterPath::MoveToElement
                                 : (controlPointsDue > 0) == control && type >= 0 && type <= QPainterPath::CurveToDataElement;
@@ -277,7 +290,7 @@ class PictureWalk {
     if (controlPointsDue > 0 || subpathStart < 0 || subpathStart >= size || fillRule < Qt::OddEvenFill ||
         fillRule > Qt::WindingFill)
       Refuse(QStringLiteral("a drawing command holds a malformed path"));
-    estimate_.FinishFigure(true);
+    FinishFigure(true);
   }
 
   void TextItem(RecordReader& r) {
@@ -287,7 +300,7 @@ class PictureWalk {
     r.U32();                                             // text flags
     const double resolution = Bounded(r.Double(), 0.05, 20);  // the recording resolution over the standard one
     Bounded(r.Double(), 0, estimate_.Reach().width());   // justification width
-    estimate_.Text(characters, Size(font.Em(resolution), "font"));
+    estimate_.Text(characters, Size(font.Em(resolution), "font"), font.spaced);
   }
 
   void Pen(RecordReader& r) {

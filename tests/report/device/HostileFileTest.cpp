@@ -193,7 +193,7 @@ TEST_F(HostileFile, PagesThatAskTooMuchOfThePainterAreRefused) {
   const QList<CraftedPage> filed = HostilePages();
   const QList<CraftedPage> withinBounds = HostilePages(816, 400);
   ASSERT_EQ(filed.size(), 3);
-  const char* const reasons[] = {"holds a pen larger than the page", "reaches far outside the page",
+  const char* const reasons[] = {"holds a pen larger than the page", "holds a value out of range",
                                  "holds a pen larger than the page"};
   for (int n = 0; n < 3; ++n) {
     SCOPED_TRACE(filed[n].name.toStdString());
@@ -204,14 +204,40 @@ TEST_F(HostileFile, PagesThatAskTooMuchOfThePainterAreRefused) {
   }
 }
 
-TEST_F(HostileFile, CoordinatesPensAndFontsStayNearThePage) {
-  // The genuine page is Letter at 96 dpi, 816 x 1056 pixels: coordinates may reach half a
-  // page beyond each edge.
-  WriteFileBytes(Path("edge.tsr"), WithCommand(12, BigEndian<quint32>(2) + Doubles({-408, 0, 1224, 1584})));
+// A line of text costs what falls on the page: a 10-point line of 4,000 letters, most of
+// them past the page's edge as a long name draws them, is drawn; 1,000 letters piled up by
+// a font that spaces them at 1 % of their width are refused.
+TEST_F(HostileFile, TextCostsWhatFallsOnThePage) {
+  const auto line = [](int letters, qreal spacing) {
+    return CraftedPage{QStringLiteral("a line"), {{[=](QPainter& painter, int) {
+                                                      QFont font(QStringLiteral("Liberation Sans"), 10);
+                                                      font.setLetterSpacing(QFont::PercentageSpacing, spacing);
+                                                      painter.setFont(font);
+                                                      painter.drawText(QPointF(50, 100), QString(letters, u'N'));
+                                                    },
+                                                    1}}};
+  };
+  SavePageFile(line(4000, 100), Path("long.tsr"));
   TTsPrinter device;
-  EXPECT_NO_THROW(device.LoadFromFile(Path("edge.tsr")));
-  ExpectRefused(WithCommand(12, BigEndian<quint32>(2) + Doubles({-409, 0, 0, 0})), "reaches far outside the page");
-  ExpectRefused(WithCommand(12, BigEndian<quint32>(2) + Doubles({0, 1585, 0, 0})), "reaches far outside the page");
+  EXPECT_NO_THROW(device.LoadFromFile(Path("long.tsr")));
+  SavePageFile(line(1000, 1), Path("piled.tsr"));
+  ExpectRefusedFile(Path("piled.tsr"), "asks more of the painter than any page needs");
+}
+
+TEST_F(HostileFile, CoordinatesPensAndFontsStayNearThePage) {
+  // The genuine page is Letter at 96 dpi, 816 x 1056 pixels: a slanted or curved figure may
+  // reach half a page beyond each edge; a horizontal or vertical one, such as the background
+  // of a label stretched by a long value, as far as it likes.
+  const auto accepted = [this](const QByteArray& file) {
+    WriteFileBytes(Path("near.tsr"), file);
+    TTsPrinter device;
+    EXPECT_NO_THROW(device.LoadFromFile(Path("near.tsr")));
+  };
+  accepted(WithCommand(12, BigEndian<quint32>(2) + Doubles({-408, 0, 1224, 1584})));
+  accepted(WithCommand(12, BigEndian<quint32>(3) + Doubles({-1e5, 500, 1e5, 500, 1e5, 520})));
+  ExpectRefused(WithCommand(12, BigEndian<quint32>(2) + Doubles({-409, 0, 0, 10})), "reaches far outside the page");
+  ExpectRefused(WithCommand(12, BigEndian<quint32>(2) + Doubles({0, 1585, 10, 0})), "reaches far outside the page");
+  ExpectRefused(WithCommand(12, BigEndian<quint32>(2) + Doubles({-2e6, 500, 0, 500})), "out of range");
   // An ellipse reaching past the room from a corner inside it.
   ExpectRefused(WithCommand(7, Doubles({1000, 1000, 300, 10})), "reaches far outside the page");
   const auto page = [](const std::function<void(QPainter&)>& draw) {
@@ -231,6 +257,9 @@ TEST_F(HostileFile, CoordinatesPensAndFontsStayNearThePage) {
                }),
                Path("font.tsr"));
   ExpectRefusedFile(Path("font.tsr"), "holds a font larger than the page");
+  SavePageFile(page([](QPainter& painter) { painter.drawText(QPointF(-409, 500), QStringLiteral("W")); }),
+               Path("text.tsr"));
+  ExpectRefusedFile(Path("text.tsr"), "reaches far outside the page");
 }
 
 // The dearest pages the check accepts, each within a tenth of the limit, load and are

@@ -41,14 +41,17 @@ void WithFont(QPainter& painter, int pixels) {
 }
 
 // Adds a part that makes draw as often as the page's estimated work stays within share of
-// the limit; the drawing must cost the same each time. A setup draws once before it.
+// the limit, counted from what the first drawing costs. A setup draws once before it.
 void AddUpTo(double share, CraftedPage& page, const Draw& setup, const Draw& draw) {
+  const double most = kMostPageDrawingWork.cost * share;
+  const auto cost = [&page, most] { return CraftedWork(page).value_or(PageDrawingWork{2 * most}).cost; };
   page.parts.append({setup, 1});
-  const double before = CraftedWork(page).value_or(kMostPageDrawingWork).cost;
+  const double before = cost();
   page.parts.append({draw, 1});
-  const double each = CraftedWork(page).value_or(kMostPageDrawingWork).cost - before;
-  const double count = each > 0 ? (kMostPageDrawingWork.cost * share - before) / each : 0;
-  page.parts.last().count = int(std::clamp(count, 0.0, 1e7));
+  const double each = cost() - before;
+  int& count = page.parts.last().count;
+  count = int(std::clamp(each > 0 ? (most - before) / each : 0, 0.0, 1e7));
+  while (count > 0 && cost() > most) count = count * 49 / 50;  // drawings that cost more than the first
 }
 
 CraftedPage AtTheLimit(const QString& name, const Draw& setup, const Draw& draw) {
