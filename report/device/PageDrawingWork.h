@@ -64,11 +64,12 @@ class PageDrawingEstimate {
 
   // Where coordinates may lie: the page grown by half its width and height on every side.
   // Nothing the report engine draws lies outside its page but horizontal and vertical edges,
-  // which Qt clips to the page at no cost beyond what they cover of it: a label stretched by
-  // a long value draws its background far past the paper. So ellipses, the starts of texts
-  // and every figure with a slanted or curved edge must lie within this room; it lets an
-  // element overhang the page without letting a curve or a slant grow beyond a few page
-  // sides.
+  // which Qt clips to the page at no cost beyond what they cover of it, and text, whose
+  // glyphs past the page's edge cost next to nothing: a label stretched by a long value
+  // draws its background far past the paper, and its line aligned right starts far to the
+  // left. So ellipses and every figure with a slanted or curved edge must lie within this
+  // room; it lets an element overhang the page without letting a curve or a slant grow
+  // beyond a few page sides.
   const QRectF& Reach() const { return reach_; }
   // The largest pen width and font size: the page's shorter side.
   double LargestSize() const;
@@ -85,9 +86,10 @@ class PageDrawingEstimate {
   bool FinishFigure(bool fillable);
 
   void Ellipse(const QRectF& bounds);
-  // A line of text; spaced when its font spaces letters or words otherwise than their own
-  // advances do, which may pile its glyphs up on the page.
-  void Text(qint64 characters, double em, bool spaced);
+  // A line of text from its start on the baseline, laid out left to right as a page
+  // picture replays it; spaced when its font spaces letters or words otherwise than their
+  // own advances do, which may pile its glyphs up anywhere.
+  void Text(QPointF start, qint64 characters, double em, bool spaced);
 
   const PageDrawingWork& Work() const { return work_; }
   bool Exceeded() const { return work_.cost > kMostPageDrawingWork.cost; }

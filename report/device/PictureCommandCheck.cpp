@@ -224,13 +224,13 @@ class PictureWalk {
     if (value < low || value > high) RefuseFarOutside();
     return value;
   }
-  // A point of a polyline or path, which may lie beyond the reach on a horizontal or
-  // vertical edge (PageDrawingEstimate::Reach).
+  // A point of a polyline, a path or where a text starts, which may lie beyond the reach
+  // (PageDrawingEstimate::Reach).
   QPointF FigurePoint(RecordReader& r) {
     const double x = Coordinate(r, -kLargestCoordinate, kLargestCoordinate);
     return {x, Coordinate(r, -kLargestCoordinate, kLargestCoordinate)};
   }
-  // Any other point, within the reach.
+  // A corner of an ellipse, within the reach.
   QPointF Point(RecordReader& r) {
     const QRectF& reach = estimate_.Reach();
     const double x = Coordinate(r, reach.left(), reach.right());
@@ -294,13 +294,13 @@ class PictureWalk {
   }
 
   void TextItem(RecordReader& r) {
-    Point(r);
+    const QPointF start = FigurePoint(r);  // a long line aligned right or centred starts far to the left
     const qint64 characters = TextLength(r, kMostTextCharacters);
     const FontSize font = Font(r);
     r.U32();                                             // text flags
     const double resolution = Bounded(r.Double(), 0.05, 20);  // the recording resolution over the standard one
     Bounded(r.Double(), 0, estimate_.Reach().width());   // justification width
-    estimate_.Text(characters, Size(font.Em(resolution), "font"), font.spaced);
+    estimate_.Text(start, characters, Size(font.Em(resolution), "font"), font.spaced);
   }
 
   void Pen(RecordReader& r) {
