@@ -128,7 +128,9 @@ void PageDrawingEstimate::Stroke(double length, double points, bool straight, co
   // The pen covers no more of the page than the figure's bounds reach over.
   const double covered = std::min((length + points * margin) * width / (page_.width() * page_.height()), reached);
   work_.cost += points * perPoint + (kPerPageCovered + (pen_.patterned ? kPerPagePatterned : 0)) * covered;
-  if (!straight) work_.cost += kPerPageOfBounds * reached;
+  // Round joins and caps make the outline of any stroke wider than a hairline curved.
+  const bool curved = !straight || (pen_.round && !pen_.hairline && width * toSheet_ > 1);
+  if (curved) work_.cost += kPerPageOfBounds * reached;
   if (pen_.dashesPerRepetition > 0) {
     const double repetitions =
         pen_.dashRepetition > 0 ? std::min(length / (pen_.dashRepetition * width), kMostDashRepetitions) : kMostDashRepetitions;

@@ -10,7 +10,8 @@
 // - a figure filled or stroked along anything but horizontal and vertical edges costs the
 //   pixels of its bounding box (within the page), whatever its own width: a hairline
 //   across the page as much as a filled page. Horizontal and vertical ones, such as the
-//   rules and boxes of a form, cost the pixels they cover; a hatched brush or pen costs
+//   rules and boxes of a form, cost the pixels they cover, unless a wide pen rounds their
+//   joins or caps; a hatched brush or pen costs
 //   several times what a solid one does for every pixel it covers;
 // - a stroke costs the pixels its pen covers (its length and the reach of its joins and
 //   caps, times its width), and every point, dearly with round joins or caps;

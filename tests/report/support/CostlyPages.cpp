@@ -124,6 +124,7 @@ QList<CraftedPage> PagesAtTheLimits() {
       AtTheLimit(QStringLiteral("hairlines across the page"), pen(1, Qt::RoundCap), diagonal),
       AtTheLimit(QStringLiteral("strokes as wide as the page"), pen(816, Qt::RoundCap, Qt::RoundJoin), across),
       AtTheLimit(QStringLiteral("strokes 20 pixels wide, slanted"), pen(20, Qt::RoundCap, Qt::RoundJoin), diagonal),
+      AtTheLimit(QStringLiteral("strokes 100 pixels wide, square caps"), pen(100, Qt::SquareCap, Qt::MiterJoin), across),
       AtTheLimit(QStringLiteral("filled pages"), black, page),
       AtTheLimit(QStringLiteral("filled triangles"), black, triangle),
       AtTheLimit(QStringLiteral("pages filled with a cross hatch"),
