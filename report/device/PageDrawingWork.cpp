@@ -27,7 +27,7 @@ constexpr double kPerDash = 0.012;
 // Qt draws a pen solid once its dash pattern would repeat more often along a stroke.
 constexpr double kMostDashRepetitions = 10000;
 // A character laid out; a glyph Qt's glyph cache holds, up to this many pixels, costs no more.
-constexpr double kPerCharacter = 0.005;
+constexpr double kPerCharacter = 0.006;
 constexpr double kLargestCachedGlyph = 64;
 // No glyph of a font at its own spacing advances much less than a fifth of its em (an
 // apostrophe, Liberation Sans's narrowest, 0.19), so no more glyphs of a line than the
@@ -36,10 +36,12 @@ constexpr double kNarrowestAdvance = 0.18;
 // A glyph drawn as a path: kPerPathGlyph for one of kPathGlyphSize pixels alone on its line
 // (10-point text at 600 dpi); more the larger it is, and the more glyphs of its line fall
 // on the page, up to a line of kFullLine glyphs (a glyph of 10-point text in a line of 100
-// took 0.08 to 0.75 ms, piled up in a line of 10,000 0.85 ms).
+// took 0.08 to 0.75 ms, piled up in a line of 10,000 0.85 ms). Smaller path glyphs cost
+// about in proportion to their size, larger ones more steeply.
 constexpr double kPerPathGlyph = 0.1;
 constexpr double kPathGlyphSize = 83;
-constexpr double kPathGlyphSizeGrowth = 1.6;
+constexpr double kSmallerPathGlyphGrowth = 1;
+constexpr double kLargerPathGlyphGrowth = 1.6;
 constexpr double kFullLine = 100;
 // Qt draws an ellipse as four Bézier curves: their three points each and the start.
 constexpr double kEllipsePoints = 13;
@@ -115,7 +117,8 @@ void PageDrawingEstimate::Text(QPointF start, qint64 characters, double em, bool
   const bool crosses = across > 0 && start.y() > page_.top() - em && start.y() < page_.bottom() + em;
   const double onThePage =
       spaced ? glyphs : crosses ? std::min(glyphs, std::ceil(across / (kNarrowestAdvance * em))) : 0;
-  work_.cost += onThePage * kPerPathGlyph * std::pow(size / kPathGlyphSize, kPathGlyphSizeGrowth) *
+  const double growth = size < kPathGlyphSize ? kSmallerPathGlyphGrowth : kLargerPathGlyphGrowth;
+  work_.cost += onThePage * kPerPathGlyph * std::pow(size / kPathGlyphSize, growth) *
                 std::sqrt(std::min(onThePage, kFullLine));
 }
 

@@ -32,12 +32,13 @@ struct PageDrawingWork {
 };
 
 // The most a page may ask for: about a second of drawing at 600 dpi. The genuine worksheets
-// (men's, women's and one-site, filled to their widest) are estimated at 102 to 171, as the
+// (men's, women's and one-site, filled to their widest) are estimated at 105 to 174, as the
 // estimate charges every line of text as dearly as the dearest letters Qt draws; they are
-// drawn at 600 dpi in 34 to 59 ms. Pages at this limit, crafted in the dearest ways found
-// (tests/report/support/CostlyPages), take 0.86 s at most there on a quiet machine, a
-// second on a busy one, and add under a megabyte to the 134 MB of the sheet's image
-// (bench/worksheets/PageDrawingBenchmark); at the preview's sizes they take 0.2 s at most.
+// drawn at 600 dpi in 35 to 59 ms. Pages at this limit, crafted in seventeen dear ways
+// (tests/report/support/CostlyPages), took at most 0.86 s there, and added under 3 MB to
+// the 134 MB of the sheet's image; at the preview's sizes at most 0.2 s
+// (bench/worksheets/PageDrawingBenchmark, CPU time on a 2-core machine shared with other
+// work).
 inline constexpr PageDrawingWork kMostPageDrawingWork{1000};
 
 // A brush as it decides what filling costs.
