@@ -1,5 +1,6 @@
 #include "shell/AssessmentDialog.h"
 
+#include "shell/Controls.h"
 #include "shell/IsoDateEdit.h"
 
 #include <QComboBox>
@@ -68,10 +69,8 @@ TAssessmentDialog::TAssessmentDialog(const PolicyEntry& entry, QWidget* parent) 
   Decision->setMinimumWidth(360);
   layout->addWidget(Decision);
 
-  Buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  Buttons = NewOkCancelButtons(this);
   layout->addWidget(Buttons);
-  connect(Buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(Buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
   connect(AssessmentDate, &QDateEdit::dateChanged, this, &TAssessmentDialog::UpdateDecision);
   connect(TestDate, &QDateEdit::dateChanged, this, &TAssessmentDialog::UpdateDecision);

@@ -1,5 +1,6 @@
 #include "shell/SupplementalDialog.h"
 
+#include "shell/Controls.h"
 #include "shell/IsoDateEdit.h"
 
 #include <QComboBox>
@@ -50,10 +51,8 @@ TSupplementalDialog::TSupplementalDialog(const std::optional<SupplementalResult>
   Reading->setObjectName(QStringLiteral("Reading"));
   layout->addWidget(Reading);
 
-  Buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  Buttons = NewOkCancelButtons(this);
   layout->addWidget(Buttons);
-  connect(Buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(Buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   connect(BodyFat, &QLineEdit::textChanged, this, &TSupplementalDialog::UpdateReading);
   UpdateReading();
 }

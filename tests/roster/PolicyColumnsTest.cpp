@@ -7,6 +7,7 @@
 #include "roster/ResultsTable.h"
 #include "roster/SoldierRow.h"
 #include "standards/Calculate.h"
+#include "tests/roster/RowOfValues.h"
 
 #include <QCoreApplication>
 
@@ -15,8 +16,6 @@
 #include <map>
 
 namespace {
-
-using Values = std::map<QString, QString>;
 
 const CalendarDate kRunDay = ParseIsoDate("2026-04-01").value();
 
@@ -41,12 +40,7 @@ Values With(Values values, const Values& more) {
 
 // The soldier as a row of a roster whose header names these columns, read on kRunDay.
 SoldierRow Evaluate(const QStringList& names, const Values& values) {
-  QStringList record;
-  for (const QString& name : names) {
-    const auto value = values.find(name);
-    record << (value == values.end() ? QString() : value->second);
-  }
-  return EvaluateRow(RosterHeader(names), record, kRunDay);
+  return EvaluateRow(RosterHeader(names), RecordOf(names, values), kRunDay);
 }
 
 // The results line's cells from `verdict` on, for a roster with every column (none of the
@@ -55,11 +49,6 @@ std::string TailFromVerdict(const SoldierRow& row) {
   const QStringList header = QString::fromUtf8(ResultsHeaderLine({.method = true, .policy = true})).trimmed().split(',');
   const QStringList cells = QString::fromUtf8(ResultsLine(2, row, {.method = true, .policy = true})).trimmed().split(',');
   return cells.mid(header.indexOf(QStringLiteral("verdict"))).join(u',').toStdString();
-}
-
-std::string RefusalOf(const SoldierRow& row) {
-  return row.refusal ? (row.refusal->column + QStringLiteral(": ") + row.refusal->message).toStdString()
-                     : std::string("accepted");
 }
 
 class PolicyColumns : public ::testing::Test {
