@@ -4,9 +4,12 @@
 // the measurement page of the record's tape method (the multi-site page of the soldier's
 // sex, or the one-site page) read and the body fat computed. The first refusal ends the
 // record, with the wizard's own message. A record whose method reads columns the roster
-// does not have is refused first, naming all of them.
+// does not have is refused first, naming all of them. The record's date, component and
+// fitness test may exempt the soldier from the tape (no measurement is read then); a
+// supplemental result decides for a soldier the tape finds not within standards.
 
 #include "entry/Assessment.h"
+#include "entry/QtCalendarDates.h"
 #include "roster/RosterColumns.h"
 
 #include <QString>
@@ -33,5 +36,5 @@ struct SoldierRow {
   std::optional<Assessment> assessment;
 };
 
-// Evaluates a record on a record of its own.
-SoldierRow EvaluateRow(const RosterHeader& header, const QStringList& record);
+// Evaluates a record on a record of its own; `today` is the date of a record that names none.
+SoldierRow EvaluateRow(const RosterHeader& header, const QStringList& record, CalendarDate today = Today());
