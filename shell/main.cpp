@@ -1,5 +1,6 @@
 #include "shell/CommandLine.h"
 #include "shell/PreviewAlone.h"
+#include "shell/RecordsCommand.h"
 #include "shell/RosterProgram.h"
 #include "shell/Startup.h"
 
@@ -13,6 +14,11 @@ int main(int argc, char* argv[]) {
   const CommandLineOptions early = ParseCommandLine(rawArguments);
   if (early.request == CommandLineOptions::Request::Help || early.request == CommandLineOptions::Request::Version)
     return AnswerOnConsole(early);
+  // The records on the console need no display either.
+  if (early.RecordsCommand()) {
+    QCoreApplication console(argc, argv);
+    return RunRecordsCommand(early);
+  }
   // Without a display no window can open, whatever Qt options the line may hold: a usage
   // error is answered as it stands.
   if (early.request == CommandLineOptions::Request::UsageError && !PlatformNamed(rawArguments) &&
@@ -26,6 +32,7 @@ int main(int argc, char* argv[]) {
   // The application object has taken its own options (-platform, -style, ...) out.
   const CommandLineOptions options = ParseCommandLine(QCoreApplication::arguments());
   if (options.request != CommandLineOptions::Request::Run) return AnswerOnConsole(options);
+  if (options.RecordsCommand()) return RunRecordsCommand(options);
   StartupOptions startup{QCoreApplication::applicationDirPath()};
   if (!options.roster.isEmpty()) {
     startup.errorBox = !options.WritesFilesOnly();

@@ -1,0 +1,70 @@
+#include "records/AssessmentRecord.h"
+
+#include "standards/NumberFormat.h"
+
+#include <QRegularExpression>
+
+#include <tuple>
+
+namespace {
+
+auto OneSiteFields(const OneSiteResult& r) {
+  return std::tie(r.sex, r.weight, r.equation, r.halfInches, r.count, r.setAside, r.sumOfThree,
+                  r.averageHalfInches, r.bodyFat, r.roundedBodyFat, r.maxBodyFat, r.within);
+}
+
+constexpr std::array<std::pair<SupplementalMethod, const char*>, 3> kSupplementalNames = {
+    {{SupplementalMethod::DXA, "DXA"}, {SupplementalMethod::BIA, "BIA"}, {SupplementalMethod::ADP, "ADP"}}};
+
+// The tape's body fat as shown, in hundredths. The shown text is the number format's own
+// rounding ("##0.00"), read back digit by digit, so the hundredths are exactly the
+// figure the operator saw; a one-site body fat is a whole percent and shows as "26.00".
+int64_t ShownHundredths(double bodyFat) {
+  const std::string shown = FormatFixed2(bodyFat);
+  int64_t hundredths = 0;
+  for (const char c : shown)
+    if (c >= '0' && c <= '9') hundredths = hundredths * 10 + (c - '0');
+  return shown.front() == '-' ? -hundredths : hundredths;
+}
+
+}  // namespace
+
+bool OneSiteMeasurements::operator==(const OneSiteMeasurements& other) const {
+  return typed == other.typed && OneSiteFields(steps) == OneSiteFields(other.steps);
+}
+
+QString NameKey(const QString& name) { return name.trimmed().toUpper(); }
+
+QString NormalizedSsan(const QString& text) {
+  static const QRegularExpression ssan(QStringLiteral("^(\\d{3})-?(\\d{2})-?(\\d{4})$"));
+  const QRegularExpressionMatch match = ssan.match(text.trimmed());
+  if (!match.hasMatch()) return {};
+  return match.captured(1) + u'-' + match.captured(2) + u'-' + match.captured(3);
+}
+
+QString SoldierKey(const AssessmentRecord& record) {
+  const QString ssan = NormalizedSsan(record.ssan);
+  if (!ssan.isEmpty()) return QStringLiteral("ssan:") + ssan;
+  return QStringLiteral("name:") + NameKey(record.name);
+}
+
+int64_t FinalBodyFatHundredths(const AssessmentRecord& record) {
+  if (record.supplemental) return int64_t{record.supplemental->bodyFatTenths} * 10;
+  return ShownHundredths(record.results.bodyFat);
+}
+
+bool MeetsStandard(const AssessmentRecord& record) {
+  return record.results.within || (record.exemption && record.exemption->exempt);
+}
+
+QString SupplementalMethodName(SupplementalMethod method) {
+  for (const auto& [known, name] : kSupplementalNames)
+    if (known == method) return QLatin1String(name);
+  return {};
+}
+
+std::optional<SupplementalMethod> SupplementalMethodNamed(const QString& name) {
+  for (const auto& [method, known] : kSupplementalNames)
+    if (name == QLatin1String(known)) return method;
+  return std::nullopt;
+}
