@@ -44,15 +44,18 @@ AssessmentStore::AssessmentStore(const StoreLocation& location)
   MigrateSchema(*connection_);
 }
 
-AssessmentStore::~AssessmentStore() = default;
+AssessmentStore::~AssessmentStore() {
+  upsert_.reset();  // before its connection
+}
 
 QString AssessmentStore::Description() const { return connection_->Location().Description(); }
 
 void AssessmentStore::Write(const AssessmentRecord& record) {
   RefuseIncomplete(record, Description());
-  QSqlQuery query = connection_->Prepare(UpsertStatement());
-  for (const RecordColumn& column : RecordColumns()) query.addBindValue(column.value(record));
-  connection_->Run(query, QStringLiteral("recording an assessment"));
+  if (!upsert_) upsert_ = connection_->Prepare(UpsertStatement());
+  const std::vector<RecordColumn>& columns = RecordColumns();
+  for (std::size_t i = 0; i < columns.size(); ++i) upsert_->bindValue(static_cast<int>(i), columns[i].value(record));
+  connection_->Run(*upsert_, QStringLiteral("recording an assessment"));
 }
 
 void AssessmentStore::Record(const AssessmentRecord& record) {

@@ -5,10 +5,12 @@
 #include "records/AssessmentRecord.h"
 #include "records/StoreLocation.h"
 
+#include <QSqlQuery>
 #include <QString>
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -47,4 +49,5 @@ class AssessmentStore {
   void Write(const AssessmentRecord& record);
 
   std::unique_ptr<StoreConnection> connection_;
+  std::optional<QSqlQuery> upsert_;  // prepared at the first record, then used again
 };
