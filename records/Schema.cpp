@@ -70,20 +70,18 @@ const Migration kVersion2 = {
 const std::vector<const Migration*> kMigrations = {&kVersion1, &kVersion2};
 static_assert(kSchemaVersion == 2, "every version has its migration in kMigrations");
 
-int ReadVersion(StoreConnection& connection) {
+}  // namespace
+
+int SchemaVersion(StoreConnection& connection) {
   if (!connection.Database().tables().contains(kVersionTable)) return 0;
   QSqlQuery query = connection.Prepare(QStringLiteral("SELECT version FROM schema_version"));
   connection.Run(query, QStringLiteral("reading the schema's version"));
   return query.next() ? query.value(0).toInt() : 0;
 }
 
-}  // namespace
-
-int SchemaVersion(StoreConnection& connection) { return ReadVersion(connection); }
-
 void MigrateSchema(StoreConnection& connection, int version) {
   WritingTransaction transaction(connection, WritingTransaction::Kind::Schema);
-  const int current = ReadVersion(connection);
+  const int current = SchemaVersion(connection);
   if (current > version)
     throw StoreError(QStringLiteral("%1: the records are of version %2, written by a newer program; this one "
                                     "reads up to version %3")

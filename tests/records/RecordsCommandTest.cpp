@@ -143,6 +143,10 @@ TEST_P(RecordsCommandDefaultsTest, AStoreThatCannotBeOpenedAndUsageErrorsEndWith
       Run({QStringLiteral("--forget"), kSsan, QStringLiteral("--database"), QStringLiteral("postgresql://a:pw@h/d")});
   EXPECT_EQ(withPassword.status, 2);
   EXPECT_TRUE(withPassword.err.contains("~/.pgpass")) << withPassword.err.toStdString();
+  const QString noServer = QStringLiteral("postgresql://postgres@/weighin?host=") + folder_.filePath(QStringLiteral("none"));
+  const Outcome unreachable = Run({QStringLiteral("--history"), kSsan, QStringLiteral("--database"), noServer});
+  EXPECT_EQ(unreachable.status, 2);
+  EXPECT_TRUE(unreachable.err.contains("postgresql://postgres@/weighin")) << unreachable.err.toStdString();
   for (const QStringList& arguments :
        {QStringList{QStringLiteral("--history"), QString()}, QStringList{QStringLiteral("--history"), kSsan, QStringLiteral("--forget"), kSsan},
         QStringList{QStringLiteral("--history"), kSsan, QStringLiteral("--roster"), QStringLiteral("r.csv")},
