@@ -1,8 +1,9 @@
-// Makes the build's sample output: the picture of the results page that the program's
-// AppStream metadata shows and, when asked, that soldier's worksheet saved as a page file
-// from its print preview, as an operator would. The wizard runs on the tables beside this
-// program, headless (QT_QPA_PLATFORM=offscreen).
-// Usage: sample_output RESULTS.png [WORKSHEET.tsr]
+// Makes the build's sample output: the pictures that the program's AppStream metadata
+// shows (the results page, and the print preview of that soldier's worksheet at a size
+// where the form can be read) and the worksheet saved as a page file from the preview, as
+// an operator would. The wizard runs on the tables beside this program, headless
+// (QT_QPA_PLATFORM=offscreen).
+// Usage: sample_output RESULTS.png PREVIEW.png WORKSHEET.tsr
 
 #include "report/device/TsPrintError.h"
 #include "report/device/TsPrinter.h"
@@ -41,35 +42,49 @@ void EnterSoldier(TMainForm& form) {
   form.Next->click();
 }
 
-// Saves the pages of the print preview once they are complete, then closes the preview.
-bool SaveWorksheet(TMainForm& form, const QString& fileName) {
-  bool saved = false;
+// The print preview as a screenshot shows it: a window of a common laptop screen's size,
+// the form at page width, its head and first steps in view.
+constexpr QSize kPreviewSize(1280, 800);
+
+// Once the print preview has its pages complete, takes its picture at that size, saves the
+// pages as a page file, then closes the preview.
+bool PictureAndSaveWorksheet(TMainForm& form, const QString& pictureName, const QString& fileName) {
+  bool done = false;
   QTimer saver;
   QObject::connect(&saver, &QTimer::timeout, [&] {
     for (QWidget* window : QApplication::topLevelWidgets()) {
       auto* preview = qobject_cast<TTsStandardPreview*>(window);
       TTsPrinter* device = preview ? preview->PagePreview()->Device() : nullptr;
       if (device == nullptr || device->Status() != TsPrinterStatus::Finished) continue;
-      try {
-        device->SaveToFile(fileName);
-        saved = true;
-      } catch (const TsPrintError& error) {
-        std::cerr << "sample_output: " << error.what() << std::endl;
+      preview->setWindowState(Qt::WindowNoState);
+      preview->resize(kPreviewSize);
+      QCoreApplication::processEvents();
+      preview->PagePreview()->ZoomToWidth();
+      QCoreApplication::processEvents();
+      if (!preview->grab().save(pictureName)) {
+        std::cerr << "sample_output: cannot write " << pictureName.toStdString() << std::endl;
+      } else {
+        try {
+          device->SaveToFile(fileName);
+          done = true;
+        } catch (const TsPrintError& error) {
+          std::cerr << "sample_output: " << error.what() << std::endl;
+        }
       }
       preview->close();
     }
   });
   saver.start(20);
   form.PrintButton->click();  // returns once the preview has closed
-  return saved;
+  return done;
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  if (argc < 2 || argc > 3) {
-    std::cerr << "usage: sample_output RESULTS.png [WORKSHEET.tsr]" << std::endl;
+  if (argc != 4) {
+    std::cerr << "usage: sample_output RESULTS.png PREVIEW.png WORKSHEET.tsr" << std::endl;
     return 2;
   }
   if (!PrepareProgram(app, StartupOptions{QCoreApplication::applicationDirPath()})) return kTableErrorStatus;
@@ -88,8 +103,8 @@ int main(int argc, char* argv[]) {
   } else if (QCoreApplication::processEvents(); !form.grab().save(QString::fromLocal8Bit(argv[1]))) {
     std::cerr << "sample_output: cannot write " << argv[1] << std::endl;
     status = 1;
-  } else if (argc == 3 && !SaveWorksheet(form, QString::fromLocal8Bit(argv[2]))) {
-    std::cerr << "sample_output: the worksheet was not saved" << std::endl;
+  } else if (!PictureAndSaveWorksheet(form, QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]))) {
+    std::cerr << "sample_output: the print preview was not pictured and saved" << std::endl;
     status = 1;
   }
   MaleForm = nullptr;

@@ -7,8 +7,9 @@ constexpr int64_t kSatisfactoryHundredths = 100;
 constexpr int kMonthsBeforeFailing = 6;
 constexpr int kUnsatisfactoryBeforeFailing = 3;
 
-// Where one enrolment stands after each of its assessments.
+// Where the soldier's enrolment stands after each assessment.
 struct Enrolment {
+  bool enrolled = false;
   QDate since;
   int unsatisfactory = 0;        // in this enrolment, counting the latest
   bool lastUnsatisfactory = false;
@@ -27,8 +28,9 @@ AbcpProgress ProgressWhileEnrolled(Enrolment& enrolment, const AssessmentRecord&
     return AbcpProgress::Satisfactory;
   }
   ++enrolment.unsatisfactory;
-  // QDate::addMonths keeps the day of the month, or takes the month's last day.
-  const bool longEnrolled = current.date >= enrolment.since.addMonths(kMonthsBeforeFailing);
+  // The exemption's month-end rule: the same day of the month, or the month's last day.
+  const bool longEnrolled =
+      CalendarDateOf(current.date) >= PlusMonths(CalendarDateOf(enrolment.since), kMonthsBeforeFailing);
   const bool failing = enrolment.lastUnsatisfactory ||
                        (longEnrolled && enrolment.unsatisfactory >= kUnsatisfactoryBeforeFailing);
   enrolment.lastUnsatisfactory = true;
@@ -40,22 +42,22 @@ AbcpProgress ProgressWhileEnrolled(Enrolment& enrolment, const AssessmentRecord&
 std::vector<AbcpProgress> AbcpProgressOf(std::span<const AssessmentRecord> history) {
   std::vector<AbcpProgress> progress;
   progress.reserve(history.size());
-  std::optional<Enrolment> enrolment;
+  Enrolment enrolment;
   for (std::size_t i = 0; i < history.size(); ++i) {
     const AssessmentRecord& current = history[i];
     const bool meets = MeetsStandard(current);
-    if (!enrolment) {
+    if (!enrolment.enrolled) {
       if (meets) {
         progress.push_back(AbcpProgress::None);
       } else {
-        enrolment = Enrolment{.since = current.date};
+        enrolment = Enrolment{.enrolled = true, .since = current.date};
         progress.push_back(AbcpProgress::Enrolled);
       }
     } else if (meets) {
-      enrolment.reset();
+      enrolment = Enrolment{};
       progress.push_back(AbcpProgress::Released);
     } else {
-      progress.push_back(ProgressWhileEnrolled(*enrolment, history[i - 1], current));
+      progress.push_back(ProgressWhileEnrolled(enrolment, history[i - 1], current));
     }
   }
   return progress;

@@ -37,8 +37,8 @@ enum class AbcpProgress {
 //   have been unsatisfactory once this one is made; a failing one counts as unsatisfactory
 //   in the count and in a row.
 // - 6 calendar months after an enrolment is the same day of the month 6 months later, or
-//   that month's last day when it is shorter (31 August: 28 or 29 February), the rule the
-//   exemption's dates follow.
+//   that month's last day when it is shorter (31 August: 28 or 29 February): PlusMonths,
+//   which the exemption's dates follow.
 std::vector<AbcpProgress> AbcpProgressOf(std::span<const AssessmentRecord> history);
 
 // "enrolled", "released", "satisfactory", "unsatisfactory", "failing"; empty for None.

@@ -13,9 +13,6 @@ auto OneSiteFields(const OneSiteResult& r) {
                   r.averageHalfInches, r.bodyFat, r.roundedBodyFat, r.maxBodyFat, r.within);
 }
 
-constexpr std::array<std::pair<SupplementalMethod, const char*>, 3> kSupplementalNames = {
-    {{SupplementalMethod::DXA, "DXA"}, {SupplementalMethod::BIA, "BIA"}, {SupplementalMethod::ADP, "ADP"}}};
-
 // The tape's body fat as shown, in hundredths. The shown text is the number format's own
 // rounding ("##0.00"), read back digit by digit, so the hundredths are exactly the
 // figure the operator saw; a one-site body fat is a whole percent and shows as "26.00".
@@ -57,14 +54,14 @@ bool MeetsStandard(const AssessmentRecord& record) {
   return record.results.within || (record.exemption && record.exemption->exempt);
 }
 
-QString SupplementalMethodName(SupplementalMethod method) {
-  for (const auto& [known, name] : kSupplementalNames)
-    if (known == method) return QLatin1String(name);
-  return {};
+CalendarDate CalendarDateOf(QDate date) {
+  if (!date.isValid()) return CalendarDate{};
+  return CalendarDate{std::chrono::year(date.year()), std::chrono::month(static_cast<unsigned>(date.month())),
+                      std::chrono::day(static_cast<unsigned>(date.day()))};
 }
 
-std::optional<SupplementalMethod> SupplementalMethodNamed(const QString& name) {
-  for (const auto& [method, known] : kSupplementalNames)
-    if (name == QLatin1String(known)) return method;
-  return std::nullopt;
+QDate QDateOf(CalendarDate date) {
+  if (!date.ok()) return QDate();
+  return QDate(static_cast<int>(date.year()), static_cast<int>(static_cast<unsigned>(date.month())),
+               static_cast<int>(static_cast<unsigned>(date.day())));
 }

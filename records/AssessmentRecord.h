@@ -5,8 +5,13 @@
 // assessment when it is recorded and read back whole, so that a history, the ABCP progress
 // and a reprint of the worksheet need nothing else.
 
+#include "entry/DataPageTexts.h"
+#include "standards/CalendarDate.h"
+#include "standards/Component.h"
+#include "standards/FitnessTest.h"
 #include "standards/OneSite.h"
 #include "standards/Records.h"
+#include "standards/Supplemental.h"
 #include "standards/TapeMethod.h"
 
 #include <QDate>
@@ -15,21 +20,6 @@
 #include <array>
 #include <cstdint>
 #include <optional>
-
-// The data page's fields as they read when the assessment was made: each masked field's
-// text is every cell in order, with a blank for an empty cell. The worksheet's
-// identification block prints them as they stand.
-struct TypedDataPage {
-  QString name;
-  QString ssan;
-  QString rank;
-  QString age;
-  QString height;
-  QString weight;
-  QString sex;  // "Male" or "Female"
-
-  bool operator==(const TypedDataPage&) const = default;
-};
 
 // The multi-site tape's three sets, each measurement on the quarter inch as the
 // computation took it. Men: neck and abdomen; women: hips, forearm, neck and wrist; the
@@ -81,31 +71,20 @@ struct AssessmentResults {
   bool operator==(const AssessmentResults&) const = default;
 };
 
-// The fitness-test exemption: the soldier's component, the test and its five event scores,
-// and whether it exempts the soldier from the body-fat assessment, and until when.
+// The fitness-test exemption decided for the assessment: the soldier's component, the
+// record fitness test, and whether it exempts the soldier from the body-fat standard, and
+// until when.
 struct FitnessExemption {
-  QString component;
-  QDate testDate;
-  std::array<int32_t, 5> scores{};
+  Component component = Component::Regular;
+  FitnessTest test;
   bool exempt = false;
-  QDate exemptUntil;  // invalid when not exempt
+  std::optional<CalendarDate> exemptUntil;  // the test's last valid day, when exempt
 
   bool operator==(const FitnessExemption&) const = default;
 };
 
-enum class SupplementalMethod { DXA, BIA, ADP };
-
-// A body-fat result of a supplemental method, which decides the final verdict.
-struct SupplementalResult {
-  SupplementalMethod method = SupplementalMethod::DXA;
-  int32_t bodyFatTenths = 0;  // percent, in tenths: 27.3 is 273
-  QDate date{};
-
-  bool operator==(const SupplementalResult&) const = default;
-};
-
 struct AssessmentRecord {
-  QDate date;  // the assessment date
+  QDate date;  // the assessment date (the dates of its parts are the standards' CalendarDate)
 
   // Identity and body, as the data page collected them.
   QString name;  // upper-cased, as the wizard stores it
@@ -116,7 +95,7 @@ struct AssessmentRecord {
   int32_t weight = 0;  // whole pounds
   double height = 0;   // inches, on the quarter inch
   TapeMethod method = TapeMethod::MultiSite;
-  TypedDataPage typed;
+  DataPageTexts typed;  // the data page's fields as typed, which the worksheet prints
 
   // The measurements of the record's method: `tape` for the multi-site method, `oneSite`
   // (present exactly then) for the one-site method.
@@ -149,6 +128,7 @@ int64_t FinalBodyFatHundredths(const AssessmentRecord& record);
 // Whether the assessment meets the standard: within by the final verdict, or exempt.
 bool MeetsStandard(const AssessmentRecord& record);
 
-// "DXA", "BIA", "ADP" and back; an unknown name gives nothing.
-QString SupplementalMethodName(SupplementalMethod method);
-std::optional<SupplementalMethod> SupplementalMethodNamed(const QString& name);
+// The same day as a CalendarDate, which the exemption and the supplemental result are
+// dated by, and back; an invalid date is not ok(), and back.
+CalendarDate CalendarDateOf(QDate date);
+QDate QDateOf(CalendarDate date);

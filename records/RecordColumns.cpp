@@ -11,16 +11,29 @@ QVariant ToVariant(int32_t number) { return number; }
 QVariant ToVariant(int64_t number) { return qlonglong{number}; }
 QVariant ToVariant(double number) { return number; }
 QVariant ToVariant(bool flag) { return flag ? 1 : 0; }
-QVariant ToVariant(const QDate& date) {
-  return date.isValid() ? QVariant(date.toString(Qt::ISODate)) : QVariant(QMetaType::fromType<QString>());
+// Dates as ISO text (yyyy-MM-dd), which sorts by date; NULL for none.
+QVariant ToVariant(const CalendarDate& date) {
+  return date.ok() ? QVariant(QString::fromStdString(FormatIsoDate(date))) : QVariant(QMetaType::fromType<QString>());
 }
+QVariant ToVariant(const QDate& date) { return ToVariant(CalendarDateOf(date)); }
+QVariant ToVariant(const std::optional<CalendarDate>& date) { return ToVariant(date.value_or(CalendarDate{})); }
 
 void Take(const QVariant& value, QString& text) { text = value.toString(); }
 void Take(const QVariant& value, int32_t& number) { number = value.toInt(); }
 void Take(const QVariant& value, int64_t& number) { number = value.toLongLong(); }
 void Take(const QVariant& value, double& number) { number = value.toDouble(); }
 void Take(const QVariant& value, bool& flag) { flag = value.toInt() != 0; }
-void Take(const QVariant& value, QDate& date) { date = QDate::fromString(value.toString(), Qt::ISODate); }
+void Take(const QVariant& value, CalendarDate& date) {
+  date = ParseIsoDate(value.toString().toStdString()).value_or(CalendarDate{});
+}
+void Take(const QVariant& value, std::optional<CalendarDate>& date) {
+  date = ParseIsoDate(value.toString().toStdString());
+}
+void Take(const QVariant& value, QDate& date) {
+  CalendarDate calendar;
+  Take(value, calendar);
+  date = QDateOf(calendar);
+}
 
 // A column of a field every record has; `field` gives the field of a record, const or not.
 template <typename Field>
@@ -57,9 +70,11 @@ RecordColumn NamedColumn(const char* name, Field field, Name toName, Named fromN
           }};
 }
 
+QString Text(std::string_view name) { return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())); }
+
 QString SexName(Sex sex) { return sex == Sex::Female ? QStringLiteral("Female") : QStringLiteral("Male"); }
 Sex SexNamed(const QString& name) { return name == QStringLiteral("Female") ? Sex::Female : Sex::Male; }
-QString MethodName(TapeMethod method) { return QString::fromLatin1(TapeMethodName(method).data()); }
+QString MethodName(TapeMethod method) { return Text(TapeMethodName(method)); }
 TapeMethod MethodNamed(const QString& name) {
   return TapeMethodNamed(name.toStdString()).value_or(TapeMethod::MultiSite);
 }
@@ -86,13 +101,13 @@ std::vector<RecordColumn> MakeColumns() {
       Column("weight", FIELD(weight)),
       Column("height", FIELD(height)),
       NamedColumn("method", FIELD(method), MethodName, MethodNamed),
-      Column("page_name", FIELD(typed.name)),
-      Column("page_ssan", FIELD(typed.ssan)),
-      Column("page_rank", FIELD(typed.rank)),
-      Column("page_age", FIELD(typed.age)),
-      Column("page_height", FIELD(typed.height)),
-      Column("page_weight", FIELD(typed.weight)),
-      Column("page_sex", FIELD(typed.sex)),
+      Column("page_name", FIELD(typed.Name)),
+      Column("page_ssan", FIELD(typed.SSANumber)),
+      Column("page_rank", FIELD(typed.Rank)),
+      Column("page_age", FIELD(typed.Age)),
+      Column("page_height", FIELD(typed.Height)),
+      Column("page_weight", FIELD(typed.Weight)),
+      Column("page_sex", FIELD(typed.Sex)),
   };
   AppendSet(columns, {"neck1", "neck2", "neck3"}, FIELD(tape.neck));
   AppendSet(columns, {"abdomen1", "abdomen2", "abdomen3"}, FIELD(tape.abdomen));
@@ -138,25 +153,39 @@ std::vector<RecordColumn> MakeColumns() {
        })
     columns.push_back(column);
 
+  // The exemption and the supplemental result: their parts open on the names of a component
+  // and a method, which the standards read back.
   const auto exemption = &AssessmentRecord::exemption;
-  columns.push_back(PartColumn("exempt_component", exemption, FIELD(component), Opens::Yes));
-  columns.push_back(PartColumn("fitness_test_on", exemption, FIELD(testDate)));
-  const std::array<const char*, 5> scores = {"fitness_score1", "fitness_score2", "fitness_score3", "fitness_score4",
-                                             "fitness_score5"};
-  for (std::size_t i = 0; i < scores.size(); ++i)
-    columns.push_back(PartColumn(scores[i], exemption, [i](auto& p) -> auto& { return p.scores[i]; }));
+  columns.push_back({"exempt_component",
+                     [](const AssessmentRecord& r) {
+                       return r.exemption ? QVariant(Text(ComponentName(r.exemption->component)))
+                                          : QVariant(QMetaType::fromType<QString>());
+                     },
+                     [](AssessmentRecord& r, const QVariant& value) {
+                       const auto component = ParseComponent(value.toString().toStdString());
+                       if (!component || value.isNull()) return;
+                       r.exemption.emplace();
+                       r.exemption->component = *component;
+                     }});
+  columns.push_back(PartColumn("fitness_test_on", exemption, FIELD(test.date)));
+  const std::array<const char*, kAftEventCount> points = {"fitness_score1", "fitness_score2", "fitness_score3",
+                                                          "fitness_score4", "fitness_score5"};
+  for (std::size_t i = 0; i < points.size(); ++i)
+    columns.push_back(PartColumn(points[i], exemption, [i](auto& p) -> auto& { return p.test.points[i]; }));
   columns.push_back(PartColumn("exempt", exemption, FIELD(exempt)));
   columns.push_back(PartColumn("exempt_until", exemption, FIELD(exemptUntil)));
 
   const auto supplemental = &AssessmentRecord::supplemental;
   columns.push_back({"supplemental_method",
                      [](const AssessmentRecord& r) {
-                       return r.supplemental ? QVariant(SupplementalMethodName(r.supplemental->method))
+                       return r.supplemental ? QVariant(Text(SupplementalMethodName(r.supplemental->method)))
                                              : QVariant(QMetaType::fromType<QString>());
                      },
                      [](AssessmentRecord& r, const QVariant& value) {
-                       if (const auto method = SupplementalMethodNamed(value.toString()))
-                         r.supplemental = SupplementalResult{.method = *method};
+                       const auto method = ParseSupplementalMethod(value.toString().toStdString());
+                       if (!method) return;
+                       r.supplemental.emplace();
+                       r.supplemental->method = *method;
                      }});
   columns.push_back(PartColumn("supplemental_body_fat", supplemental, FIELD(bodyFatTenths)));
   columns.push_back(PartColumn("supplemental_on", supplemental, FIELD(date)));

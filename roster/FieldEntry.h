@@ -14,7 +14,7 @@
 // - SSAN: nine digits, with or without its two dashes in their places.
 // An empty value leaves the field untouched, as an operator who never typed in it.
 
-#include "shell/maskedit/MaskedEditModel.h"
+#include "entry/MaskedEditModel.h"
 
 #include <QString>
 

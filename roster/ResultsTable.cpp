@@ -1,7 +1,8 @@
 #include "roster/ResultsTable.h"
 
+#include "entry/DataPageRules.h"
 #include "roster/CsvCells.h"
-#include "shell/datapage/DataPageRules.h"
+#include "worksheets/WorksheetTexts.h"
 
 #include <QStringList>
 
@@ -9,7 +10,7 @@
 
 namespace {
 
-using ColumnValue = std::function<QString(const SoldierRow&, Sex)>;
+using ColumnValue = std::function<QString(const Assessment&, Sex)>;
 
 // A result column: its header and its value for an accepted soldier of either sex, by
 // either tape method. Values that only one sex or one method has are empty for the other.
@@ -22,29 +23,33 @@ struct ResultColumn {
 QString Number(double value) { return TwoDecimals(value); }
 
 ColumnValue OfSex(Sex sex, double TSoldierData::*field) {
-  return [sex, field](const SoldierRow& row, Sex rowSex) { return rowSex == sex ? Number(row.data.*field) : QString(); };
+  return [sex, field](const Assessment& assessment, Sex rowSex) {
+    return rowSex == sex ? Number(assessment.data.*field) : QString();
+  };
 }
 
 ColumnValue OfBoth(double TSoldierData::*field) {
-  return [field](const SoldierRow& row, Sex) { return Number(row.data.*field); };
+  return [field](const Assessment& assessment, Sex) { return Number(assessment.data.*field); };
 }
 
 // Values of the data page and the verdict, alike for both methods.
-QString MaxWeightText(const SoldierRow& row, Sex) { return QString::number(row.data.MaxWeight); }
-QString OverScreeningText(const SoldierRow& row, Sex) {
-  return row.overScreening ? QStringLiteral("yes") : QStringLiteral("no");
+QString MaxWeightText(const Assessment& assessment, Sex) { return QString::number(assessment.data.MaxWeight); }
+QString OverScreeningText(const Assessment& assessment, Sex) {
+  return assessment.overScreening ? QStringLiteral("yes") : QStringLiteral("no");
 }
-QString VerdictText(const SoldierRow& row, Sex) {
-  return row.within ? QStringLiteral("within") : QStringLiteral("not within");
+QString VerdictText(const Assessment& assessment, Sex) {
+  return assessment.within ? QStringLiteral("within") : QStringLiteral("not within");
 }
 
 // The one-site results as the results page shows them: body fat and maximum in whole
 // percents; the average is the one the equation takes, rounded down to the half inch.
-QString OneSiteAverage(const SoldierRow& row, Sex) {
-  return QString::fromStdString(FormatHalfInches(row.oneSite->averageHalfInches));
+QString OneSiteAverage(const Assessment& assessment, Sex) {
+  return QString::fromStdString(FormatHalfInches(assessment.oneSite->averageHalfInches));
 }
-QString OneSiteBodyFat(const SoldierRow& row, Sex) { return QString::number(row.oneSite->roundedBodyFat); }
-QString OneSiteMaxBodyFat(const SoldierRow& row, Sex) { return QString::number(row.oneSite->maxBodyFat); }
+QString OneSiteBodyFat(const Assessment& assessment, Sex) {
+  return QString::number(assessment.oneSite->roundedBodyFat);
+}
+QString OneSiteMaxBodyFat(const Assessment& assessment, Sex) { return QString::number(assessment.oneSite->maxBodyFat); }
 
 const std::vector<ResultColumn>& ResultColumns() {
   static const std::vector<ResultColumn> columns = {
@@ -69,10 +74,12 @@ const std::vector<ResultColumn>& ResultColumns() {
   return columns;
 }
 
+// A refused row, which has no assessment, has no results.
 QString ColumnText(const ResultColumn& column, const SoldierRow& row, Sex sex) {
-  if (row.refusal) return QString();
-  if (!row.oneSite) return column.multiSite(row, sex);
-  return column.oneSite ? column.oneSite(row, sex) : QString();
+  if (!row.assessment) return QString();
+  const Assessment& assessment = *row.assessment;
+  if (assessment.method == TapeMethod::MultiSite) return column.multiSite(assessment, sex);
+  return column.oneSite ? column.oneSite(assessment, sex) : QString();
 }
 
 }  // namespace

@@ -9,13 +9,11 @@
 
 namespace {
 
-// The tape method and the fourth abdominal measurement came with the one-site method; a
-// roster written before it, without them, reads as before.
 constexpr std::array kColumns = std::to_array<RosterColumn>({
     {"name"},     {"rank"},     {"ssan"},     {"sex"},      {"age"},      {"weight"},   {"height"},
-    {"method", true},
+    {"method"},
     {"neck1"},    {"neck2"},    {"neck3"},
-    {"abdomen1"}, {"abdomen2"}, {"abdomen3"}, {"abdomen4", true},
+    {"abdomen1"}, {"abdomen2"}, {"abdomen3"}, {"abdomen4"},
     {"hips1"},    {"hips2"},    {"hips3"},    {"forearm1"}, {"forearm2"}, {"forearm3"},
     {"wrist1"},   {"wrist2"},   {"wrist3"},
 });
@@ -51,10 +49,6 @@ RosterHeader::RosterHeader(const QStringList& names) {
     if (positions_.contains(name))
       throw RosterError{0, QStringLiteral("column %1 appears twice").arg(EchoedValue(names[i]))};
     positions_.insert(name, i);
-  }
-  for (const RosterColumn& column : kColumns) {
-    if (!column.optional && !positions_.contains(QLatin1String(column.name)))
-      throw RosterError{0, QStringLiteral("missing column \"%1\"").arg(QLatin1String(column.name))};
   }
 }
 

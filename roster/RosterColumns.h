@@ -1,8 +1,10 @@
 #pragma once
-// The columns of a roster and the header row that places them. The header names every
-// column the table requires, in any order and any case; a name the table does not know is
-// refused, so a misspelt column never passes unnoticed. An empty header cell (spreadsheets
-// write some past the last column) names nothing.
+// The columns of a roster and the header row that places them. The header names the
+// columns the roster has, in any order and any case; a name the table does not know is
+// refused, so a misspelt column never passes unnoticed. A roster needs only the columns its
+// records read (a one-site roster no neck, hips, forearm or wrist): each record says which
+// those are. An empty header cell (spreadsheets write some past the last column) names
+// nothing.
 
 #include <QHash>
 #include <QString>
@@ -11,11 +13,9 @@
 #include <optional>
 #include <span>
 
-// A column of the roster. An optional one may be left out of a roster's header; its values
-// then read as empty.
+// A column a roster may have.
 struct RosterColumn {
   const char* name;
-  bool optional = false;
 };
 
 // Every column a roster may have, in the order the wizard's fields take them.
@@ -24,11 +24,12 @@ std::span<const RosterColumn> RosterColumns();
 // Where each column is in the records of one roster.
 class RosterHeader {
  public:
-  // Reads the header row; throws RosterError naming an unknown, repeated or missing column.
+  // Reads the header row; throws RosterError naming an unknown or repeated column, or when
+  // it names no column at all.
   explicit RosterHeader(const QStringList& names);
 
   // The value of a column of the table in a record, without surrounding blanks; empty when
-  // the record ends before it or an optional column is not in the roster.
+  // the record ends before it or the column is not in the roster.
   QString Value(const QStringList& record, const char* column) const;
 
   // Whether the roster has the column.

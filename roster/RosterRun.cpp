@@ -116,7 +116,7 @@ class RowPass {
   // complete; the rows still go on to the results.
   void AppendWorksheet(const SoldierRow& row, int line) {
     try {
-      document_.Append(row);
+      document_.Append(*row.assessment);
     } catch (const TsPrintError& error) {
       storeFailure_.emplace(
           line,

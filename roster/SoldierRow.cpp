@@ -1,16 +1,20 @@
 #include "roster/SoldierRow.h"
 
+#include "entry/DataPageRules.h"
+#include "entry/FieldNumbers.h"
+#include "entry/OneSiteFields.h"
 #include "roster/FieldEntry.h"
-#include "shell/datapage/DataPageRules.h"
-#include "shell/datapage/OneSiteFields.h"
-#include "shell/maskedit/FieldNumbers.h"
 #include "standards/Calculate.h"
 #include "standards/TapeMethod.h"
 
 #include <array>
 #include <span>
+#include <vector>
 
 namespace {
+
+// The data page's columns, which every record reads.
+constexpr const char* kDataPageColumns[] = {"name", "rank", "ssan", "sex", "age", "weight", "height"};
 
 // A measurement column group and the record's set of three it fills.
 struct MeasuredSet {
@@ -24,6 +28,27 @@ constexpr MeasuredSet kFemaleSets[] = {{"hips", &TSoldierData::Hips},
                                        {"forearm", &TSoldierData::Arm},
                                        {"neck", &TSoldierData::FNeck},
                                        {"wrist", &TSoldierData::Wrist}};
+
+// The column of a set's measurement: "neck1" for the first of "neck".
+QByteArray NumberedColumn(const char* column, int number) { return column + QByteArray::number(number); }
+
+// The one-site page's fields are abdomen1 to abdomen4; the fourth is read only when asked
+// for.
+constexpr const char* kAbdomen = "abdomen";
+
+// The columns that a record of the method and sex reads whatever its values: the data page
+// and the measurement page. Without a method, or a sex by the multi-site method, the
+// record is refused before its measurements are read.
+std::vector<QByteArray> ColumnsRead(std::optional<TapeMethod> method, std::optional<Sex> sex) {
+  std::vector<QByteArray> columns(std::begin(kDataPageColumns), std::end(kDataPageColumns));
+  if (method == TapeMethod::OneSite) {
+    for (int i = 1; i < kAbdomenFields; ++i) columns.push_back(NumberedColumn(kAbdomen, i));
+  } else if (method && sex) {
+    for (const MeasuredSet& set : *sex == Sex::Male ? std::span<const MeasuredSet>(kMaleSets) : kFemaleSets)
+      for (int i = 1; i <= 3; ++i) columns.push_back(NumberedColumn(set.column, i));
+  }
+  return columns;
+}
 
 // The column to blame for a value outside its table.
 QString ColumnOfQuantity(const std::string& quantity) {
@@ -55,18 +80,6 @@ QString MethodName(TapeMethod method) {
   return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
 
-// Restores the wizard's record when the evaluation is over.
-class KeepSoldierData {
- public:
-  KeepSoldierData() : saved_(SoldierData) { SoldierData = TSoldierData{}; }
-  ~KeepSoldierData() { SoldierData = saved_; }
-  KeepSoldierData(const KeepSoldierData&) = delete;
-  KeepSoldierData& operator=(const KeepSoldierData&) = delete;
-
- private:
-  const TSoldierData saved_;
-};
-
 class RowEvaluation {
  public:
   RowEvaluation(const RosterHeader& header, const QStringList& record, SoldierRow& row)
@@ -82,25 +95,28 @@ class RowEvaluation {
     const std::optional<TapeMethod> method = ReadMethod(methodValue);
     row_.method = method ? MethodName(*method) : methodValue;
 
+    if (RefuseMissingColumns(method, sex)) return;
     if (const std::optional<qsizetype> unnamed = header_.UnnamedValue(record_))
       return Refuse(QStringLiteral("column %1").arg(*unnamed + 1),
                     QStringLiteral("The first row names no column for this value."));
     if (row_.name.size() > kNameLength) return Refuse("name", InvalidInputValue());
     if (row_.rank.size() > kRankLength) return Refuse("rank", InvalidInputValue());
-    if (!Type(MaskFormat::Ssan, "ssan", row_.page.SSANumber) ||
-        !TypeChecked(MaskFormat::TwoDigit, "age", row_.page.Age, AgeExitCheck) ||
-        !TypeChecked(MaskFormat::ThreeDigit, "weight", row_.page.Weight, WeightExitCheck) ||
-        !TypeChecked(MaskFormat::Decimal, "height", row_.page.Height, HeightExitCheck))
+    DataPageTexts& page = assessment_.page;
+    if (!Type(MaskFormat::Ssan, "ssan", page.SSANumber) ||
+        !TypeChecked(MaskFormat::TwoDigit, "age", page.Age, AgeExitCheck) ||
+        !TypeChecked(MaskFormat::ThreeDigit, "weight", page.Weight, WeightExitCheck) ||
+        !TypeChecked(MaskFormat::Decimal, "height", page.Height, HeightExitCheck))
       return;
     if (!sex) return Refuse("sex", InvalidInputValue());
     if (!method) return Refuse("method", QStringLiteral("The method is one-site or multi-site."));
-    row_.page.Name = row_.name;
-    row_.page.Rank = row_.rank;
-    row_.page.Sex = row_.sex;
+    page.Name = row_.name;
+    page.Rank = row_.rank;
+    page.Sex = row_.sex;
+    assessment_.method = *method;
 
-    const KeepSoldierData keep;
     if (!CollectDataPage(*sex)) return;
-    if (*method == TapeMethod::OneSite ? AssessOneSite(*sex) : AssessMultiSite(*sex)) row_.data = SoldierData;
+    if (*method == TapeMethod::OneSite ? AssessOneSite(*sex) : AssessMultiSite(*sex))
+      row_.assessment = std::move(assessment_);
   }
 
  private:
@@ -108,6 +124,20 @@ class RowEvaluation {
 
   void Refuse(const QString& column, const QString& message) { row_.refusal = RowRefusal{column, message}; }
   void Refuse(const char* column, const QString& message) { Refuse(QLatin1String(column), message); }
+
+  // Refuses the record when the roster lacks columns that it reads, naming every one; the
+  // first of them is the column blamed.
+  bool RefuseMissingColumns(std::optional<TapeMethod> method, std::optional<Sex> sex) {
+    QStringList missing;
+    for (const QByteArray& column : ColumnsRead(method, sex))
+      if (!header_.Has(column.constData())) missing << QString::fromLatin1(column);
+    if (missing.isEmpty()) return false;
+    const QString reader = method ? QStringLiteral("this %1 row").arg(MethodName(*method)) : QStringLiteral("this row");
+    Refuse(missing.first(), (missing.size() == 1 ? QStringLiteral("The roster has no column %1, which %2 reads.")
+                                                 : QStringLiteral("The roster has no columns %1, which %2 reads."))
+                                .arg(missing.join(QStringLiteral(", ")), reader));
+    return true;
+  }
 
   // Types the column's value into a field of the format; false (refused) when it cannot.
   bool Type(MaskFormat format, const char* column, QString& fieldText) {
@@ -132,26 +162,27 @@ class RowEvaluation {
   }
 
   bool CollectDataPage(Sex sex) {
-    StoreIdentity(row_.page.Name, row_.page.Rank, row_.page.SSANumber, SoldierData);
-    if (const std::optional<NumberRefusal> refusal =
-            CollectNumbers(row_.page.Age, row_.page.Weight, row_.page.Height, SoldierData)) {
+    const DataPageTexts& page = assessment_.page;
+    TSoldierData& data = assessment_.data;
+    StoreIdentity(page.Name, page.Rank, page.SSANumber, data);
+    if (const std::optional<NumberRefusal> refusal = CollectNumbers(page.Age, page.Weight, page.Height, data)) {
       const char* const columns[] = {"age", "weight", "height"};
       Refuse(columns[static_cast<int>(refusal->field)], refusal->message);
       return false;
     }
-    const ScreeningResult screening = ExceedsScreeningWeight(sex);
+    const ScreeningResult screening = ExceedsScreeningWeight(data, sex);
     if (screening.outside) {
       Refuse("height", QString::fromStdString(DescribeOutOfTable(*screening.outside)));
       return false;
     }
-    row_.overScreening = screening.exceeds;
+    assessment_.overScreening = screening.exceeds;
     return true;
   }
 
   bool ReadMeasurements(std::span<const MeasuredSet> sets) {
     for (const MeasuredSet& set : sets) {
       for (std::size_t i = 0; i < 3; ++i) {
-        const QByteArray column = set.column + QByteArray::number(static_cast<int>(i + 1));
+        const QByteArray column = NumberedColumn(set.column, static_cast<int>(i + 1));
         QString fieldText;
         if (!Type(MaskFormat::Decimal, column.constData(), fieldText)) return false;
         const MeasurementReading reading = ReadMeasurement(fieldText);
@@ -159,7 +190,7 @@ class RowEvaluation {
           Refuse(column.constData(), reading.refusal);
           return false;
         }
-        (SoldierData.*set.values)[i] = RoundToQuarter(*reading.value);
+        (assessment_.data.*set.values)[i] = RoundToQuarter(*reading.value);
       }
     }
     return true;
@@ -168,11 +199,13 @@ class RowEvaluation {
   // The measurement page of the sex and the body fat through the factor tables.
   bool AssessMultiSite(Sex sex) {
     if (!ReadMeasurements(sex == Sex::Male ? std::span<const MeasuredSet>(kMaleSets) : kFemaleSets)) return false;
-    if (const std::optional<OutOfTable> outside = sex == Sex::Male ? ComputeMaleBodyFat() : ComputeFemaleBodyFat()) {
+    TSoldierData& data = assessment_.data;
+    if (const std::optional<OutOfTable> outside =
+            sex == Sex::Male ? ComputeMaleBodyFat(data) : ComputeFemaleBodyFat(data)) {
       Refuse(ColumnOfQuantity(outside->quantity), QString::fromStdString(DescribeOutOfTable(*outside)));
       return false;
     }
-    row_.within = WithinStandards(SoldierData);
+    assessment_.within = WithinStandards(data);
     return true;
   }
 
@@ -193,16 +226,19 @@ class RowEvaluation {
       Refuse(AbdomenColumn(field).constData(), noFourth ? WhyAFourthMeasurement() : reading.refusal->message);
       return false;
     }
-    row_.oneSite = ComputeOneSiteBodyFat(sex, SoldierData.Age, SoldierData.Weight, reading.taken);
-    row_.within = row_.oneSite.value().within;
+    const TSoldierData& data = assessment_.data;
+    assessment_.oneSite = ComputeOneSiteBodyFat(sex, data.Age, data.Weight, reading.taken);
+    assessment_.within = assessment_.oneSite.value().within;
     return true;
   }
 
-  static QByteArray AbdomenColumn(int field) { return "abdomen" + QByteArray::number(field + 1); }
+  static QByteArray AbdomenColumn(int field) { return NumberedColumn(kAbdomen, field + 1); }
 
   const RosterHeader& header_;
   const QStringList& record_;
   SoldierRow& row_;
+  // The record's assessment as the evaluation gathers it, on a record of its own.
+  Assessment assessment_;
 };
 
 }  // namespace

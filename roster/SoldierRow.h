@@ -3,12 +3,11 @@
 // fields typed in tab order with their exit checks, the page collected with the screening,
 // the measurement page of the record's tape method (the multi-site page of the soldier's
 // sex, or the one-site page) read and the body fat computed. The first refusal ends the
-// record, with the wizard's own message.
+// record, with the wizard's own message. A record whose method reads columns the roster
+// does not have is refused first, naming all of them.
 
+#include "entry/Assessment.h"
 #include "roster/RosterColumns.h"
-#include "standards/OneSite.h"
-#include "standards/Records.h"
-#include "worksheets/WorksheetTexts.h"
 
 #include <QString>
 #include <QStringList>
@@ -30,15 +29,9 @@ struct SoldierRow {
   // it is neither.
   QString method;
   std::optional<RowRefusal> refusal;
-
-  // Set when the record is accepted.
-  DataPageTexts page;   // the data page's fields as they would read
-  TSoldierData data{};  // the record after screening and the multi-site body fat
-  bool overScreening = false;
-  bool within = false;
-  std::optional<OneSiteResult> oneSite;  // the one-site method's result; none by the multi-site method
+  // The soldier's assessment; set when the record is accepted.
+  std::optional<Assessment> assessment;
 };
 
-// Evaluates a record. Works on SoldierData, the record the computations read, and leaves
-// it as it was.
+// Evaluates a record on a record of its own.
 SoldierRow EvaluateRow(const RosterHeader& header, const QStringList& record);

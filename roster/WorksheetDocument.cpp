@@ -1,16 +1,15 @@
 #include "roster/WorksheetDocument.h"
 
+#include "entry/Assessment.h"
 #include "report/device/TsPrinter.h"
-#include "roster/SoldierRow.h"
 #include "worksheets/OneSiteTexts.h"
 #include "worksheets/WorksheetFilling.h"
 
 WorksheetDocument::WorksheetDocument(TTsPrinter& device, const QString& title) : device_(device), title_(title) {}
 
-void WorksheetDocument::Append(const SoldierRow& soldier) {
-  TWorksheetForm& worksheet = soldier.oneSite
-                                  ? FillOneSiteWorksheet(soldier.page, soldier.data, *soldier.oneSite, oneSite_)
-                                  : FillSelectedWorksheet(soldier.page, soldier.data, male_, female_);
+void WorksheetDocument::Append(const Assessment& soldier) {
+  TWorksheetForm& worksheet = soldier.method == TapeMethod::OneSite ? FillOneSiteWorksheet(soldier, oneSite_)
+                                                                    : FillSelectedWorksheet(soldier, male_, female_);
   SetComplianceMarks(worksheet, soldier.within);
   if (!begun_) {
     worksheet.Report->BeginDocumentOn(device_);

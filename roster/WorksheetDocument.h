@@ -11,15 +11,16 @@
 #include <QString>
 
 class TTsPrinter;
-struct SoldierRow;
+struct Assessment;
 
 class WorksheetDocument {
  public:
   // The document's title names the roster it comes from.
   WorksheetDocument(TTsPrinter& device, const QString& title);
 
-  // Appends the accepted soldier's worksheet; the first one begins the document.
-  void Append(const SoldierRow& soldier);
+  // Appends the worksheet of an accepted soldier's assessment; the first one begins the
+  // document.
+  void Append(const Assessment& soldier);
   // Ends the document; a roster without an accepted soldier leaves the device untouched.
   void Finish();
 

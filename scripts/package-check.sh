@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # Builds the Debian package and checks it as an administrator would meet it: lintian, the
-# desktop entry, AppStream metadata and page-file type validated; then installed with apt,
-# the installed program run headless (tables read from /etc, started from its menu entry,
-# a page file opened from the command line and through xdg-open, usage errors), a changed table kept over a reinstall,
-# and nothing of the program left after a purge. Runs as root; leaves the package purged.
+# desktop entry, AppStream metadata and page-file type validated; the descriptions naming
+# both tape methods, the screenshots made by the build and readable; then installed with
+# apt, the installed program run headless (tables read from /etc, started from its menu
+# entry, a page file opened from the command line and through xdg-open, the example roster,
+# usage errors), the results header copyable from the manual page, a changed table kept
+# over a reinstall, and nothing of the program left after a purge. Runs as root; leaves the
+# package purged.
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 [ "$(id -u)" -eq 0 ] || { echo "package-check.sh installs a package: run it as root" >&2; exit 1; }
@@ -13,7 +16,7 @@ if dpkg-query -W -f='${Status}' corvane32 2>/dev/null | grep -q installed; then
 fi
 
 "$here/scripts/ensure-packages.sh" lintian desktop-file-utils appstream shared-mime-info \
-  xdg-utils libfile-mimeinfo-perl libglib2.0-bin
+  xdg-utils libfile-mimeinfo-perl libglib2.0-bin man-db
 "$here/scripts/package.sh"
 deb="$(ls "$here"/build-package/corvane32_*_amd64.deb)"
 work="$(mktemp -d)"
@@ -42,6 +45,26 @@ XDG_DATA_DIRS="$work:/usr/share" update-mime-database "$work/mime" 2>&1 | tee "$
 [ ! -s "$work/mime.log" ] || fail "update-mime-database complained"
 page_type="$(sed -n 's/.*<mime-type type="\([^"]*\)".*/\1/p' "$work/mime/packages/$app_id.xml")"
 [ -f "$work/mime/$page_type.xml" ] || fail "the page-file type did not enter the database"
+
+step "descriptions, screenshots and the example roster"
+metainfo="$work/root/usr/share/metainfo/$app_id.metainfo.xml"
+dpkg-deb -f "$deb" Description > "$work/description.txt"
+grep -q 'one-site' "$work/description.txt" || fail "the package description names no one-site method"
+sed -n '/<description>/,/<\/description>/p' "$metainfo" > "$work/appstream-description.txt"
+grep -q 'one-site' "$work/appstream-description.txt" || fail "the AppStream description names no one-site method"
+# Every screenshot is one the build made, to be published under the homepage; the default
+# one shows the program at a size where its texts can be read.
+png_width() { echo $((16#$(od -An -tx1 -j16 -N4 "$1" | tr -d ' \n'))); }
+shots="$(sed -n 's|.*<image type="source">.*/screenshots/\([^<]*\)</image>.*|\1|p' "$metainfo")"
+[ -n "$shots" ] || fail "the AppStream metadata shows no screenshot"
+for shot in $shots; do
+  [ -f "$here/build-package/samples/$shot" ] || fail "the build made no screenshot $shot"
+done
+default_shot="$(sed -n '/<screenshot type="default">/,/<\/screenshot>/s|.*/screenshots/\([^<]*\)</image>.*|\1|p' "$metainfo")"
+[ "$(png_width "$here/build-package/samples/$default_shot")" -ge 1024 ] \
+  || fail "the default screenshot $default_shot is less than 1024 pixels wide"
+cmp -s "$work/root/usr/share/doc/corvane32/examples/roster.csv" "$here/examples/roster.csv" \
+  || fail "the package does not hold examples/roster.csv in /usr/share/doc/corvane32/examples/"
 
 step "install"
 installed=true
@@ -86,6 +109,20 @@ expect_running_then_stop corvane32 "$page_file"
 expect_running_then_stop corvane32 "$work/week-without-extension"
 printf 'no pages here' > "$work/junk.tsr"
 expect_error_then_stop "junk.tsr: The file is not a report page file." corvane32 "$work/junk.tsr"
+# The example roster as the README shows it: its sixth soldier, 16 years old, is refused.
+status=0
+(cd "$work" && corvane32 --roster /usr/share/doc/corvane32/examples/roster.csv --pdf worksheets.pdf \
+  --results results.csv 2>"$work/stderr") || status=$?
+[ "$status" -eq 1 ] && grep -qx '/usr/share/doc/corvane32/examples/roster.csv:7: age: Age is outside this application'"'"'s range!' \
+  "$work/stderr" || { cat "$work/stderr" >&2; fail "the example roster ($status)"; }
+[ "$(wc -l < "$work/results.csv")" -eq 9 ] && [ -s "$work/worksheets.pdf" ] || fail "the example roster's outputs"
+# The manual page shows the results header as the program writes it, whole on one line
+# (before the method column that this roster has), so that it can be copied.
+header="$(head -n 1 "$work/results.csv" | tr -d '\r')"
+header="${header%,method}"
+MANWIDTH=80 man -l /usr/share/man/man1/corvane32.1.gz > "$work/manual.txt"
+sed 's/^ *//' "$work/manual.txt" | grep -xF "$header" >/dev/null \
+  || fail "the manual page does not show the results header on one line: $header"
 # The tables are read from /etc: a broken one there stops the program, and the message
 # names it where it is.
 cp /etc/corvane32/TABLES/Table.B-3 "$work/Table.B-3"

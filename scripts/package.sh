@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Debian package build-package/corvane32_<version>_amd64.deb with Debian's build
-# flags, and the picture of the results page that its AppStream metadata shows
-# (build-package/samples/results.png, to be published under the homepage), with that
-# soldier's worksheet saved as a page file (build-package/samples/worksheet.tsr).
+# flags, and the pictures that its AppStream metadata shows, to be published under the
+# homepage (build-package/samples/preview.png, the print preview of a filled worksheet, and
+# results.png, the results page), with that soldier's worksheet saved as a page file
+# (build-package/samples/worksheet.tsr).
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="$here/build-package"

@@ -14,8 +14,7 @@ QString Percent(const AssessmentRecord& record, double percent) {
 }
 
 QString BodyFat(const AssessmentRecord& record) {
-  // Tenths divided by ten are the nearest double to the decimal, which prints back as it.
-  if (record.supplemental) return QString::number(record.supplemental->bodyFatTenths / 10.0, 'f', 1);
+  if (record.supplemental) return QString::fromStdString(FormatBodyFatTenths(record.supplemental->bodyFatTenths));
   return Percent(record, record.results.bodyFat);
 }
 

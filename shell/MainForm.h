@@ -5,9 +5,9 @@
 // multi-site method measures on the male or the female page, the one-site method on the
 // one-site page.
 
-#include "shell/datapage/DataPageRules.h"
+#include "entry/Assessment.h"
+#include "entry/DataPageRules.h"
 #include "standards/Calculate.h"
-#include "standards/OneSite.h"
 #include "standards/TapeMethod.h"
 
 #include <QWidget>
@@ -31,10 +31,12 @@ class TMainForm : public QWidget {
  public:
   explicit TMainForm(QWidget* parent = nullptr);
 
-  // The data page into SoldierData, with the screening verdict; false when a value
-  // cannot be used (its message has been shown and the focus placed on its field).
+  // The data page into SoldierData, the wizard's current soldier, with the screening
+  // verdict; false when a value cannot be used (its message has been shown and the focus
+  // placed on its field).
   bool CollectMainPage();
-  // The measurement page into SoldierData and the results page; false as above.
+  // The measurement page into SoldierData, the results page and the assessment it shows;
+  // false as above.
   bool ShowMaleResults();
   bool ShowFemaleResults();
   bool ShowOneSiteResults();
@@ -123,6 +125,8 @@ class TMainForm : public QWidget {
   QLabel* ActualWeight;
   QLabel* MaxBFCLabel;
   QLabel* ActualBFC;
+  // Names the one-site method below the results it gave; hidden for the multi-site method.
+  QLabel* ResultsMethod;
   QPushButton* PrintButton;
 
  signals:
@@ -193,8 +197,15 @@ class TMainForm : public QWidget {
   bool ShowResults();
   // The results page's texts: the two body fats as given, the weights from SoldierData.
   void ShowResultTexts(const QString& maxBodyFat, const QString& bodyFat, bool within);
+  // The data page's fields as they read now.
+  DataPageTexts PageTexts() const;
+  // Holds the assessment of the soldier the results page shows: the data page, SoldierData
+  // and the results, by the one-site method when there is a one-site result.
+  void HoldAssessment(bool within, const std::optional<OneSiteResult>& oneSite);
 
   TapeMethod method_ = TapeMethod::MultiSite;
-  // The one-site result on the results page, which Print Form prints.
-  std::optional<OneSiteResult> oneSiteResult_;
+  // The screening verdict of the data page as last collected.
+  bool overScreening_ = false;
+  // The assessment on the results page, which Print Form prints.
+  std::optional<Assessment> assessment_;
 };

@@ -3,11 +3,12 @@
 
 #include "shell/MainForm.h"
 
+#include "entry/DataPageRules.h"
 #include "shell/BevelPanel.h"
 #include "shell/Controls.h"
+#include "shell/CurrentSoldier.h"
 #include "shell/PlainMessage.h"
 #include "shell/UpperCaseValidator.h"
-#include "shell/datapage/DataPageRules.h"
 #include "shell/maskedit/MaskedEdit.h"
 
 #include <QGroupBox>
@@ -113,12 +114,13 @@ bool TMainForm::CollectMainPage() {
   }
 
   const ScreeningResult screening =
-      ExceedsScreeningWeight(SelectedSex() == MaleItem ? Sex::Male : Sex::Female);
+      ExceedsScreeningWeight(SoldierData, SelectedSex() == MaleItem ? Sex::Male : Sex::Female);
   if (screening.outside) {
     SetLabelText(Screening, QStringLiteral("Height not in screening table"));
     RefuseField(Height, QString::fromStdString(DescribeOutOfTable(*screening.outside)));
     return false;
   }
+  overScreening_ = screening.exceeds;
   SetLabelText(Screening, screening.exceeds ? QStringLiteral("Soldier is NOT within standards")
                                             : QStringLiteral("Soldier is within standards"));
   return true;

@@ -3,10 +3,11 @@
 
 #include "shell/MainForm.h"
 
+#include "entry/OneSiteFields.h"
 #include "shell/AppWindows.h"
 #include "shell/BevelPanel.h"
 #include "shell/Controls.h"
-#include "shell/datapage/OneSiteFields.h"
+#include "shell/CurrentSoldier.h"
 #include "shell/maskedit/MaskedEdit.h"
 #include "shell/pictures/Navel.h"
 #include "worksheets/OneSiteWorksheet.h"
@@ -82,9 +83,10 @@ bool TMainForm::ShowOneSiteResults() {
   // The data page holds at most 999 lb, the fields at most 99.99 in, and a fourth was read
   // when the three need one: the computation has all it takes.
   const Sex sex = SelectedSex() == FemaleItem ? Sex::Female : Sex::Male;
-  oneSiteResult_ = ComputeOneSiteBodyFat(sex, SoldierData.Age, SoldierData.Weight, reading.taken);
-  const OneSiteResult& result = oneSiteResult_.value();
+  const OneSiteResult result = ComputeOneSiteBodyFat(sex, SoldierData.Age, SoldierData.Weight, reading.taken).value();
+  HoldAssessment(result.within, result);
   ShowResultTexts(QString::number(result.maxBodyFat), QString::number(result.roundedBodyFat), result.within);
+  ResultsMethod->show();
   // Start-up creates the worksheet; a main window made without it has no marks to set.
   if (OneSiteForm != nullptr) SetComplianceMarks(*OneSiteForm, result.within);
   return true;

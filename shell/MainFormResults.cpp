@@ -4,6 +4,7 @@
 
 #include "shell/BevelPanel.h"
 #include "shell/Controls.h"
+#include "shell/CurrentSoldier.h"
 #include "shell/Glyphs.h"
 #include "shell/PlainMessage.h"
 #include "shell/PrintWorksheet.h"
@@ -50,6 +51,13 @@ void TMainForm::BuildResultsPage() {
   NewLabel(ResultsPanel, QStringLiteral("lbs."), QPoint(248, 65));
   NewLabel(ResultsPanel, QStringLiteral("%"), QPoint(248, 88));
   NewLabel(ResultsPanel, QStringLiteral("%"), QPoint(248, 111));
+  // In the gap above the Print button, centred on the page as the button is.
+  ResultsMethod = new QLabel(QStringLiteral("One-site tape method"), ResultsPanel);
+  ResultsMethod->setFont(PixelFont(QStringLiteral("Arial"), 11));
+  ResultsMethod->adjustSize();
+  ResultsMethod->move((ResultsPanel->width() - ResultsMethod->width()) / 2, 129);
+  ResultsMethod->setObjectName(QStringLiteral("ResultsMethod"));
+  ResultsMethod->hide();
 
   PrintButton = new QPushButton(GlyphIcon(QStringLiteral("printer")), QStringLiteral("&Print Form"), ResultsPanel);
   PrintButton->setGeometry(95, 145, 97, 28);
@@ -76,10 +84,21 @@ bool TMainForm::RefuseOutOfTable(const std::optional<OutOfTable>& outside) {
 
 bool TMainForm::ShowResults() {
   const bool within = WithinStandards(SoldierData);
+  HoldAssessment(within, std::nullopt);
   ShowResultTexts(QString::fromStdString(FormatFixed2(SoldierData.MaxBodyFat)),
                   QString::fromStdString(FormatFixed2(SoldierData.BodyFat)), within);
-  oneSiteResult_.reset();
+  ResultsMethod->hide();
   return within;
+}
+
+DataPageTexts TMainForm::PageTexts() const {
+  return {Name->text(),      SSANumber->FieldText(), Rank->text(),  Age->FieldText(),
+          Height->FieldText(), Weight->FieldText(),    SelectedSex()};
+}
+
+void TMainForm::HoldAssessment(bool within, const std::optional<OneSiteResult>& oneSite) {
+  assessment_ = Assessment{PageTexts(), SoldierData, oneSite ? TapeMethod::OneSite : TapeMethod::MultiSite,
+                           overScreening_, within, oneSite};
 }
 
 void TMainForm::ShowResultTexts(const QString& maxBodyFat, const QString& bodyFat, bool within) {
@@ -95,7 +114,7 @@ bool TMainForm::ShowMaleResults() {
   TSoldierData& data = SoldierData;
   const Measurement fields[] = {{MNeck1, &data.MNeck[0]}, {MNeck2, &data.MNeck[1]}, {MNeck3, &data.MNeck[2]},
                                 {Waist1, &data.Waist[0]}, {Waist2, &data.Waist[1]}, {Waist3, &data.Waist[2]}};
-  if (!ReadMeasurements(fields) || RefuseOutOfTable(ComputeMaleBodyFat())) return false;
+  if (!ReadMeasurements(fields) || RefuseOutOfTable(ComputeMaleBodyFat(data))) return false;
   const bool within = ShowResults();
   // Start-up creates the worksheets; a main window made without them has no marks to set.
   if (MaleForm != nullptr) SetComplianceMarks(*MaleForm, within);
@@ -108,20 +127,20 @@ bool TMainForm::ShowFemaleResults() {
                                 {Arm1, &data.Arm[0]},     {Arm2, &data.Arm[1]},     {Arm3, &data.Arm[2]},
                                 {FNeck1, &data.FNeck[0]}, {FNeck2, &data.FNeck[1]}, {FNeck3, &data.FNeck[2]},
                                 {Wrist1, &data.Wrist[0]}, {Wrist2, &data.Wrist[1]}, {Wrist3, &data.Wrist[2]}};
-  if (!ReadMeasurements(fields) || RefuseOutOfTable(ComputeFemaleBodyFat())) return false;
+  if (!ReadMeasurements(fields) || RefuseOutOfTable(ComputeFemaleBodyFat(data))) return false;
   const bool within = ShowResults();
   if (FemaleForm != nullptr) SetComplianceMarks(*FemaleForm, within);
   return true;
 }
 
 void TMainForm::PrintButtonClick() {
-  const DataPageTexts page{Name->text(),         SSANumber->FieldText(), Rank->text(),
-                           Age->FieldText(),     Height->FieldText(),    Weight->FieldText(),
-                           SelectedSex()};
-  // The worksheet of the results on the page.
-  if (oneSiteResult_) {
-    PrintOneSiteWorksheet(page, SoldierData, *oneSiteResult_, *OneSiteForm);
+  // The button is on the results page, which only an assessment brings up.
+  if (!assessment_) return;
+  // A copy: a second Print Form pressed while this preview is open holds a new assessment.
+  const Assessment assessment = *assessment_;
+  if (assessment.method == TapeMethod::OneSite) {
+    PrintOneSiteWorksheet(assessment, *OneSiteForm);
   } else {
-    PrintWorksheet(page, SoldierData, *MaleForm, *FemaleForm);
+    PrintWorksheet(assessment, *MaleForm, *FemaleForm);
   }
 }

@@ -5,12 +5,10 @@
 #include "worksheets/WorksheetFilling.h"
 #include "worksheets/WorksheetForm.h"
 
-void PrintWorksheet(const DataPageTexts& page, const TSoldierData& data, TMaleForm& male,
-                    TFemaleForm& female) {
-  PreviewReport(*FillSelectedWorksheet(page, data, male, female).Report);
+void PrintWorksheet(const Assessment& assessment, TMaleForm& male, TFemaleForm& female) {
+  PreviewReport(*FillSelectedWorksheet(assessment, male, female).Report);
 }
 
-void PrintOneSiteWorksheet(const DataPageTexts& page, const TSoldierData& data, const OneSiteResult& result,
-                           TOneSiteForm& worksheet) {
-  PreviewReport(*FillOneSiteWorksheet(page, data, result, worksheet).Report);
+void PrintOneSiteWorksheet(const Assessment& assessment, TOneSiteForm& worksheet) {
+  PreviewReport(*FillOneSiteWorksheet(assessment, worksheet).Report);
 }

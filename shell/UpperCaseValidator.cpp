@@ -1,6 +1,6 @@
 #include "shell/UpperCaseValidator.h"
 
-#include "shell/datapage/DataPageRules.h"
+#include "entry/DataPageRules.h"
 
 #include <algorithm>
 

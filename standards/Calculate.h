@@ -1,6 +1,6 @@
 #pragma once
 // Loading of the standards tables, quarter-inch rounding, weight screening and the
-// body-fat computations over the SoldierData record.
+// body-fat computations over a soldier's record.
 
 #include "standards/Records.h"
 
@@ -41,13 +41,14 @@ struct ScreeningResult {
   std::optional<OutOfTable> outside;   // set when the height has no row; MaxWeight untouched
 };
 
-// Looks up MaxWeight for SoldierData's height, age and the given sex.
-ScreeningResult ExceedsScreeningWeight(Sex sex);
+// Looks up the record's MaxWeight for its height, its age and the given sex.
+ScreeningResult ExceedsScreeningWeight(TSoldierData& soldier, Sex sex);
 
-// Compute the averages, factors, BodyFat and MaxBodyFat. When a value lies outside its
-// table they return it and leave every result field as it was.
-std::optional<OutOfTable> ComputeMaleBodyFat();
-std::optional<OutOfTable> ComputeFemaleBodyFat();
+// Compute the record's averages, factors, BodyFat and MaxBodyFat from its measurements,
+// height, weight and age. When a value lies outside its table they return it and leave
+// every result field as it was.
+std::optional<OutOfTable> ComputeMaleBodyFat(TSoldierData& soldier);
+std::optional<OutOfTable> ComputeFemaleBodyFat(TSoldierData& soldier);
 
 // The verdict on computed results: over the maximum body fat by any amount is not within
 // standards, even when both values show the same two decimals.

@@ -3,8 +3,7 @@
 #include "standards/TableLookup.h"
 #include "standards/Tables.h"
 
-std::optional<OutOfTable> ComputeFemaleBodyFat() {
-  TSoldierData& soldier = SoldierData;
+std::optional<OutOfTable> ComputeFemaleBodyFat(TSoldierData& soldier) {
   TableLookups lookups;
 
   const double avgHips = AverageOfThree(soldier.Hips);

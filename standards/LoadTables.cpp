@@ -83,6 +83,7 @@ Table ParseRows(const TableFile& file, KeyUnit unit, int headerLines, KeyOf keyO
       break;
     }
     stream.SkipLine();
+    fill.CheckBounds(key, entry, line);
     fill.Put(key, entry);
   }
   return fill.Complete();
@@ -157,6 +158,11 @@ TOneSiteTable ParseOneSiteTable(const TableFile& file) {
   });
 }
 
+// A whole number per row of ExemptRow: the exemption's points and months.
+TExemptTable ParseExemptTable(const TableFile& file) {
+  return ParseKeyedRows<TExemptTable>(file, KeyUnit::ExemptRow, [](TableStream& stream) { return stream.ReadInteger(); });
+}
+
 }  // namespace
 
 void ParseTableText(std::size_t index, const std::string& path, const std::string& text, LoadedTables& tables) {
@@ -172,7 +178,8 @@ void ParseTableText(std::size_t index, const std::string& path, const std::strin
     case 7: tables.b6 = ParseQuarterTable<TTableB6>(file); break;
     case 8: tables.b7 = ParseQuarterTable<TTableB7>(file); break;
     case 9: tables.b8 = ParseQuarterTable<TTableB8>(file); break;
-    default: tables.oneSite = ParseOneSiteTable(file); break;
+    case 10: tables.oneSite = ParseOneSiteTable(file); break;
+    default: tables.exempt = ParseExemptTable(file); break;
   }
 }
 
@@ -199,4 +206,5 @@ void LoadTables(const std::string& baseDir) {
   TableB7 = tables.b7;
   TableB8 = tables.b8;
   OneSiteTable = tables.oneSite;
+  ExemptTable = tables.exempt;
 }

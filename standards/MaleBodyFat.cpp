@@ -3,8 +3,7 @@
 #include "standards/TableLookup.h"
 #include "standards/Tables.h"
 
-std::optional<OutOfTable> ComputeMaleBodyFat() {
-  TSoldierData& soldier = SoldierData;
+std::optional<OutOfTable> ComputeMaleBodyFat(TSoldierData& soldier) {
   TableLookups lookups;
 
   const double avgWaist = AverageOfThree(soldier.Waist);

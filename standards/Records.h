@@ -1,6 +1,6 @@
 #pragma once
-// The one record of the soldier being processed: what the operator typed and what the
-// computations derived from it. Zero at start, never cleared, never saved.
+// The record of one soldier: what the operator typed and what the computations derived
+// from it.
 
 #include <array>
 #include <cstdint>
@@ -41,7 +41,5 @@ struct TSoldierData {
   double AvgHips = 0;
   double AvgNeck = 0;
 };
-
-extern TSoldierData SoldierData;
 
 enum class Sex { Male, Female };

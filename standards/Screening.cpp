@@ -24,8 +24,7 @@ constexpr int kColumnsPerSex = 4;
 
 }  // namespace
 
-ScreeningResult ExceedsScreeningWeight(Sex sex) {
-  TSoldierData& soldier = SoldierData;
+ScreeningResult ExceedsScreeningWeight(TSoldierData& soldier, Sex sex) {
   const double row = NearestInchHalfToEven(soldier.Height);
   if (!(row >= TScreenTable::FirstKey && row <= TScreenTable::LastKey)) {
     // The heights whose nearest inch has a row.

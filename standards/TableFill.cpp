@@ -6,6 +6,16 @@ namespace {
 
 constexpr long long kMenKey = 1;
 
+std::string DescribeExemptRow(long long key) {
+  switch (static_cast<ExemptRow>(key)) {
+    case ExemptRow::MinimumTotal: return "row for the minimum total points";
+    case ExemptRow::MinimumPerEvent: return "row for the minimum points per event";
+    case ExemptRow::MonthsActive: return "row for the months of the Regular Army and AGR";
+    case ExemptRow::MonthsReserve: return "row for the months of the Army National Guard and Army Reserve";
+  }
+  return "row " + std::to_string(key);
+}
+
 }  // namespace
 
 std::string DescribeKey(KeyUnit unit, long long key) {
@@ -15,6 +25,7 @@ std::string DescribeKey(KeyUnit unit, long long key) {
     case KeyUnit::AgeBracket: return "row for age bracket " + number;
     case KeyUnit::Pounds: return "factor for " + number + " pounds";
     case KeyUnit::Sex: return key == kMenKey ? "row for men" : "row for women";
+    case KeyUnit::ExemptRow: return DescribeExemptRow(key);
   }
   return "row " + number;
 }
@@ -24,6 +35,7 @@ std::string DescribeKeyRange(KeyUnit unit, long long first, long long last) {
   switch (unit) {
     case KeyUnit::AgeBracket: return "brackets " + range;
     case KeyUnit::Sex: return "1 for men and 2 for women";
+    case KeyUnit::ExemptRow: return "rows " + range;
     case KeyUnit::Inches:
     case KeyUnit::Pounds: break;
   }

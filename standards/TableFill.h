@@ -11,12 +11,13 @@
 #include <string>
 
 // What a table's keys count.
-enum class KeyUnit { Inches, AgeBracket, Pounds, Sex };
+enum class KeyUnit { Inches, AgeBracket, Pounds, Sex, ExemptRow };
 
 // The entry of one key: "row for 17 inches", "row for age bracket 3", "factor for 275
-// pounds", "row for women".
+// pounds", "row for women", "row for the minimum points per event".
 std::string DescribeKey(KeyUnit unit, long long key);
-// The keys from first to last: "5 to 40", "brackets 1 to 4", "1 for men and 2 for women".
+// The keys from first to last: "5 to 40", "brackets 1 to 4", "1 for men and 2 for women",
+// "rows 1 to 4".
 std::string DescribeKeyRange(KeyUnit unit, long long first, long long last);
 
 // Throws TableLoadError "path: reason".
@@ -33,6 +34,20 @@ class TableFill {
     if (!Table::HasKey(key)) return;
     table_.At(static_cast<int>(key)) = entry;
     given_[Slot(key)] = true;
+  }
+
+  // Refuses the entry of a row for key, starting on line, that lies outside the bounds its
+  // table sets for the key (tables with a Bounds(key) giving the lowest and highest value).
+  void CheckBounds(long long key, const typename Table::EntryType& entry, int line) const {
+    if constexpr (requires { Table::Bounds(key); }) {
+      if (!Table::HasKey(key)) return;
+      const auto [low, high] = Table::Bounds(key);
+      if (entry < low || entry > high) {
+        RefuseTableFile(path_, "line " + std::to_string(line) + ": the " + DescribeKey(unit_, key) + " gives " +
+                                   std::to_string(entry) + " (the table allows " + std::to_string(low) + " to " +
+                                   std::to_string(high) + ")");
+      }
+    }
   }
 
   // Refuses a row for key, starting on line, that the end of the file cut short, unless

@@ -9,9 +9,9 @@
 #include <string>
 
 // The table files in loading order.
-inline constexpr std::array<const char*, 11> TableFileNames = {
-    "SCREEN.TBL", "STANDARD.TBL", "Table.B-1", "Table.B-2", "Table.B-3",  "Table.B-4",
-    "Table.B-5",  "Table.B-6",    "Table.B-7", "Table.B-8", "ONESITE.TBL"};
+inline constexpr std::array<const char*, 12> TableFileNames = {
+    "SCREEN.TBL", "STANDARD.TBL", "Table.B-1", "Table.B-2", "Table.B-3",   "Table.B-4",
+    "Table.B-5",  "Table.B-6",    "Table.B-7", "Table.B-8", "ONESITE.TBL", "EXEMPT.TBL"};
 
 struct LoadedTables {
   TScreenTable screen;
@@ -25,14 +25,16 @@ struct LoadedTables {
   TTableB7 b7;
   TTableB8 b8;
   TOneSiteTable oneSite;
+  TExemptTable exempt;
 
   bool operator==(const LoadedTables&) const = default;
 };
 
 // Parses the text of the table file TableFileNames[index] into its table in `tables`.
 // Throws TableLoadError, naming the file by `path`, for the first token that does not
-// convert (with its line), a row the end of the file cuts short, or the first key of the
-// table's range that the file gives no entry.
+// convert (with its line), a row the end of the file cuts short, an entry outside the bounds
+// its table allows (with its line), or the first key of the table's range that the file
+// gives no entry.
 void ParseTableText(std::size_t index, const std::string& path, const std::string& text, LoadedTables& tables);
 
 // Reads and parses every table file of baseDir/TABLES, without touching the global tables.

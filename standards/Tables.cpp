@@ -11,3 +11,4 @@ TTableB6 TableB6;
 TTableB7 TableB7;
 TTableB8 TableB8;
 TOneSiteTable OneSiteTable;
+TExemptTable ExemptTable;

@@ -3,10 +3,13 @@
 // afterwards. Every table is indexed by an inclusive range of keys, and its file must give
 // an entry for each of them.
 
+#include "standards/FitnessTest.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <stdexcept>
+#include <utility>
 
 // A table with one Entry per key from First to Last inclusive.
 template <typename Entry, int First, int Last>
@@ -63,6 +66,36 @@ struct OneSiteEquation {
   bool operator==(const OneSiteEquation&) const = default;
 };
 
+// The rows of the table of the exemption from the body fat standard by the fitness test.
+enum class ExemptRow {
+  MinimumTotal = 1,     // points the five events must reach together
+  MinimumPerEvent = 2,  // points each event must reach
+  MonthsActive = 3,     // calendar months a test stays valid: Regular Army and AGR
+  MonthsReserve = 4,    // the same for the Army National Guard and Army Reserve
+};
+
+// One whole number per row of ExemptRow. Bounds gives the values a row may hold: points a
+// test can score, and validities of at most ten years, beyond any the policy would set,
+// which keep the last valid date well inside the calendar.
+class TExemptTable : public KeyedTable<int32_t, 1, 4> {
+ public:
+  static constexpr int32_t kMaxMonths = 120;
+
+  static constexpr std::pair<int32_t, int32_t> Bounds(long long key) {
+    switch (static_cast<ExemptRow>(key)) {
+      case ExemptRow::MinimumTotal: return {0, kMaxTotalPoints};
+      case ExemptRow::MinimumPerEvent: return {0, kMaxEventPoints};
+      case ExemptRow::MonthsActive:
+      case ExemptRow::MonthsReserve: break;
+    }
+    return {0, kMaxMonths};
+  }
+
+  int32_t Row(ExemptRow row) const { return At(static_cast<int>(row)); }
+
+  bool operator==(const TExemptTable&) const = default;
+};
+
 using TScreenTable = KeyedTable<ScreenRow, 58, 80>;        // height in whole inches
 using TStandardTable = KeyedTable<StandardEntry, 1, 4>;    // age bracket
 using TTableB1 = QuarterTable<5, 40>;                      // abdomen minus neck
@@ -86,3 +119,4 @@ extern TTableB6 TableB6;
 extern TTableB7 TableB7;
 extern TTableB8 TableB8;
 extern TOneSiteTable OneSiteTable;
+extern TExemptTable ExemptTable;

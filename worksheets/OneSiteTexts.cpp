@@ -56,8 +56,7 @@ WorksheetTexts OneSiteWorksheetTexts(const DataPageTexts& page, const TSoldierDa
   return texts;
 }
 
-TWorksheetForm& FillOneSiteWorksheet(const DataPageTexts& page, const TSoldierData& data, const OneSiteResult& result,
-                                     TOneSiteForm& worksheet) {
-  FillWorksheet(worksheet, OneSiteWorksheetTexts(page, data, result));
+TWorksheetForm& FillOneSiteWorksheet(const Assessment& assessment, TOneSiteForm& worksheet) {
+  FillWorksheet(worksheet, OneSiteWorksheetTexts(assessment.page, assessment.data, assessment.oneSite.value()));
   return worksheet;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // What the one-site worksheet prints, and its filling.
 
+#include "entry/Assessment.h"
 #include "standards/OneSite.h"
 #include "worksheets/WorksheetTexts.h"
 
@@ -13,7 +14,6 @@ class TWorksheetForm;
 WorksheetTexts OneSiteWorksheetTexts(const DataPageTexts& page, const TSoldierData& data,
                                      const OneSiteResult& result);
 
-// Gives the worksheet's labels those texts and returns it; its marks are the verdict's,
-// set when the result was evaluated.
-TWorksheetForm& FillOneSiteWorksheet(const DataPageTexts& page, const TSoldierData& data, const OneSiteResult& result,
-                                     TOneSiteForm& worksheet);
+// Gives the worksheet's labels those texts for a one-site assessment (its one-site result
+// set) and returns it; its marks are the verdict's, set when the result was evaluated.
+TWorksheetForm& FillOneSiteWorksheet(const Assessment& assessment, TOneSiteForm& worksheet);

@@ -11,12 +11,11 @@ void SetComplianceMarks(TWorksheetForm& worksheet, bool withinStandards) {
   FillWorksheet(worksheet, ComplianceMarkTexts(withinStandards));
 }
 
-TWorksheetForm& FillSelectedWorksheet(const DataPageTexts& page, const TSoldierData& data,
-                                      TMaleForm& male, TFemaleForm& female) {
-  if (SelectsFemaleWorksheet(page.Sex)) {
-    FillWorksheet(female, FemaleWorksheetTexts(page, data));
+TWorksheetForm& FillSelectedWorksheet(const Assessment& assessment, TMaleForm& male, TFemaleForm& female) {
+  if (SelectsFemaleWorksheet(assessment.page.Sex)) {
+    FillWorksheet(female, FemaleWorksheetTexts(assessment.page, assessment.data));
     return female;
   }
-  FillWorksheet(male, MaleWorksheetTexts(page, data));
+  FillWorksheet(male, MaleWorksheetTexts(assessment.page, assessment.data));
   return male;
 }

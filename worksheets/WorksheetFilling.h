@@ -2,7 +2,7 @@
 // Filling the worksheets: the compliance marks set when a result is evaluated, and the
 // value labels filled when the operator prints.
 
-#include "standards/Records.h"
+#include "entry/Assessment.h"
 #include "worksheets/WorksheetTexts.h"
 
 class TWorksheetForm;
@@ -15,7 +15,6 @@ void SetComplianceMarks(TWorksheetForm& worksheet, bool withinStandards);
 // Gives each named label its text, in order.
 void FillWorksheet(TWorksheetForm& worksheet, const WorksheetTexts& texts);
 
-// Fills the worksheet that the page's sex selects from the page texts and the record, and
-// returns it.
-TWorksheetForm& FillSelectedWorksheet(const DataPageTexts& page, const TSoldierData& data,
-                                      TMaleForm& male, TFemaleForm& female);
+// Fills the worksheet that the page's sex selects from the page texts and the record of a
+// multi-site assessment, and returns it.
+TWorksheetForm& FillSelectedWorksheet(const Assessment& assessment, TMaleForm& male, TFemaleForm& female);

@@ -1,24 +1,13 @@
 #pragma once
 // What the worksheets print: for each filled label, in the order of assignment, the text
-// it receives from the data page's fields and the SoldierData record.
+// it receives from the data page's fields and the soldier's record.
 
+#include "entry/DataPageTexts.h"
 #include "standards/Records.h"
 
 #include <QString>
 
 #include <vector>
-
-// The data page's fields as they read at the moment of printing: each masked field's text
-// is every cell in order, with a blank for an empty cell.
-struct DataPageTexts {
-  QString Name;
-  QString SSANumber;
-  QString Rank;
-  QString Age;
-  QString Height;
-  QString Weight;
-  QString Sex;  // the selected item of SexGroup, "Male" or "Female"
-};
 
 struct LabelText {
   QString label;

@@ -9,8 +9,8 @@
 
 #include <QLineEdit>
 
-#include "shell/maskedit/FieldNumbers.h"
-#include "shell/maskedit/MaskedEditModel.h"
+#include "entry/FieldNumbers.h"
+#include "entry/MaskedEditModel.h"
 
 class TMaskedEdit : public QLineEdit {
   Q_OBJECT

@@ -25,8 +25,8 @@ class History {
   History& Exempt(int weight, double bodyFat) {
     Next(weight, bodyFat);
     AssessmentRecord& last = records_.back();
-    last.exemption = FitnessExemption{.testDate = last.date, .scores = {90, 90, 90, 90, 90}, .exempt = true,
-                                      .exemptUntil = last.date.addMonths(6)};
+    const FitnessTest test{.date = CalendarDateOf(last.date), .points = {90, 90, 90, 90, 90}};
+    last.exemption = FitnessExemption{.test = test, .exempt = true, .exemptUntil = PlusMonths(test.date, 6)};
     return *this;
   }
   History& Supplemental(int weight, double tapeBodyFat, int tenths) {

@@ -14,13 +14,13 @@ AssessmentRecord Identity(const QString& name, const QString& ssan, QDate date, 
   record.age = 24;
   record.weight = weight;
   record.height = 69.75;
-  record.typed = {.name = name,
-                  .ssan = ssan.isEmpty() ? QStringLiteral("   -  -    ") : ssan,
-                  .rank = QStringLiteral("SGT"),
-                  .age = QStringLiteral("24"),
-                  .height = QStringLiteral("69.75"),
-                  .weight = QString::number(weight).rightJustified(3, u' '),
-                  .sex = sex == Sex::Female ? QStringLiteral("Female") : QStringLiteral("Male")};
+  record.typed = {.Name = name,
+                  .SSANumber = ssan.isEmpty() ? QStringLiteral("   -  -    ") : ssan,
+                  .Rank = QStringLiteral("SGT"),
+                  .Age = QStringLiteral("24"),
+                  .Height = QStringLiteral("69.75"),
+                  .Weight = QString::number(weight).rightJustified(3, u' '),
+                  .Sex = sex == Sex::Female ? QStringLiteral("Female") : QStringLiteral("Male")};
   record.results.maxBodyFat = kMaxBodyFat;
   record.results.maxWeight = 181;
   record.results.overScreening = weight > 181;
@@ -92,13 +92,14 @@ AssessmentRecord OneSiteMan(const QString& name, const QString& ssan, QDate date
 }
 
 AssessmentRecord WithExemptionAndSupplemental(AssessmentRecord record, bool exempt, int supplementalTenths) {
-  record.exemption = FitnessExemption{.component = QStringLiteral("Regular Army"),
-                                      .testDate = record.date.addDays(-20),
-                                      .scores = {100, 95, 88, 100, 97},
+  const FitnessTest test{.date = CalendarDateOf(record.date.addDays(-20)), .points = {100, 95, 88, 100, 97}};
+  record.exemption = FitnessExemption{.component = Component::Guard,
+                                      .test = test,
                                       .exempt = exempt,
-                                      .exemptUntil = exempt ? record.date.addMonths(6) : QDate()};
-  record.supplemental = SupplementalResult{
-      .method = SupplementalMethod::BIA, .bodyFatTenths = supplementalTenths, .date = record.date.addDays(3)};
+                                      .exemptUntil = exempt ? std::optional(PlusMonths(test.date, 12)) : std::nullopt};
+  record.supplemental = SupplementalResult{.method = SupplementalMethod::Bia,
+                                           .bodyFatTenths = supplementalTenths,
+                                           .date = CalendarDateOf(record.date.addDays(3))};
   record.results.within = supplementalTenths <= record.results.maxBodyFat * 10;
   return record;
 }

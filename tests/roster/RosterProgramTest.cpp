@@ -306,6 +306,46 @@ TEST_F(RosterProgram, AssessesOneSiteRowsBesideMultiSiteRows) {
       EXPECT_TRUE(pages[page].contains(text)) << "page " << page + 1 << " lacks " << text.toStdString();
 }
 
+TEST_F(RosterProgram, ARosterNeedsOnlyTheColumnsItsRowsRead) {
+  // The one-site page's columns alone: every one-site row is assessed; the multi-site rows
+  // are refused, each naming all the columns it lacks, and the others go on.
+  const QByteArray header = "name,rank,ssan,sex,age,weight,height,method,abdomen1,abdomen2,abdomen3,abdomen4\n";
+  const QByteArray oneSiteRows =
+      "ONE MAN,PVT,123-45-6789,M,20,200,70,one-site,38.5,40,38.5,38.5\n"
+      "ONE WOMAN,PFC,345-67-8901,F,20,95,65,one-site,30,30.5,31,\n";
+  ASSERT_TRUE(WriteAll(Path(QStringLiteral("lean.csv")),
+                       header + oneSiteRows +
+                           "DOE,PVT,123-45-6789,Male,20,200,70,,35,35,35,\n"
+                           "O'SMITH,CPT,345-67-8901,F,20,95,65,multi-site,,,,\n"));
+  const Outcome run = RunProgram({"--roster", "lean.csv", "--pdf", "lean.pdf", "--results", "lean-results.csv"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.errorLines,
+            (QStringList{"lean.csv:4: neck1: The roster has no columns neck1, neck2, neck3, which this multi-site "
+                         "row reads.",
+                         "lean.csv:5: hips1: The roster has no columns hips1, hips2, hips3, forearm1, forearm2, "
+                         "forearm3, neck1, neck2, neck3, wrist1, wrist2, wrist3, which this multi-site row reads."}));
+  EXPECT_EQ(ReadAll(Path(QStringLiteral("lean-results.csv"))).toStdString(),
+            QByteArray("line,name,rank,sex,status,max_weight,over_screening,avg_neck,avg_abdomen,avg_hips,"
+                       "avg_forearm,avg_wrist,abdomen_neck_factor,height_factor,weight_factor,hip_factor,"
+                       "forearm_factor,neck_factor,wrist_factor,body_fat,max_body_fat,verdict,method\r\n"
+                       "2,ONE MAN,PVT,Male,ok,150,yes,,38.50,,,,,,,,,,,26,26,within,one-site\r\n"
+                       "3,ONE WOMAN,PFC,Female,ok,140,no,,30.50,,,,,,,,,,,28,30,within,one-site\r\n"
+                       "4,DOE,PVT,Male,\"refused: The roster has no columns neck1, neck2, neck3, which this "
+                       "multi-site row reads.\"" +
+                       kRefusedResults.chopped(2) + ",multi-site\r\n"
+                       "5,O'SMITH,CPT,Female,\"refused: The roster has no columns hips1, hips2, hips3, forearm1, "
+                       "forearm2, forearm3, neck1, neck2, neck3, wrist1, wrist2, wrist3, which this multi-site row "
+                       "reads.\"" +
+                       kRefusedResults.chopped(2) + ",multi-site\r\n")
+                .toStdString());
+  EXPECT_EQ(PdfPages(Path(QStringLiteral("lean.pdf"))).size(), 2);
+
+  ASSERT_TRUE(WriteAll(Path(QStringLiteral("one-site.csv")), header + oneSiteRows));
+  const Outcome oneSite = RunProgram({"--roster", "one-site.csv", "--results", "one-site-results.csv"});
+  EXPECT_EQ(oneSite.status, 0);
+  EXPECT_EQ(oneSite.errorLines, QStringList());
+}
+
 TEST_F(RosterProgram, ReadsARosterSavedInWindows1252) {
   // What a spreadsheet on Windows saves as CSV: an umlaut and curly quotes in one byte each.
   QByteArray roster = kRoster.left(kRoster.indexOf("Male,BAD SSAN"));

@@ -8,6 +8,7 @@
 #include "roster/WorksheetDocument.h"
 #include "shell/AppWindows.h"
 #include "shell/BevelPanel.h"
+#include "shell/CurrentSoldier.h"
 #include "shell/MainForm.h"
 #include "shell/maskedit/MaskedEdit.h"
 #include "worksheets/DA5500.h"
@@ -122,22 +123,26 @@ class WizardAndRoster : public ::testing::Test {
     MainForm->Previous->click();
 
     SoldierRow row = ReadFromRoster(values);
+    // The row is evaluated on a record of its own: the wizard's soldier stays as it was.
+    EXPECT_EQ(Results(SoldierData, female), wizardResults);
     if (row.refusal) {
       ADD_FAILURE() << row.refusal->message.toStdString();
       return row;
     }
-    if (!row.oneSite) EXPECT_EQ(Results(row.data, female), wizardResults);
-    EXPECT_EQ(row.within, wizardWithin);
+    const Assessment& assessment = row.assessment.value();
+    if (!assessment.oneSite) EXPECT_EQ(Results(assessment.data, female), wizardResults);
+    EXPECT_EQ(assessment.within, wizardWithin);
     EXPECT_FALSE(wizardPage.isNull());
-    EXPECT_TRUE(RosterPage(row) == wizardPage);
+    EXPECT_TRUE(RosterPage(assessment) == wizardPage);
     return row;
   }
 
-  // The row's worksheet as the roster's document holds it; null unless it is one page.
-  static QImage RosterPage(const SoldierRow& row) {
+  // The worksheet of the row's assessment as the roster's document holds it; null unless it
+  // is one page.
+  static QImage RosterPage(const Assessment& assessment) {
     TTsPrinter device;
     WorksheetDocument document(device, QStringLiteral("roster.csv"));
-    document.Append(row);
+    document.Append(assessment);
     document.Finish();
     return device.PageCount() == 1 ? RenderDevicePage(device, 1) : QImage();
   }
@@ -193,9 +198,10 @@ TEST_F(WizardAndRoster, AOneSiteSoldierWithAFourthMeasurementGetsTheSameResultsA
                                           {"abdomen2", form.Abdomen2}, {"abdomen3", form.Abdomen3},
                                           {"abdomen4", form.Abdomen4}},
                                  *OneSiteForm);
-  ASSERT_TRUE(row.oneSite);
-  EXPECT_EQ(row.oneSite->setAside, 1);
-  EXPECT_EQ(ResultsPage(), (QStringList{QString::number(row.data.MaxWeight), QString::number(row.oneSite->maxBodyFat),
-                                        QString::number(row.oneSite->roundedBodyFat)}));
+  ASSERT_TRUE(row.assessment && row.assessment->oneSite);
+  const OneSiteResult& result = *row.assessment->oneSite;
+  EXPECT_EQ(result.setAside, 1);
+  EXPECT_EQ(ResultsPage(), (QStringList{QString::number(row.assessment->data.MaxWeight),
+                                        QString::number(result.maxBodyFat), QString::number(result.roundedBodyFat)}));
   form.SetMethod(TapeMethod::MultiSite);
 }

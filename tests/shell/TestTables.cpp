@@ -20,7 +20,8 @@ QByteArray OverZeros(const char* name) { return Header(5) + QByteArray::fromStdS
 // 70 inches makes body fat 26.004, 26 and -3.5 against a maximum of 26.
 // Women (95 lb, 65 in, hips 40, forearm 10, neck 12, wrist 6): (100 + 20) - (50 + 10 +
 // 10 + 20) = 30 against a maximum of 30. Screening: 150 lb for men and 140 lb for women
-// at 65 and 70 inches. The one-site equations are the shipped ones. Every other entry is 0.
+// at 65 and 70 inches. The one-site equations and the exemption's thresholds are the
+// shipped ones. Every other entry is 0.
 const std::map<QString, QByteArray>& TestTableFiles() {
   static const std::map<QString, QByteArray> files = {
       {"SCREEN.TBL", OverZeros("SCREEN.TBL") + "65 150 150 150 150 140 140 140 140\r\n70 150 150 150 150 140 140 140 140\r\n"},
@@ -35,6 +36,7 @@ const std::map<QString, QByteArray>& TestTableFiles() {
       {"Table.B-7", OverZeros("Table.B-7") + "12 10 0 0 0\r\n"},
       {"Table.B-8", OverZeros("Table.B-8") + "6 20 0 0 0\r\n"},
       {"ONESITE.TBL", Header(5) + "1 -26.97 -0.12 1.99\r\n2 -9.15 -0.015 1.27\r\n"},
+      {"EXEMPT.TBL", Header(5) + "1 465\r\n2 80\r\n3 8\r\n4 12\r\n"},
   };
   return files;
 }

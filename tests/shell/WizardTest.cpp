@@ -3,6 +3,7 @@
 
 #include "shell/AppWindows.h"
 #include "shell/BevelPanel.h"
+#include "shell/CurrentSoldier.h"
 #include "shell/MainForm.h"
 #include "shell/maskedit/MaskedEdit.h"
 #include "shell/pictures/Forearm.h"
@@ -572,6 +573,43 @@ class WizardTest : public QObject {
     Form().MultiSiteAction->trigger();
     QCOMPARE(VisiblePages(), QList<QWidget*>{Form().MalePanel});
     QCOMPARE(Messages().size(), 2);
+  }
+
+  // The results page of the one-site method names it, so that a screenshot or a printout
+  // of the screen tells the two methods' results apart; the multi-site page names none.
+  // The name stands clear of the page's other texts, within the page.
+  void theOneSiteResultsPageNamesItsMethod() {
+    const QString name = QStringLiteral("One-site tape method");
+    const auto shownTexts = [this] {
+      QStringList texts;
+      for (const QLabel* label : Form().ResultsPanel->findChildren<QLabel*>())
+        if (label->isVisible()) texts << label->text();
+      return texts;
+    };
+    EvaluateMan(QStringLiteral("36.00"));
+    QCOMPARE(VisiblePages(), QList<QWidget*>{Form().ResultsPanel});
+    QVERIFY2(!shownTexts().join(u'|').contains(QStringLiteral("One-site"), Qt::CaseInsensitive),
+             qPrintable(shownTexts().join(u'|')));
+
+    Form().OneSiteAction->trigger();
+    EnterAbdomen({QStringLiteral("38.50"), QStringLiteral("38.50"), QStringLiteral("38.50")});
+    Form().Next->click();
+    QCOMPARE(VisiblePages(), QList<QWidget*>{Form().ResultsPanel});
+    QVERIFY2(shownTexts().contains(name), qPrintable(shownTexts().join(u'|')));
+    const QLabel* method = nullptr;
+    for (const QLabel* label : Form().ResultsPanel->findChildren<QLabel*>())
+      if (label->isVisible() && label->text() == name) method = label;
+    QVERIFY(Form().ResultsPanel->rect().contains(method->geometry()));
+    for (const QWidget* other : Form().ResultsPanel->findChildren<QWidget*>())
+      if (other != method && other->isVisible() && other->parentWidget() == Form().ResultsPanel)
+        QVERIFY2(!other->geometry().intersects(method->geometry()), qPrintable(other->objectName()));
+
+    // Back to the multi-site method and its results: the name goes.
+    Form().MultiSiteAction->trigger();
+    EnterMan(QStringLiteral("36.00"));
+    Form().Next->click();
+    QCOMPARE(VisiblePages(), QList<QWidget*>{Form().ResultsPanel});
+    QVERIFY(!shownTexts().contains(name));
   }
 
   void theNavelButtonShowsItsPicture() {

@@ -63,6 +63,7 @@ TEST_F(LoadTablesTest, LfAndBareCrCopiesOfTheShippedTablesLoadTheSameValues) {
   // Not all zero: the comparison has values to compare.
   EXPECT_NE(shipped.b1.At(17), Row{});
   EXPECT_NE(shipped.b3.At(279), 0);
+  EXPECT_NE(shipped.exempt.Row(ExemptRow::MonthsReserve), 0);
 }
 
 TEST_F(LoadTablesTest, LineEndsAndEndOfFile) {
@@ -143,6 +144,7 @@ TEST_F(LoadTablesTest, IncompleteTablesNameTheFileAndTheFirstMissingRow) {
       {"Table.B-7", "no row for 5 inches (the table needs 5 to 15)"},
       {"Table.B-8", "no row for 5 inches (the table needs 5 to 15)"},
       {"ONESITE.TBL", "no row for men (the table needs 1 for men and 2 for women)"},
+      {"EXEMPT.TBL", "no row for the minimum total points (the table needs rows 1 to 4)"},
   };
   for (const auto& c : headerOnly) {
     TableDir fresh;
@@ -172,6 +174,8 @@ TEST_F(LoadTablesTest, IncompleteTablesNameTheFileAndTheFirstMissingRow) {
       {"Table.B-3", HeaderLines(5) + b3, "no factor for 272 pounds (the table needs 90 to 279)"},
       {"ONESITE.TBL", HeaderLines(5) + "1 -26.97 -0.12 1.99\r\n3 -9.15 -0.015 1.27\r\n",
        "no row for women (the table needs 1 for men and 2 for women)"},
+      {"EXEMPT.TBL", HeaderLines(5) + "1 465\r\n2 80\r\n3 8\r\n5 12\r\n",
+       "no row for the months of the Army National Guard and Army Reserve (the table needs rows 1 to 4)"},
       // Rows that the end of the file cuts short, at Ctrl-Z or the last byte.
       {"Table.B-6", HeaderLines(5) + ZeroRowsOf("Table.B-6") + "5 1 2\x1A 3 4\r\n",
        "line 17: the row for 5 inches is cut short by the end of the file"},
@@ -180,6 +184,8 @@ TEST_F(LoadTablesTest, IncompleteTablesNameTheFileAndTheFirstMissingRow) {
        "line 8: the row for age bracket 4 is cut short by the end of the file"},
       {"ONESITE.TBL", HeaderLines(5) + "2 -9.15 -0.015 1.27\r\n1 -26.97 -0.12",
        "line 7: the row for men is cut short by the end of the file"},
+      {"EXEMPT.TBL", HeaderLines(5) + "1 465\r\n2 80\r\n4 12\r\n3\r\n",
+       "line 9: the row for the months of the Regular Army and AGR is cut short by the end of the file"},
   };
   for (const auto& c : cases) {
     TableDir fresh;
@@ -190,7 +196,38 @@ TEST_F(LoadTablesTest, IncompleteTablesNameTheFileAndTheFirstMissingRow) {
   // Cut short past the table's keys, a row is ignored like any row outside them.
   dir.WriteOverZeros("Table.B-1", "41 1 2");
   dir.WriteOverZeros("ONESITE.TBL", "3 1");
+  dir.WriteOverZeros("EXEMPT.TBL", "5");
   EXPECT_EQ(LoadMessage(dir.Base()), "loaded");
+}
+
+TEST_F(LoadTablesTest, ExemptionThresholdsOutsideTheirBoundsNameTheLine) {
+  dir.WriteRows("EXEMPT.TBL", "1 500 total\r\n2 100\r\n3 120\r\n4 0\r\n5 -7 ignored\r\n");
+  ASSERT_EQ(LoadMessage(dir.Base()), "loaded");
+  EXPECT_EQ(ExemptTable.Row(ExemptRow::MinimumTotal), 500);
+  EXPECT_EQ(ExemptTable.Row(ExemptRow::MinimumPerEvent), 100);
+  EXPECT_EQ(ExemptTable.Row(ExemptRow::MonthsActive), 120);
+  EXPECT_EQ(ExemptTable.Row(ExemptRow::MonthsReserve), 0);
+
+  const struct {
+    std::string rows;
+    const char* message;
+  } cases[] = {
+      {"1 501\r\n2 80\r\n3 8\r\n4 12\r\n", "line 6: the row for the minimum total points gives 501 (the table allows 0 to 500)"},
+      {"1 465\r\n2 -1\r\n3 8\r\n4 12\r\n",
+       "line 7: the row for the minimum points per event gives -1 (the table allows 0 to 100)"},
+      {"1 465\r\n\r\n2 101\r\n3 8\r\n4 12\r\n",
+       "line 8: the row for the minimum points per event gives 101 (the table allows 0 to 100)"},
+      {"1 465\r\n2 80\r\n3 121\r\n4 12\r\n",
+       "line 8: the row for the months of the Regular Army and AGR gives 121 (the table allows 0 to 120)"},
+      {"1 465\r\n2 80\r\n3 8\r\n4 -12\r\n",
+       "line 9: the row for the months of the Army National Guard and Army Reserve gives -12 (the table allows 0 to 120)"},
+      {"1 465\r\n2 80.0\r\n3 8\r\n4 12\r\n", "line 7: bad number \"80.0\""},
+  };
+  for (const auto& c : cases) {
+    TableDir fresh;
+    fresh.WriteRows("EXEMPT.TBL", c.rows);
+    EXPECT_EQ(LoadMessage(fresh.Base()), fresh.Shown("EXEMPT.TBL") + ": " + c.message) << c.rows;
+  }
 }
 
 TEST_F(LoadTablesTest, MissingFileStopsLoadingAndKeepsTheTables) {

@@ -17,17 +17,17 @@ class ScreeningTest : public ::testing::Test {
     }
     dir.WriteRows("SCREEN.TBL", rows);
     LoadTables(dir.Base());
-    SoldierData = TSoldierData{};
   }
 
   int MaxWeightFor(double height, int age, Sex sex) {
-    SoldierData.Height = height;
-    SoldierData.Age = age;
-    EXPECT_FALSE(ExceedsScreeningWeight(sex).outside);
-    return SoldierData.MaxWeight;
+    soldier.Height = height;
+    soldier.Age = age;
+    EXPECT_FALSE(ExceedsScreeningWeight(soldier, sex).outside);
+    return soldier.MaxWeight;
   }
 
   TableDir dir;
+  TSoldierData soldier;
 };
 
 TEST_F(ScreeningTest, ColumnByBracketAndSex) {
@@ -48,25 +48,35 @@ TEST_F(ScreeningTest, HeightRoundsToTheNearestInchHalvesToEven) {
 }
 
 TEST_F(ScreeningTest, WeightEqualToTheTableIsWithin) {
-  SoldierData.Height = 70;
-  SoldierData.Age = 30;
-  SoldierData.Weight = 703;
-  EXPECT_FALSE(ExceedsScreeningWeight(Sex::Male).exceeds);
-  SoldierData.Weight = 704;
-  EXPECT_TRUE(ExceedsScreeningWeight(Sex::Male).exceeds);
+  soldier.Height = 70;
+  soldier.Age = 30;
+  soldier.Weight = 703;
+  EXPECT_FALSE(ExceedsScreeningWeight(soldier, Sex::Male).exceeds);
+  soldier.Weight = 704;
+  EXPECT_TRUE(ExceedsScreeningWeight(soldier, Sex::Male).exceeds);
 }
 
 TEST_F(ScreeningTest, HeightOutsideTheTableLeavesMaxWeight) {
-  SoldierData = {.Weight = 500, .Age = 30, .MaxWeight = 123};
+  soldier = {.Weight = 500, .Age = 30, .MaxWeight = 123};
   for (double height : {57.25, 80.75, 0.0, -64.0, 99.99}) {
-    SoldierData.Height = height;
-    const ScreeningResult result = ExceedsScreeningWeight(Sex::Female);
+    soldier.Height = height;
+    const ScreeningResult result = ExceedsScreeningWeight(soldier, Sex::Female);
     ASSERT_TRUE(result.outside) << height;
     EXPECT_FALSE(result.exceeds);
-    EXPECT_EQ(SoldierData.MaxWeight, 123);
+    EXPECT_EQ(soldier.MaxWeight, 123);
   }
-  EXPECT_EQ(DescribeOutOfTable(*ExceedsScreeningWeight(Sex::Male).outside),
+  EXPECT_EQ(DescribeOutOfTable(*ExceedsScreeningWeight(soldier, Sex::Male).outside),
             "Height 99.99 is outside the table's range of 57.50 to 80.50 inches.");
+}
+
+// The screening writes the maximum weight of the record it is given, and of no other.
+TEST_F(ScreeningTest, EachRecordGetsItsOwnMaximumWeight) {
+  TSoldierData man{.Height = 70, .Weight = 703, .Age = 30};
+  TSoldierData woman{.Height = 64, .Weight = 700, .Age = 19};
+  EXPECT_FALSE(ExceedsScreeningWeight(man, Sex::Male).exceeds);
+  EXPECT_TRUE(ExceedsScreeningWeight(woman, Sex::Female).exceeds);
+  EXPECT_EQ(man.MaxWeight, 703);
+  EXPECT_EQ(woman.MaxWeight, 645);
 }
 
 }  // namespace

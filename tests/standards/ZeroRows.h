@@ -33,5 +33,6 @@ inline std::string ZeroRowsOf(std::string_view name) {
   if (name == "Table.B-6") return ZeroRows(TTableB6::FirstKey, TTableB6::LastKey, 4);
   if (name == "Table.B-7") return ZeroRows(TTableB7::FirstKey, TTableB7::LastKey, 4);
   if (name == "Table.B-8") return ZeroRows(TTableB8::FirstKey, TTableB8::LastKey, 4);
-  return ZeroRows(TOneSiteTable::FirstKey, TOneSiteTable::LastKey, 3);
+  if (name == "ONESITE.TBL") return ZeroRows(TOneSiteTable::FirstKey, TOneSiteTable::LastKey, 3);
+  return ZeroRows(TExemptTable::FirstKey, TExemptTable::LastKey, 1);
 }

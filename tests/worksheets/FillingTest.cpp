@@ -79,7 +79,7 @@ class FillingTest : public QObject {
   void referenceMan() {
     TMaleForm male;
     TFemaleForm female;
-    TWorksheetForm& filled = FillSelectedWorksheet(ReferencePage("Male"), ReferenceMan(), male, female);
+    TWorksheetForm& filled = FillSelectedWorksheet({ReferencePage("Male"), ReferenceMan()}, male, female);
     QCOMPARE(&filled, static_cast<TWorksheetForm*>(&male));
     const Expected expected = {
         {"Name", "SMITH, JOHN Q"}, {"SSANumber", "123-45-6789"}, {"Rank", "SGT"},
@@ -99,7 +99,7 @@ class FillingTest : public QObject {
     TMaleForm male;
     TFemaleForm female;
     TWorksheetForm& filled =
-        FillSelectedWorksheet(ReferencePage("Female"), ReferenceWoman(), male, female);
+        FillSelectedWorksheet({ReferencePage("Female"), ReferenceWoman()}, male, female);
     QCOMPARE(&filled, static_cast<TWorksheetForm*>(&female));
     const Expected expected = {
         {"Name", "SMITH, JOHN Q"}, {"SSANumber", "123-45-6789"}, {"Rank", "SGT"},
@@ -145,7 +145,7 @@ class FillingTest : public QObject {
     TSoldierData data = ReferenceMan();
     data.Weight = 95;
     data.MaxWeight = 0;
-    FillSelectedWorksheet(page, data, male, female);
+    FillSelectedWorksheet({page, data}, male, female);
     QCOMPARE(male.Weight.Caption(), QStringLiteral(" 95"));
     QCOMPARE(male.AWeight.Caption(), QStringLiteral(" 95 lbs."));
     QCOMPARE(male.MaxWeight.Caption(), QStringLiteral("0 lbs."));
@@ -156,7 +156,7 @@ class FillingTest : public QObject {
     for (const QString sex : {"Male", "female", "Female ", ""}) {
       TMaleForm male;
       TFemaleForm female;
-      QCOMPARE(&FillSelectedWorksheet(ReferencePage(sex), ReferenceMan(), male, female),
+      QCOMPARE(&FillSelectedWorksheet({ReferencePage(sex), ReferenceMan()}, male, female),
                static_cast<TWorksheetForm*>(&male));
       QCOMPARE(female.Name.Caption(), QStringLiteral("Name"));
     }

@@ -146,7 +146,7 @@ class PrintSystemTest : public QObject {
   TFemaleForm female_;
 
   TWorksheetForm& Filled(bool female) {
-    return FillSelectedWorksheet(Page(female), Soldier(), male_, female_);
+    return FillSelectedWorksheet({Page(female), Soldier()}, male_, female_);
   }
 
   // Opens the sheet's preview as Print Form does; once its page is generated, runs step

@@ -1,6 +1,6 @@
-#include "shell/datapage/DataPageRules.h"
+#include "entry/DataPageRules.h"
 
-#include "shell/maskedit/FieldNumbers.h"
+#include "entry/FieldNumbers.h"
 #include "standards/Calculate.h"
 
 #include <algorithm>

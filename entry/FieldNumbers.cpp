@@ -1,4 +1,4 @@
-#include "shell/maskedit/FieldNumbers.h"
+#include "entry/FieldNumbers.h"
 
 #include <QLocale>
 

@@ -1,4 +1,4 @@
-#include "shell/maskedit/MaskedEditModel.h"
+#include "entry/MaskedEditModel.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The soldier data page's rules on the texts of its fields: upper-casing, the rank's room,
 // the checks made when the focus leaves Age, Weight or Height, and the collection of the
-// page into SoldierData. The wizard's page applies them to its widgets; a roster applies
+// page into a record. The wizard's page applies them to its widgets; a roster applies
 // them to its rows, so both refuse the same values with the same messages.
 
 #include "standards/Records.h"

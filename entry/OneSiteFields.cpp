@@ -1,6 +1,6 @@
-#include "shell/datapage/OneSiteFields.h"
+#include "entry/OneSiteFields.h"
 
-#include "shell/maskedit/FieldNumbers.h"
+#include "entry/FieldNumbers.h"
 #include "standards/OneSite.h"
 
 bool AsksForFourthMeasurement(const std::array<QString, 3>& firstThree) {

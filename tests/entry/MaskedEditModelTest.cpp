@@ -4,8 +4,8 @@
 #include <QTest>
 #include <tuple>
 
-#include "shell/maskedit/FieldNumbers.h"
-#include "shell/maskedit/MaskedEditModel.h"
+#include "entry/FieldNumbers.h"
+#include "entry/MaskedEditModel.h"
 
 Q_DECLARE_METATYPE(MaskFormat)
 

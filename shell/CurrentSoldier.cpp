@@ -1,0 +1,3 @@
+#include "shell/CurrentSoldier.h"
+
+TSoldierData SoldierData;

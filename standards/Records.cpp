@@ -1,3 +1,0 @@
-#include "standards/Records.h"
-
-TSoldierData SoldierData;
