@@ -35,6 +35,8 @@ void Take(const QVariant& value, QDate& date) {
   date = QDateOf(calendar);
 }
 
+QString Text(std::string_view name) { return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())); }
+
 // A column of a field every record has; `field` gives the field of a record, const or not.
 template <typename Field>
 RecordColumn Column(const char* name, Field field) {
@@ -61,6 +63,24 @@ RecordColumn PartColumn(const char* name, std::optional<Part> AssessmentRecord::
           }};
 }
 
+// The column that opens an optional part: the name of one of a closed set (a component, a
+// method) that the standards write and read back.
+template <typename Part, typename Value>
+RecordColumn OpeningNameColumn(const char* name, std::optional<Part> AssessmentRecord::*part, Value Part::*member,
+                               std::string_view (*toName)(Value), std::optional<Value> (*parse)(std::string_view)) {
+  return {name,
+          [=](const AssessmentRecord& record) {
+            if (!(record.*part)) return QVariant(QMetaType::fromType<QString>());
+            return QVariant(Text(toName(*(record.*part).*member)));
+          },
+          [=](AssessmentRecord& record, const QVariant& value) {
+            const std::optional<Value> named = parse(value.toString().toStdString());
+            if (value.isNull() || !named) return;
+            (record.*part).emplace();
+            *(record.*part).*member = *named;
+          }};
+}
+
 // A column of text from a closed set of names.
 template <typename Field, typename Name, typename Named>
 RecordColumn NamedColumn(const char* name, Field field, Name toName, Named fromName) {
@@ -69,8 +89,6 @@ RecordColumn NamedColumn(const char* name, Field field, Name toName, Named fromN
             field(record) = fromName(value.toString());
           }};
 }
-
-QString Text(std::string_view name) { return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())); }
 
 QString SexName(Sex sex) { return sex == Sex::Female ? QStringLiteral("Female") : QStringLiteral("Male"); }
 Sex SexNamed(const QString& name) { return name == QStringLiteral("Female") ? Sex::Female : Sex::Male; }
@@ -153,20 +171,9 @@ std::vector<RecordColumn> MakeColumns() {
        })
     columns.push_back(column);
 
-  // The exemption and the supplemental result: their parts open on the names of a component
-  // and a method, which the standards read back.
   const auto exemption = &AssessmentRecord::exemption;
-  columns.push_back({"exempt_component",
-                     [](const AssessmentRecord& r) {
-                       return r.exemption ? QVariant(Text(ComponentName(r.exemption->component)))
-                                          : QVariant(QMetaType::fromType<QString>());
-                     },
-                     [](AssessmentRecord& r, const QVariant& value) {
-                       const auto component = ParseComponent(value.toString().toStdString());
-                       if (!component || value.isNull()) return;
-                       r.exemption.emplace();
-                       r.exemption->component = *component;
-                     }});
+  columns.push_back(OpeningNameColumn("exempt_component", exemption, &FitnessExemption::component, ComponentName,
+                                      ParseComponent));
   columns.push_back(PartColumn("fitness_test_on", exemption, FIELD(test.date)));
   const std::array<const char*, kAftEventCount> points = {"fitness_score1", "fitness_score2", "fitness_score3",
                                                           "fitness_score4", "fitness_score5"};
@@ -176,17 +183,8 @@ std::vector<RecordColumn> MakeColumns() {
   columns.push_back(PartColumn("exempt_until", exemption, FIELD(exemptUntil)));
 
   const auto supplemental = &AssessmentRecord::supplemental;
-  columns.push_back({"supplemental_method",
-                     [](const AssessmentRecord& r) {
-                       return r.supplemental ? QVariant(Text(SupplementalMethodName(r.supplemental->method)))
-                                             : QVariant(QMetaType::fromType<QString>());
-                     },
-                     [](AssessmentRecord& r, const QVariant& value) {
-                       const auto method = ParseSupplementalMethod(value.toString().toStdString());
-                       if (!method) return;
-                       r.supplemental.emplace();
-                       r.supplemental->method = *method;
-                     }});
+  columns.push_back(OpeningNameColumn("supplemental_method", supplemental, &SupplementalResult::method,
+                                      SupplementalMethodName, ParseSupplementalMethod));
   columns.push_back(PartColumn("supplemental_body_fat", supplemental, FIELD(bodyFatTenths)));
   columns.push_back(PartColumn("supplemental_on", supplemental, FIELD(date)));
   return columns;
