@@ -71,9 +71,9 @@ struct AssessmentResults {
   bool operator==(const AssessmentResults&) const = default;
 };
 
-// The fitness-test exemption decided for the assessment: the soldier's component, the
-// record fitness test, and whether it exempts the soldier from the body-fat standard, and
-// until when.
+// The fitness-test exemption decided for the assessment, when a fitness test was given:
+// the soldier's component, the record fitness test, and whether it exempts the soldier
+// from the body-fat standard, and until when.
 struct FitnessExemption {
   Component component = Component::Regular;
   FitnessTest test;

@@ -45,30 +45,33 @@ class RecordsCommandTest : public StoreTest {
   }
   Outcome History(const QString& id) { return Run({QStringLiteral("--history"), id, QStringLiteral("--database"), DatabaseArgument()}); }
 
-  void RecordFourMonths() {
+  void RecordFiveMonths() {
     AssessmentStore store(Location());
     store.Record(MultiSiteMan(QStringLiteral("DOE JOHN"), kSsan, QDate(2026, 2, 15), 197, 27.9));
     store.Record(MultiSiteMan(QStringLiteral("DOE JOHN"), kSsan, QDate(2026, 1, 15), 200, 28));
     store.Record(OneSiteMan(QStringLiteral("DOE JOHN"), kSsan, QDate(2026, 3, 15), 197, 27));
     store.Record(WithExemptionAndSupplemental(
         MultiSiteMan(QStringLiteral("DOE JOHN"), kSsan, QDate(2026, 4, 15), 196, 27.5), false, 258));
+    store.Record(WithExemptionAndSupplemental(
+        MultiSiteMan(QStringLiteral("DOE JOHN"), kSsan, QDate(2026, 5, 15), 196, 28), true, 270));
     store.Record(MultiSiteMan(QStringLiteral("=HYPERLINK(\"x\")"), QString(), QDate(2026, 4, 15), 150, 20));
   }
 };
 
-const QByteArray kFourMonths =
+const QByteArray kFiveMonths =
     "date,name,rank,method,weight,body_fat,max_body_fat,verdict,abcp\r\n"
     "2026-01-15,DOE JOHN,SGT,multi-site,200,28.00,26.00,not within,enrolled\r\n"
     "2026-02-15,DOE JOHN,SGT,multi-site,197,27.90,26.00,not within,satisfactory\r\n"
     "2026-03-15,DOE JOHN,SGT,one-site,197,27,26,not within,unsatisfactory\r\n"
-    "2026-04-15,DOE JOHN,SGT,multi-site,196,25.8,26.00,within,released\r\n";
+    "2026-04-15,DOE JOHN,SGT,multi-site,196,25.8,26.00,within,released\r\n"
+    "2026-05-15,DOE JOHN,SGT,multi-site,196,27.0,26.00,exempt,\r\n";
 
 TEST_P(RecordsCommandTest, HistoryWritesTheAssessmentsOldestFirstWithTheirProgress) {
-  RecordFourMonths();
+  RecordFiveMonths();
   for (const QString& id : {QStringLiteral("123456789"), kSsan, QStringLiteral("doe john")}) {
     const Outcome outcome = History(id);
     EXPECT_EQ(outcome.status, 0) << outcome.err.toStdString();
-    EXPECT_EQ(outcome.out, kFourMonths);
+    EXPECT_EQ(outcome.out, kFiveMonths);
     EXPECT_EQ(outcome.err, QByteArray());
   }
   // A name a spreadsheet would run is written as text.
@@ -77,7 +80,7 @@ TEST_P(RecordsCommandTest, HistoryWritesTheAssessmentsOldestFirstWithTheirProgre
 }
 
 TEST_P(RecordsCommandTest, NoSuchSoldierOrANameOfTwoEndsWithStatusOne) {
-  RecordFourMonths();
+  RecordFiveMonths();
   AssessmentStore(Location()).Record(MultiSiteMan(QStringLiteral("DOE JOHN"), QStringLiteral("555-44-3333"), QDate(2026, 1, 1), 180, 20));
   for (const QString& id : {QStringLiteral("987-65-4321"), QStringLiteral("NOBODY")}) {
     const Outcome outcome = History(id);
@@ -92,10 +95,10 @@ TEST_P(RecordsCommandTest, NoSuchSoldierOrANameOfTwoEndsWithStatusOne) {
 }
 
 TEST_P(RecordsCommandTest, ForgetDeletesTheSoldiersRecordsAndSaysHowMany) {
-  RecordFourMonths();
+  RecordFiveMonths();
   const Outcome forgotten = Run({QStringLiteral("--forget"), kSsan, QStringLiteral("--database"), DatabaseArgument()});
   EXPECT_EQ(forgotten.status, 0);
-  EXPECT_TRUE(forgotten.err.contains(": 4 records deleted.")) << forgotten.err.toStdString();
+  EXPECT_TRUE(forgotten.err.contains(": 5 records deleted.")) << forgotten.err.toStdString();
   EXPECT_EQ(History(kSsan).status, 1);
   const Outcome again = Run({QStringLiteral("--forget"), kSsan, QStringLiteral("--database"), DatabaseArgument()});
   EXPECT_EQ(again.status, 1);
