@@ -70,12 +70,12 @@ CommandLineOptions ParseCommandLine(const QStringList& arguments) {
                                    QStringLiteral("RESULTS.csv"));
   const QCommandLineOption database(
       QStringLiteral("database"),
-      QStringLiteral("The assessment records: an SQLite file, or a PostgreSQL database as\n"
-                     "postgresql://user@host[:port]/dbname. Default: the settings' \"database\",\n"
+      QStringLiteral("The assessment records: an SQLite file, or a PostgreSQL database as "
+                     "postgresql://user@host[:port]/dbname. Default: the settings' \"database\", "
                      "else $XDG_DATA_HOME/corvane32/assessments.sqlite."),
       QStringLiteral("PATH|URL"));
   const QCommandLineOption history(QStringLiteral("history"),
-                                   QStringLiteral("Write the soldier's assessments, oldest first, as CSV to standard\n"
+                                   QStringLiteral("Write the soldier's assessments, oldest first, as CSV to standard "
                                                   "output: by SSAN (nine digits) or by name."),
                                    QStringLiteral("ID"));
   const QCommandLineOption forget(QStringLiteral("forget"),
