@@ -1,12 +1,11 @@
 #include "roster/ResultsTable.h"
 
 #include "entry/DataPageRules.h"
+#include "roster/CsvCells.h"
 #include "roster/PolicyColumns.h"
 #include "worksheets/WorksheetTexts.h"
 
 #include <QStringList>
-
-#include <csv.h>
 
 #include <functional>
 
@@ -123,38 +122,6 @@ QString ColumnText(const ResultColumn& column, const SoldierRow& row, Sex sex) {
   if (assessment.Exempt() && !column.ofScreening) return QString();
   if (assessment.method == TapeMethod::MultiSite) return column.multiSite(assessment, sex);
   return column.oneSite ? column.oneSite(assessment, sex) : QString();
-}
-
-// A text from the roster as a results cell. A spreadsheet runs a cell that starts with =,
-// +, - or @ as a formula, and one that starts with a tab or a carriage return may be read
-// as one; such a text gets a leading ' (OWASP's advice on CSV injection), which shows it
-// as written. Blanks before it count for nothing, as a reader may trim them. Numbers the
-// program writes ("-3.50") are not passed through here and stay numbers.
-QString TextCell(const QString& text) {
-  for (const QChar c : text) {
-    if (c == u'\t' || c == u'\r') return u'\'' + text;
-    if (!c.isSpace()) return QStringView(u"=+-@").contains(c) ? u'\'' + text : text;
-  }
-  return text;
-}
-
-// A field as CSV: as it is, or quoted by libcsv (quotes doubled) when it must be.
-QByteArray CsvField(const QString& value) {
-  const QByteArray bytes = value.toUtf8();
-  if (!bytes.contains(',') && !bytes.contains('"') && !bytes.contains('\r') && !bytes.contains('\n')) return bytes;
-  QByteArray quoted(static_cast<qsizetype>(csv_write(nullptr, 0, bytes.constData(), static_cast<size_t>(bytes.size()))),
-                    '\0');
-  csv_write(quoted.data(), static_cast<size_t>(quoted.size()), bytes.constData(), static_cast<size_t>(bytes.size()));
-  return quoted;
-}
-
-QByteArray CsvLine(const QStringList& fields) {
-  QByteArray line;
-  for (qsizetype i = 0; i < fields.size(); ++i) {
-    if (i > 0) line += ',';
-    line += CsvField(fields[i]);
-  }
-  return line + "\r\n";
 }
 
 }  // namespace
