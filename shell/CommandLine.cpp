@@ -110,7 +110,9 @@ CommandLineOptions ParseCommandLine(const QStringList& arguments) {
   const QCommandLineOption forget(QStringLiteral("forget"),
                                   QStringLiteral("Delete every assessment of the soldier: by SSAN or by name."),
                                   QStringLiteral("ID"));
-  parser.addOptions({database, history, forget});
+  const QCommandLineOption record(QStringLiteral("record"),
+                                  QStringLiteral("Record every accepted soldier of the roster in the assessment records."));
+  parser.addOptions({database, history, forget, record});
   parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A page file (.tsr) to show in the print preview."),
                                QStringLiteral("[file]"));
 
@@ -137,7 +139,7 @@ CommandLineOptions ParseCommandLine(const QStringList& arguments) {
     return UsageError(QStringLiteral("--database needs a file or a postgresql:// URL."));
   if (parser.isSet(history) || parser.isSet(forget)) {
     const QCommandLineOption& command = parser.isSet(history) ? history : forget;
-    for (const QCommandLineOption& other : {roster, pdf, results, forget}) {
+    for (const QCommandLineOption& other : {roster, pdf, results, forget, record}) {
       if (other.names() != command.names() && parser.isSet(other))
         return UsageError(QStringLiteral("--%1 goes with no --%2.").arg(command.names().first(), other.names().first()));
     }
@@ -160,8 +162,10 @@ CommandLineOptions ParseCommandLine(const QStringList& arguments) {
     return {.roster = parser.value(roster),
             .pdf = parser.value(pdf),
             .results = parser.value(results),
-            .database = parser.value(database)};
+            .database = parser.value(database),
+            .record = parser.isSet(record)};
   }
+  if (parser.isSet(record)) return UsageError(QStringLiteral("--record needs a roster (--roster ROSTER.csv)."));
   for (const QCommandLineOption& output : {pdf, results}) {
     if (parser.isSet(output))
       return UsageError(QStringLiteral("--%1 needs a roster (--roster ROSTER.csv).").arg(output.names().first()));

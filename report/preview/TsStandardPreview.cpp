@@ -191,7 +191,9 @@ void TTsStandardPreview::SaveClick() {
       ExportPdf(*Device(), target->fileName);
   } catch (const TsPrintError& error) {
     ShowPlainMessage(this, QString::fromStdString(error.what()));
+    return;
   }
+  if (Device() && Device()->AfterSave) Device()->AfterSave();
 }
 
 void TTsStandardPreview::LoadClick() {
