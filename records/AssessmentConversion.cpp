@@ -60,7 +60,7 @@ ExemptionDecision DecisionOf(const FitnessExemption& kept, CalendarDate assessed
 
 }  // namespace
 
-AssessmentRecord RecordOf(const Assessment& assessment, const QString& tablesChecksum) {
+AssessmentRecord AssessmentRecordOf(const Assessment& assessment, const QString& tablesChecksum) {
   const TSoldierData& data = assessment.data;
   AssessmentRecord record;
   record.date = QDateOf(assessment.date);

@@ -12,11 +12,11 @@
 // a soldier exempt from the tape stay 0, whatever the wizard's record still holds of an
 // earlier soldier. The identity is the data page's as typed: the name and rank trimmed, the
 // SSAN when all nine digits were typed.
-AssessmentRecord RecordOf(const Assessment& assessment, const QString& tablesChecksum);
+AssessmentRecord AssessmentRecordOf(const Assessment& assessment, const QString& tablesChecksum);
 
 // The assessment a record was made from, as far as the worksheet and the verdicts read it:
 // the data page as typed, the soldier's record with the measurements and results, the
 // one-site steps, the exemption and the supplemental result. An exemption holds what the
 // record kept (the test, whether it exempted and until when); the reasons a test did not
-// exempt are not kept. RecordOf of the result gives the record again.
+// exempt are not kept. AssessmentRecordOf of the result gives the record again.
 Assessment AssessmentOf(const AssessmentRecord& record);

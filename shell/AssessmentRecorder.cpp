@@ -20,4 +20,6 @@ AssessmentStore& AssessmentRecorder::Store() {
   return *store_;
 }
 
-void AssessmentRecorder::Record(const Assessment& assessment) { Store().Record(RecordOf(assessment, checksum_)); }
+void AssessmentRecorder::Record(const Assessment& assessment) {
+  Store().Record(AssessmentRecordOf(assessment, checksum_));
+}

@@ -24,7 +24,7 @@ class AssessmentRecorder {
   AssessmentStore& Store();
   // The tables' checksum; empty when a table could not be read.
   const QString& TablesChecksum() const { return checksum_; }
-  // Keeps the assessment with the tables' checksum (RecordOf). Throws StoreError.
+  // Keeps the assessment with the tables' checksum (AssessmentRecordOf). Throws StoreError.
   void Record(const Assessment& assessment);
 
  private:

@@ -6,7 +6,7 @@
 RosterRecording::RosterRecording(AssessmentRecorder& recorder) : recorder_(recorder) { batch_.reserve(kBatchSize); }
 
 void RosterRecording::Take(const Assessment& assessment) {
-  batch_.push_back(RecordOf(assessment, recorder_.TablesChecksum()));
+  batch_.push_back(AssessmentRecordOf(assessment, recorder_.TablesChecksum()));
   if (batch_.size() >= kBatchSize) KeepBatch();
 }
 
