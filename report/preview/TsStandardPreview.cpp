@@ -193,7 +193,8 @@ void TTsStandardPreview::SaveClick() {
     ShowPlainMessage(this, QString::fromStdString(error.what()));
     return;
   }
-  if (Device() && Device()->AfterSave) Device()->AfterSave();
+  // The export of pages still being generated writes nothing, silently.
+  if (Device() && Device()->Status() == TsPrinterStatus::Finished && Device()->AfterSave) Device()->AfterSave();
 }
 
 void TTsStandardPreview::LoadClick() {
