@@ -14,15 +14,14 @@ namespace {
 // The days the date axis reaches beyond the first and the last assessment, so that a single
 // one is not drawn on the frame.
 constexpr int kDateMargin = 10;
+// Up to this many assessments each is marked on its lines; more would hide the lines.
+constexpr std::size_t kMarkedAssessments = 24;
 
-QLineSeries* NewSeries(QChart& chart, const QString& name, Qt::PenStyle style) {
+QLineSeries* NewSeries(QChart& chart, const QString& name, QColor colour, Qt::PenStyle style, bool marked) {
   auto* series = new QLineSeries(&chart);
   series->setName(name);
-  series->setPointsVisible(true);
-  QPen pen = series->pen();
-  pen.setWidth(2);
-  pen.setStyle(style);
-  series->setPen(pen);
+  series->setPointsVisible(marked);
+  series->setPen(QPen(colour, 2, style));
   chart.addSeries(series);
   return series;
 }
@@ -59,9 +58,13 @@ void DrawHistoryChart(QChart& chart, std::span<const AssessmentRecord> history) 
   }
   if (history.empty()) return;
 
-  QLineSeries* weight = NewSeries(chart, QStringLiteral("Weight (lbs.)"), Qt::SolidLine);
-  QLineSeries* bodyFat = NewSeries(chart, QStringLiteral("Body fat (%)"), Qt::SolidLine);
-  QLineSeries* maximum = NewSeries(chart, QStringLiteral("Maximum body fat (%)"), Qt::DashLine);
+  const bool marked = history.size() <= kMarkedAssessments;
+  QLineSeries* weight =
+      NewSeries(chart, QStringLiteral("Weight (lbs.)"), QColor(0x20, 0x4a, 0x87), Qt::SolidLine, marked);
+  QLineSeries* bodyFat =
+      NewSeries(chart, QStringLiteral("Body fat (%)"), QColor(0xce, 0x5c, 0x00), Qt::SolidLine, marked);
+  QLineSeries* maximum =
+      NewSeries(chart, QStringLiteral("Maximum body fat (%)"), QColor(0xa4, 0x00, 0x00), Qt::DashLine, marked);
   for (const AssessmentRecord& record : history) {
     weight->append(When(record), record.weight);
     if (!ShowsBodyFat(record)) continue;

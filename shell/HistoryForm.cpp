@@ -61,7 +61,9 @@ THistoryForm::THistoryForm(AssessmentRecorder& recorder, QWidget* parent)
   SoldierList->setObjectName(QStringLiteral("SoldierList"));
   SoldierList->setHeaderLabels({QStringLiteral("Name"), QStringLiteral("Rank"), QStringLiteral("SSAN")});
   SoldierList->setRootIsDecorated(false);
-  SoldierList->setColumnWidth(0, 170);
+  SoldierList->header()->setStretchLastSection(false);
+  SoldierList->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+  for (int column : {1, 2}) SoldierList->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
   SearchNote = new QLabel(this);
   SearchNote->setObjectName(QStringLiteral("SearchNote"));
   SearchNote->setWordWrap(true);
@@ -73,6 +75,7 @@ THistoryForm::THistoryForm(AssessmentRecorder& recorder, QWidget* parent)
                                               QStringLiteral("Maximum"), QStringLiteral("Verdict"),
                                               QStringLiteral("Progress")});
   AssessmentTable->verticalHeader()->hide();
+  AssessmentTable->verticalHeader()->setDefaultSectionSize(AssessmentTable->fontMetrics().height() + 6);
   AssessmentTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
   AssessmentTable->setSelectionBehavior(QAbstractItemView::SelectRows);
   AssessmentTable->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -181,8 +184,11 @@ void THistoryForm::ShowHistory(std::vector<AssessmentRecord> history) {
   AssessmentTable->resizeColumnsToContents();
   DrawHistoryChart(*chart_, history_);
   chart_->setTitle(history_.empty() ? QString() : history_.back().name);
-  // The latest assessment is selected.
-  if (!history_.empty()) AssessmentTable->selectRow(AssessmentTable->rowCount() - 1);
+  // The latest assessment is selected, and in view.
+  if (!history_.empty()) {
+    AssessmentTable->selectRow(AssessmentTable->rowCount() - 1);
+    AssessmentTable->scrollToBottom();
+  }
   AssessmentSelected();
 }
 
