@@ -5,9 +5,8 @@
 
 #include "records/AssessmentConversion.h"
 #include "records/AssessmentStore.h"
-#include "roster/RosterColumns.h"
-#include "roster/SoldierRow.h"
 #include "standards/Calculate.h"
+#include "tests/roster/EveryColumnRow.h"
 #include "tests/worksheets/PageImage.h"
 #include "worksheets/AssessmentWorksheet.h"
 #include "worksheets/DA5500.h"
@@ -31,14 +30,7 @@ const QString kChecksum = QStringLiteral("0123456789abcdef0123456789abcdef012345
 
 // The soldier's assessment as a roster row of these values gives it.
 Assessment Evaluated(const Values& values) {
-  QStringList names;
-  QStringList record;
-  for (const RosterColumn& column : RosterColumns()) {
-    names << QLatin1String(column.name);
-    const auto value = values.find(column.name);
-    record << (value == values.end() ? QString() : value->second);
-  }
-  const SoldierRow row = EvaluateRow(RosterHeader(names), record, ParseIsoDate("2026-04-01").value());
+  const SoldierRow row = EveryColumnRow(values, ParseIsoDate("2026-04-01").value());
   EXPECT_FALSE(row.refusal) << row.refusal->message.toStdString();
   return row.assessment.value_or(Assessment{});
 }

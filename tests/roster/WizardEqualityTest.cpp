@@ -22,6 +22,7 @@
 #include "worksheets/OneSiteWorksheet.h"
 #include "standards/Calculate.h"
 #include "tests/report/support/StoredDocuments.h"
+#include "tests/roster/EveryColumnRow.h"
 #include "tests/report/support/VisiblePreviews.h"
 #include "tests/shell/support/MessageBoxWatcher.h"
 
@@ -108,16 +109,7 @@ class WizardAndRoster : public ::testing::Test {
   }
 
   // The same soldier as a roster record; the fields' texts become roster values.
-  static SoldierRow ReadFromRoster(const Values& values) {
-    QStringList names;
-    QStringList record;
-    for (const RosterColumn& column : RosterColumns()) {
-      names << QLatin1String(column.name);
-      const auto value = values.find(column.name);
-      record << (value == values.end() ? QString() : value->second.trimmed());
-    }
-    return EvaluateRow(RosterHeader(names), record);
-  }
+  static SoldierRow ReadFromRoster(const Values& values) { return EveryColumnRow(values); }
 
   // Enters the soldier in the wizard and reads the same values as a roster record: the
   // record's results, verdict and worksheet page are the wizard's. Returns the record's row;

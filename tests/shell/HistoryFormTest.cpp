@@ -7,14 +7,13 @@
 #include "records/AssessmentStore.h"
 #include "report/device/TsPrinter.h"
 #include "report/preview/TsPreview.h"
-#include "roster/RosterColumns.h"
-#include "roster/SoldierRow.h"
 #include "roster/WorksheetDocument.h"
 #include "shell/AssessmentRecorder.h"
 #include "shell/HistoryForm.h"
 #include "standards/Calculate.h"
 #include "tests/report/support/StoredDocuments.h"
 #include "tests/report/support/VisiblePreviews.h"
+#include "tests/roster/EveryColumnRow.h"
 #include "tests/shell/support/MessageBoxWatcher.h"
 
 #include <QChart>
@@ -28,31 +27,18 @@
 #include <QTest>
 #include <QTreeWidget>
 
-#include <map>
 #include <memory>
 
 namespace {
 
-using Values = std::map<std::string, QString>;
-
-Assessment Evaluated(const Values& values) {
-  QStringList names;
-  QStringList record;
-  for (const RosterColumn& column : RosterColumns()) {
-    names << QLatin1String(column.name);
-    const auto value = values.find(column.name);
-    record << (value == values.end() ? QString() : value->second);
-  }
-  return EvaluateRow(RosterHeader(names), record).assessment.value();
-}
-
 // A man's assessment on a date, by his weight and abdomen.
 Assessment Man(const QString& name, const QString& ssan, const QString& date, const QString& weight,
                const QString& abdomen) {
-  return Evaluated({{"name", name},       {"rank", "SGT"},      {"ssan", ssan},       {"sex", "M"},
+  return EveryColumnRow({{"name", name},       {"rank", "SGT"},      {"ssan", ssan},       {"sex", "M"},
                     {"age", "24"},        {"weight", weight},   {"height", "69.50"},  {"neck1", "16.00"},
                     {"neck2", "16.25"},   {"neck3", "16.00"},   {"abdomen1", abdomen}, {"abdomen2", abdomen},
-                    {"abdomen3", abdomen}, {"date", date}});
+                    {"abdomen3", abdomen}, {"date", date}})
+      .assessment.value();
 }
 
 // The texts of every list, table and label of the window.
