@@ -4,12 +4,18 @@
 // line break). Numbers read as the results page and the worksheet print them; the columns
 // of the other sex or the other tape method, and every result of a refused record, stay
 // empty. No SSAN. A text of the roster that a spreadsheet would run as a formula is written
-// with a leading ' that keeps it text. A roster that names the tape method of each soldier gets a last column
-// `method` saying it; any other roster's results keep the columns they always had.
+// with a leading ' that keeps it text. A roster that names the tape method of each soldier
+// gets a last column `method` saying it; any other roster's results keep the columns they
+// always had.
 
 #include "roster/SoldierRow.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
+
+// A results file starts with the UTF-8 byte-order mark, so that spreadsheets that guess a
+// file's encoding read its accents right.
+constexpr QByteArrayView kResultsByteOrderMark = "\xEF\xBB\xBF";
 
 QByteArray ResultsHeaderLine(bool withMethod);
 QByteArray ResultsLine(int rosterLine, const SoldierRow& row, bool withMethod);

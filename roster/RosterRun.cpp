@@ -108,7 +108,13 @@ class RowPass {
   void ReadHeader(const RosterRecord& first) {
     header_.emplace(OnRoster(job_.roster, first.line, [&first] { return RosterHeader(first.values); }));
     withMethod_ = header_->Has("method");
-    if (results_) Write(*results_, ResultsHeaderLine(withMethod_));
+    if (results_) Write(*results_, ResultsStart() + ResultsHeaderLine(withMethod_));
+  }
+
+  // A results file starts with a byte-order mark for the spreadsheets that open it; results
+  // on standard output go to another program, whose first column name it would spoil.
+  QByteArray ResultsStart() const {
+    return job_.results == QStringLiteral("-") ? QByteArray() : kResultsByteOrderMark.toByteArray();
   }
 
   // The page store holds at most 2 GB of pages (some 56,000 worksheets), and its temporary
