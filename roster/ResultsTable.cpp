@@ -1,11 +1,10 @@
 #include "roster/ResultsTable.h"
 
 #include "entry/DataPageRules.h"
+#include "roster/CsvLine.h"
 #include "worksheets/WorksheetTexts.h"
 
 #include <QStringList>
-
-#include <csv.h>
 
 #include <functional>
 
@@ -94,25 +93,6 @@ QString TextCell(const QString& text) {
     if (!c.isSpace()) return QStringView(u"=+-@").contains(c) ? u'\'' + text : text;
   }
   return text;
-}
-
-// A field as CSV: as it is, or quoted by libcsv (quotes doubled) when it must be.
-QByteArray CsvField(const QString& value) {
-  const QByteArray bytes = value.toUtf8();
-  if (!bytes.contains(',') && !bytes.contains('"') && !bytes.contains('\r') && !bytes.contains('\n')) return bytes;
-  QByteArray quoted(static_cast<qsizetype>(csv_write(nullptr, 0, bytes.constData(), static_cast<size_t>(bytes.size()))),
-                    '\0');
-  csv_write(quoted.data(), static_cast<size_t>(quoted.size()), bytes.constData(), static_cast<size_t>(bytes.size()));
-  return quoted;
-}
-
-QByteArray CsvLine(const QStringList& fields) {
-  QByteArray line;
-  for (qsizetype i = 0; i < fields.size(); ++i) {
-    if (i > 0) line += ',';
-    line += CsvField(fields[i]);
-  }
-  return line + "\r\n";
 }
 
 }  // namespace

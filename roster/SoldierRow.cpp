@@ -38,20 +38,6 @@ QByteArray NumberedColumn(const char* column, int number) { return column + QByt
 // for.
 constexpr const char* kAbdomen = "abdomen";
 
-// The columns that a record of the method and sex reads whatever its values: the data page
-// and the measurement page. Without a method, or a sex by the multi-site method, the
-// record is refused before its measurements are read.
-std::vector<QByteArray> ColumnsRead(std::optional<TapeMethod> method, std::optional<Sex> sex) {
-  std::vector<QByteArray> columns(std::begin(kDataPageColumns), std::end(kDataPageColumns));
-  if (method == TapeMethod::OneSite) {
-    for (int i = 1; i < kAbdomenFields; ++i) columns.push_back(NumberedColumn(kAbdomen, i));
-  } else if (method && sex) {
-    for (const MeasuredSet& set : *sex == Sex::Male ? std::span<const MeasuredSet>(kMaleSets) : kFemaleSets)
-      for (int i = 1; i <= 3; ++i) columns.push_back(NumberedColumn(set.column, i));
-  }
-  return columns;
-}
-
 // The column to blame for a value outside its table.
 QString ColumnOfQuantity(const std::string& quantity) {
   static const std::pair<const char*, const char*> columns[] = {
@@ -253,6 +239,19 @@ class RowEvaluation {
 };
 
 }  // namespace
+
+// Without a method, or a sex by the multi-site method, the record is refused before its
+// measurements are read.
+std::vector<QByteArray> ColumnsRead(std::optional<TapeMethod> method, std::optional<Sex> sex) {
+  std::vector<QByteArray> columns(std::begin(kDataPageColumns), std::end(kDataPageColumns));
+  if (method == TapeMethod::OneSite) {
+    for (int i = 1; i < kAbdomenFields; ++i) columns.push_back(NumberedColumn(kAbdomen, i));
+  } else if (method && sex) {
+    for (const MeasuredSet& set : *sex == Sex::Male ? std::span<const MeasuredSet>(kMaleSets) : kFemaleSets)
+      for (int i = 1; i <= 3; ++i) columns.push_back(NumberedColumn(set.column, i));
+  }
+  return columns;
+}
 
 SoldierRow EvaluateRow(const RosterHeader& header, const QStringList& record) {
   SoldierRow row;

@@ -8,11 +8,14 @@
 
 #include "entry/Assessment.h"
 #include "roster/RosterColumns.h"
+#include "standards/TapeMethod.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
 #include <optional>
+#include <vector>
 
 struct RowRefusal {
   QString column;  // the roster column holding the refused value
@@ -32,6 +35,12 @@ struct SoldierRow {
   // The soldier's assessment; set when the record is accepted.
   std::optional<Assessment> assessment;
 };
+
+// The columns that a record of the method and sex reads whatever its values: the data
+// page's (name to height) and its measurement page's, by the one-site method abdomen1 to
+// abdomen3 (abdomen4 is read only when those three ask for a fourth). Without a method,
+// or without a sex by the multi-site method, the data page's alone.
+std::vector<QByteArray> ColumnsRead(std::optional<TapeMethod> method, std::optional<Sex> sex);
 
 // Evaluates a record on a record of its own.
 SoldierRow EvaluateRow(const RosterHeader& header, const QStringList& record);

@@ -2,6 +2,8 @@
 
 #include "report/device/PageStoreFormat.h"
 #include "report/preview/PageFileDialogs.h"
+#include "roster/RosterTemplate.h"
+#include "roster/WrittenNames.h"
 
 #include <QCommandLineParser>
 #include <QFile>
@@ -35,6 +37,37 @@ CommandLineOptions UsageError(const QString& problem) {
           .text = QStringLiteral("%1: %2\nTry '%1 --help' for more information.").arg(kCommand, problem)};
 }
 
+const QString kRosterTemplate = QStringLiteral("roster-template");
+
+// --roster-template takes its method as the next argument, which may be left out; so that
+// "--roster-template=one-site" means the same, that form is split in two before parsing.
+QStringList WithTemplateMethodApart(QStringList arguments) {
+  const QString joined = QStringLiteral("--%1=").arg(kRosterTemplate);
+  for (qsizetype i = 0; i < arguments.size(); ++i) {
+    if (!arguments[i].startsWith(joined)) continue;
+    const QString method = arguments[i].mid(joined.size());
+    arguments[i] = joined.chopped(1);
+    arguments.insert(++i, method);
+  }
+  return arguments;
+}
+
+// The roster template of the method named after the option, multi-site when none is; the
+// option stands alone, without any file or other option.
+CommandLineOptions RosterTemplateRequest(const QStringList& methods, bool withRosterOptions) {
+  if (withRosterOptions)
+    return UsageError(QStringLiteral("--roster-template writes a roster to fill in; it takes no other option."));
+  if (methods.size() > 1)
+    return UsageError(QStringLiteral("--roster-template takes one method, not %1.").arg(methods.size()));
+  const std::optional<TapeMethod> method =
+      methods.isEmpty() ? TapeMethod::MultiSite : TapeMethodWritten(methods.first());
+  if (!method)
+    return UsageError(
+        QStringLiteral("--roster-template takes one-site or multi-site, not \"%1\".").arg(methods.first()));
+  return {.request = CommandLineOptions::Request::RosterTemplate,
+          .text = QString::fromLatin1(RosterTemplate(*method))};
+}
+
 }  // namespace
 
 bool PlatformNamed(const QStringList& arguments) {
@@ -66,11 +99,16 @@ CommandLineOptions ParseCommandLine(const QStringList& arguments) {
                                    QStringLiteral("Write one results row per roster row to this CSV file\n"
                                                   "(- for standard output)."),
                                    QStringLiteral("RESULTS.csv"));
-  parser.addOptions({roster, pdf, results});
+  const QCommandLineOption rosterTemplate(
+      kRosterTemplate, QStringLiteral("Write a roster to fill in to standard output: its header row and one "
+                                      "example row. For the one-site method follow it with one-site "
+                                      "(--roster-template one-site); without it, or with multi-site, for the "
+                                      "multi-site method."));
+  parser.addOptions({roster, pdf, results, rosterTemplate});
   parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A page file (.tsr) to show in the print preview."),
                                QStringLiteral("[file]"));
 
-  const bool parsed = parser.parse(arguments);
+  const bool parsed = parser.parse(WithTemplateMethodApart(arguments));
   // Help and version are answered whatever else the line holds.
   if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
     // The usage line names the command, however the program was started.
@@ -89,6 +127,8 @@ CommandLineOptions ParseCommandLine(const QStringList& arguments) {
       return UsageError(QStringLiteral("--%1 is given more than once.").arg(option.names().first()));
   }
   const QStringList files = parser.positionalArguments();
+  if (parser.isSet(rosterTemplate))
+    return RosterTemplateRequest(files, parser.isSet(roster) || parser.isSet(pdf) || parser.isSet(results));
   if (parser.isSet(roster)) {
     if (!files.isEmpty()) return UsageError(QStringLiteral("a page file and a roster cannot be opened together."));
     if (parser.value(roster).isEmpty()) return UsageError(QStringLiteral("--roster needs the name of a roster file."));

@@ -382,6 +382,45 @@ TEST_F(RosterProgram, ASpreadsheetsOneSiteRosterIsAcceptedOnTheFirstRun) {
   EXPECT_EQ(PdfPages(Path(QStringLiteral("sheet.pdf"))).size(), 3);
 }
 
+// The template of each method, answered without a display, is a roster the program takes:
+// its one example row is accepted.
+TEST_F(RosterProgram, TheRosterTemplateReadsBackAsARosterWithItsExampleAccepted) {
+  const struct {
+    QStringList arguments;
+    QByteArray header;
+    QByteArray method;
+  } templates[] = {
+      {{"--roster-template"},
+       "name,rank,ssan,sex,age,weight,height,method,neck1,neck2,neck3,abdomen1,abdomen2,abdomen3,hips1,hips2,hips3,"
+       "forearm1,forearm2,forearm3,wrist1,wrist2,wrist3\r\n",
+       "multi-site"},
+      {{"--roster-template", "one-site"},
+       "name,rank,ssan,sex,age,weight,height,method,abdomen1,abdomen2,abdomen3,abdomen4\r\n",
+       "one-site"},
+      {{"--roster-template=Multi Site"}, {}, "multi-site"},
+  };
+  for (const auto& [arguments, header, method] : templates) {
+    const std::string command = arguments.join(u' ').toStdString();
+    const Outcome answer = RunProgram(arguments);
+    EXPECT_EQ(answer.status, 0) << command;
+    EXPECT_EQ(answer.errorLines, QStringList()) << command;
+    if (!header.isEmpty()) EXPECT_TRUE(answer.output.startsWith(header)) << command;
+    EXPECT_EQ(answer.output.count("\r\n"), 2) << command;
+
+    ASSERT_TRUE(WriteAll(Path(QStringLiteral("template.csv")), answer.output));
+    const Outcome run = RunProgram({"--roster", "template.csv", "--results", "template-results.csv"});
+    EXPECT_EQ(run.status, 0) << command;
+    EXPECT_EQ(run.errorLines, QStringList()) << command;
+    const QList<QByteArray> lines = ReadAll(Path(QStringLiteral("template-results.csv"))).split('\n');
+    ASSERT_EQ(lines.size(), 3) << command;  // the header, the example and the end
+    EXPECT_TRUE(lines[1].contains(",ok,")) << lines[1].toStdString();
+    EXPECT_TRUE(lines[1].endsWith("," + method + '\r')) << lines[1].toStdString();
+  }
+  const Outcome other = RunProgram({"--roster-template", "tape"});
+  EXPECT_EQ(other.status, 2);
+  EXPECT_TRUE(other.output.isEmpty());
+}
+
 TEST_F(RosterProgram, ReadsARosterSavedInWindows1252) {
   // What a spreadsheet on Windows saves as CSV: an umlaut and curly quotes in one byte each.
   QByteArray roster = kRoster.left(kRoster.indexOf("Male,BAD SSAN"));
