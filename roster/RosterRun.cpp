@@ -1,8 +1,8 @@
 #include "roster/RosterRun.h"
 
 #include "report/device/OutputFile.h"
+#include "report/device/PdfExport.h"
 #include "report/device/TsPrinter.h"
-#include "report/preview/PdfExport.h"
 #include "roster/ConsoleProgress.h"
 #include "roster/ResultsTable.h"
 #include "roster/RosterColumns.h"
@@ -68,8 +68,11 @@ auto OnRoster(const QString& path, int line, Step step) {
   }
 }
 
+// The worksheets go into the page store for the preview, and straight into the PDF without it.
+bool DrawsStraightToPdf(const RosterJob& job) { return !job.pdf.isEmpty() && !job.preview; }
+
 // The rows of a roster after its header: each evaluated, reported and written to the results
-// as it is read, and its worksheet appended while the page store takes them.
+// as it is read, and its worksheet appended while the device takes them.
 class RowPass {
  public:
   RowPass(const RosterJob& job, TTsPrinter& device, OutputFile* results, std::ostream& errors)
@@ -88,21 +91,27 @@ class RowPass {
                      .arg(row.refusal->column, row.refusal->message)
                      .toStdString()
               << std::endl;
-    } else if (worksheets_ && !storeFailure_) {
+    } else if (worksheets_ && !worksheetsStopped_) {
       AppendWorksheet(row, record.line);
     }
     if (results_) Write(*results_, ResultsLine(record.line, row, withMethod_));
   }
 
-  // Ends the worksheets once every row is read; throws when the roster had no header row.
+  // Ends the worksheets once every row is read (a PDF drawn straight is put in place); throws
+  // when the roster had no header row or the PDF cannot be written.
   void Finish() {
     if (!header_) throw RosterError{0, QStringLiteral("no first row naming the columns"), job_.roster};
-    if (!storeFailure_) document_.Finish();
+    if (worksheetsStopped_) return;
+    try {
+      document_.Finish();
+    } catch (const OutputFileError& error) {
+      throw OutputError(error);
+    }
   }
 
   const RosterSummary& Summary() const { return summary_; }
-  // Why the page store took no more worksheets; none when it took every one.
-  const std::optional<RosterError>& StoreFailure() const { return storeFailure_; }
+  // Why the device took no more worksheets; none when it took every one.
+  const std::optional<RosterError>& WorksheetsStopped() const { return worksheetsStopped_; }
 
  private:
   void ReadHeader(const RosterRecord& first) {
@@ -118,17 +127,28 @@ class RowPass {
   }
 
   // The page store holds at most 2 GB of pages (some 56,000 worksheets), and its temporary
-  // file needs room on its disk. Once it takes no more, no worksheet document can be
-  // complete; the rows still go on to the results.
+  // file needs room on its disk. Once it takes no more, or a worksheet cannot be drawn on
+  // the PDF, no worksheet document can be complete: it is given up, and the rows still go
+  // on to the results. A PDF that cannot be written (a full disk) ends the run.
   void AppendWorksheet(const SoldierRow& row, int line) {
     try {
       document_.Append(*row.assessment);
+    } catch (const OutputFileError& error) {
+      throw OutputError(error);
     } catch (const TsPrintError& error) {
-      storeFailure_.emplace(
-          line,
-          QStringLiteral("the page store takes no worksheet from this row on, so none is written or shown: %1")
-              .arg(QString::fromStdString(error.what())),
+      const QString reason = QString::fromStdString(error.what());
+      if (!DrawsStraightToPdf(job_)) {
+        worksheetsStopped_.emplace(
+            line,
+            QStringLiteral("the page store takes no worksheet from this row on, so none is written or shown: %1")
+                .arg(reason),
+            job_.roster);
+        return;
+      }
+      worksheetsStopped_.emplace(
+          line, QStringLiteral("no worksheet can be drawn from this row on, so the PDF is not written: %1").arg(reason),
           job_.roster);
+      document_.Abandon();  // its temporary file goes at once
     }
   }
 
@@ -140,16 +160,11 @@ class RowPass {
   std::optional<RosterHeader> header_;
   bool withMethod_ = false;
   RosterSummary summary_;
-  std::optional<RosterError> storeFailure_;
+  std::optional<RosterError> worksheetsStopped_;
 };
 
+// The stored worksheets exported as the PDF, probed before the work began.
 void ExportWorksheets(const RosterJob& job, TTsPrinter& device, std::ostream& errors) {
-  if (device.PageCount() == 0) {
-    errors << QStringLiteral("corvane32: %1: no soldier accepted, no worksheet written").arg(job.pdf).toStdString()
-           << std::endl;
-    return;
-  }
-  // Probed before the work began; written now that every page is in the store.
   ConsoleProgress progress(errors, job.terminal, job.pdf, QStringLiteral("pages"), device.PageCount());
   try {
     ExportPdf(device, job.pdf, [&progress](int page, int) { progress.Show(page); });
@@ -166,6 +181,10 @@ RosterSummary RunRoster(const RosterJob& job, TTsPrinter& device, std::ostream& 
   const std::unique_ptr<OutputFile> results = OpenOutputs(job);
 
   const std::unique_ptr<QFile> roster = OnRoster(job.roster, 0, [&job] { return OpenRosterFile(job.roster); });
+  if (DrawsStraightToPdf(job)) {
+    device.Destination = TsDestination::PdfFile;
+    device.PdfFileName = job.pdf;
+  }
   RowPass rows(job, device, results.get(), errors);
   {
     ConsoleProgress progress = ConsoleProgress::OfBytes(errors, job.terminal, job.roster, roster->size());
@@ -177,7 +196,13 @@ RosterSummary RunRoster(const RosterJob& job, TTsPrinter& device, std::ostream& 
   }
   rows.Finish();
 
-  if (!job.pdf.isEmpty() && !rows.StoreFailure()) ExportWorksheets(job, device, errors);
+  if (!job.pdf.isEmpty() && !rows.WorksheetsStopped()) {
+    if (device.PageCount() == 0)
+      errors << QStringLiteral("corvane32: %1: no soldier accepted, no worksheet written").arg(job.pdf).toStdString()
+             << std::endl;
+    else if (!DrawsStraightToPdf(job))
+      ExportWorksheets(job, device, errors);
+  }
   if (results) {
     try {
       results->Commit();
@@ -187,6 +212,6 @@ RosterSummary RunRoster(const RosterJob& job, TTsPrinter& device, std::ostream& 
   }
   // The results are complete even when the worksheets are not: they are kept, and the run
   // fails without writing a document that lacks some soldiers.
-  if (rows.StoreFailure()) throw *rows.StoreFailure();
+  if (rows.WorksheetsStopped()) throw *rows.WorksheetsStopped();
   return rows.Summary();
 }

@@ -1,7 +1,8 @@
 #pragma once
 // A roster from start to end: every record evaluated as the wizard evaluates a soldier, the
-// results file written as the records go, each accepted soldier's worksheet appended to one
-// document on the device, and that document exported as PDF when asked.
+// results file written as the records go, and each accepted soldier's worksheet appended to
+// one document on the device: drawn straight into the PDF, or kept in the device's page
+// store for the preview.
 
 #include <QString>
 
@@ -14,7 +15,10 @@ struct RosterJob {
   QString pdf;              // empty: no PDF
   QString results;          // empty: no results file
   bool terminal = false;    // the error stream is a terminal (progress as a bar)
-  bool preview = false;     // the worksheets stay on the device for the caller to show
+  // The worksheets stay in the device's page store for the caller to show; a PDF asked for
+  // as well is exported from there once all are stored. Without the preview the PDF's pages
+  // are drawn straight into it.
+  bool preview = false;
 };
 
 struct RosterSummary {
@@ -24,8 +28,8 @@ struct RosterSummary {
 
 // Runs the job. Refused records are reported on `errors` as "ROSTER:LINE: COLUMN: message"
 // and in the results; long rosters show progress there too. The worksheets are made only
-// for the PDF or the preview; the device holds them afterwards (no document when no record
-// was accepted). Both outputs are written as OutputFile writes them: a file is replaced
+// for the PDF or the preview; for the preview the device holds them afterwards (no document
+// when no record was accepted). Both outputs are written as OutputFile writes them: a file is replaced
 // only once complete and made owner-only when new; a FIFO or device is written in place;
 // results "-" go to standard output. Throws RosterError when the roster cannot be used, an
 // output names the roster or both name one file (refused before anything is written), or

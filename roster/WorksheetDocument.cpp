@@ -22,3 +22,7 @@ void WorksheetDocument::Append(const Assessment& soldier) {
 void WorksheetDocument::Finish() {
   if (begun_) device_.EndDoc();
 }
+
+void WorksheetDocument::Abandon() {
+  if (begun_) device_.AbortDoc();
+}

@@ -1,8 +1,9 @@
 #pragma once
 // The worksheets of a roster in one document on an output device: each accepted soldier's
 // worksheet filled and marked as Print Form fills it, its page appended after the others.
-// On the page-store destination the store moves to its temporary file as it grows, so
-// memory stays flat however long the roster.
+// Memory stays flat however long the roster: on the page-store destination the store moves
+// to its temporary file as it grows, and on the PDF file destination each page is drawn
+// straight into the file.
 
 #include "worksheets/DA5500.h"
 #include "worksheets/DA5501.h"
@@ -22,7 +23,10 @@ class WorksheetDocument {
   // document.
   void Append(const Assessment& soldier);
   // Ends the document; a roster without an accepted soldier leaves the device untouched.
+  // Throws OutputFileError when the device's PDF file cannot be written.
   void Finish();
+  // Gives the document up: a PDF file being drawn is not written.
+  void Abandon();
 
  private:
   TTsPrinter& device_;

@@ -32,6 +32,20 @@ bool IsPageFile(const QString& path) {
          BeginsWithPageFileHeader(path);
 }
 
+// The options of a roster run.
+struct RosterOptions {
+  QCommandLineOption roster{QStringLiteral("roster"),
+                            QStringLiteral("The soldiers to assess: a CSV file whose first row names the columns."),
+                            QStringLiteral("ROSTER.csv")};
+  QCommandLineOption pdf{QStringLiteral("pdf"), QStringLiteral("Write every accepted soldier's worksheet to this PDF file."),
+                         QStringLiteral("WORKSHEETS.pdf")};
+  QCommandLineOption results{QStringLiteral("results"),
+                             QStringLiteral("Write one results row per roster row to this CSV file\n"
+                                            "(- for standard output)."),
+                             QStringLiteral("RESULTS.csv")};
+  void AddTo(QCommandLineParser& parser) const { parser.addOptions({roster, pdf, results}); }
+};
+
 CommandLineOptions UsageError(const QString& problem) {
   return {.request = CommandLineOptions::Request::UsageError,
           .text = QStringLiteral("%1: %2\nTry '%1 --help' for more information.").arg(kCommand, problem)};
@@ -75,6 +89,28 @@ bool PlatformNamed(const QStringList& arguments) {
          arguments.contains(QStringLiteral("--platform"));
 }
 
+bool AsksForFilesOnly(const QStringList& arguments) {
+  QCommandLineParser parser;
+  const RosterOptions options;
+  options.AddTo(parser);
+  // The application's own options are unknown here; the parser goes on past them.
+  parser.parse(arguments);
+  return parser.isSet(options.roster) && (parser.isSet(options.pdf) || parser.isSet(options.results));
+}
+
+QStringList WithoutWidgetOptions(const QStringList& arguments) {
+  QStringList kept;
+  for (qsizetype i = 0; i < arguments.size(); ++i) {
+    const QString& argument = arguments[i];
+    if (argument == QStringLiteral("-style") || argument == QStringLiteral("-stylesheet"))
+      ++i;  // and its value
+    else if (!argument.startsWith(QStringLiteral("-style=")) && !argument.startsWith(QStringLiteral("-stylesheet=")) &&
+             argument != QStringLiteral("-widgetcount"))
+      kept << argument;
+  }
+  return kept;
+}
+
 CommandLineOptions ParseCommandLine(const QStringList& arguments) {
   QCommandLineParser parser;
   parser.setApplicationDescription(
@@ -89,22 +125,15 @@ CommandLineOptions ParseCommandLine(const QStringList& arguments) {
                      "cannot be written; 217 a table that cannot be loaded."));
   const QCommandLineOption help = parser.addHelpOption();
   const QCommandLineOption version = parser.addVersionOption();
-  const QCommandLineOption roster(QStringLiteral("roster"),
-                                  QStringLiteral("The soldiers to assess: a CSV file whose first row names the columns."),
-                                  QStringLiteral("ROSTER.csv"));
-  const QCommandLineOption pdf(QStringLiteral("pdf"),
-                               QStringLiteral("Write every accepted soldier's worksheet to this PDF file."),
-                               QStringLiteral("WORKSHEETS.pdf"));
-  const QCommandLineOption results(QStringLiteral("results"),
-                                   QStringLiteral("Write one results row per roster row to this CSV file\n"
-                                                  "(- for standard output)."),
-                                   QStringLiteral("RESULTS.csv"));
+  const RosterOptions rosterOptions;
+  rosterOptions.AddTo(parser);
+  const auto& [roster, pdf, results] = rosterOptions;
   const QCommandLineOption rosterTemplate(
       kRosterTemplate, QStringLiteral("Write a roster to fill in to standard output: its header row and one "
                                       "example row. For the one-site method follow it with one-site "
                                       "(--roster-template one-site); without it, or with multi-site, for the "
                                       "multi-site method."));
-  parser.addOptions({roster, pdf, results, rosterTemplate});
+  parser.addOption(rosterTemplate);
   parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A page file (.tsr) to show in the print preview."),
                                QStringLiteral("[file]"));
 

@@ -28,6 +28,16 @@ constexpr int kUsageErrorStatus = 2;
 // Whether the arguments, or the QT_QPA_PLATFORM variable, name the platform to run on.
 bool PlatformNamed(const QStringList& arguments);
 
+// Whether the arguments ask for a roster written to files (--roster with --pdf or --results),
+// read before the application object has taken its own options (-platform, ...) out, which
+// are passed over. Says nothing of whether the line is valid.
+bool AsksForFilesOnly(const QStringList& arguments);
+
+// The arguments without the widget application's own options (-style, -stylesheet, each
+// with its value, and -widgetcount), which a run without windows accepts and leaves alone,
+// as the GUI application takes only its own out.
+QStringList WithoutWidgetOptions(const QStringList& arguments);
+
 // Reads the arguments, the program's own name first. A file is taken as a page file when
 // its name ends in .tsr (in any case) or it begins with the page-file header.
 CommandLineOptions ParseCommandLine(const QStringList& arguments);

@@ -13,6 +13,7 @@
 
 #include <unistd.h>
 
+#include <exception>
 #include <iostream>
 
 namespace {
@@ -30,27 +31,40 @@ void PrintStoredWorksheets(TTsPrinter& device) {
   }
 }
 
+void ReportFailure(const QString& text) { std::cerr << QStringLiteral("corvane32: %1").arg(text).toStdString() << std::endl; }
+
+// Runs the roster on the device and returns the exit status. Anything that stops the run
+// unwinds to here, so that no output is left half written.
+int RunOn(TTsPrinter& device, const CommandLineOptions& options, bool preview) {
+  const RosterJob job{options.roster, options.pdf, options.results, isatty(STDERR_FILENO) == 1, preview};
+  try {
+    const RosterSummary summary = RunRoster(job, device, std::cerr);
+    return summary.refused > 0 ? kRowsRefusedStatus : 0;
+  } catch (const RosterError& error) {
+    ReportFailure(error.Describe());
+  } catch (const std::exception& error) {
+    ReportFailure(QStringLiteral("%1: the run failed: %2").arg(options.roster, QString::fromLocal8Bit(error.what())));
+  }
+  return kUsageErrorStatus;
+}
+
 }  // namespace
 
-int RunRosterProgram(QApplication& app, const StartupOptions& startup, const CommandLineOptions& options) {
-  if (!PrepareProgram(app, startup)) return kTableErrorStatus;
-
-  const RosterJob job{options.roster, options.pdf, options.results, isatty(STDERR_FILENO) == 1,
-                      !options.WritesFilesOnly()};
+int RunRosterToFiles(QGuiApplication& app, const StartupOptions& startup, const CommandLineOptions& options) {
+  StartupOptions withoutBox = startup;
+  withoutBox.errorBox = false;
+  if (!PrepareProgram(app, withoutBox)) return kTableErrorStatus;
   TTsPrinter device;
-  RosterSummary summary;
-  try {
-    summary = RunRoster(job, device, std::cerr);
-  } catch (const RosterError& error) {
-    std::cerr << QStringLiteral("corvane32: %1").arg(error.Describe()).toStdString() << std::endl;
-    return kUsageErrorStatus;
-  }
-  const int status = summary.refused > 0 ? kRowsRefusedStatus : 0;
-  if (options.WritesFilesOnly()) return status;
+  return RunOn(device, options, false);
+}
 
+int RunRosterPreview(QApplication& app, const StartupOptions& startup, const CommandLineOptions& options) {
+  if (!PrepareProgram(app, startup)) return kTableErrorStatus;
+  TTsPrinter device;
+  const int status = RunOn(device, options, true);
+  if (status == kUsageErrorStatus) return status;
   if (device.PageCount() == 0) {
-    std::cerr << QStringLiteral("corvane32: %1: no soldier accepted, no worksheet to show").arg(options.roster).toStdString()
-              << std::endl;
+    ReportFailure(QStringLiteral("%1: no soldier accepted, no worksheet to show").arg(options.roster));
     return status;
   }
   device.OnPrintRequest = [&device] { PrintStoredWorksheets(device); };

@@ -73,7 +73,7 @@ struct WindowLifetime {
 
 }  // namespace
 
-bool PrepareProgram(QApplication& app, const StartupOptions& options) {
+bool PrepareProgram(QGuiApplication& app, const StartupOptions& options) {
   try {
     LoadTables(options.baseDir.toStdString());
   } catch (const TableLoadError& error) {
@@ -84,10 +84,10 @@ bool PrepareProgram(QApplication& app, const StartupOptions& options) {
   // The application title, which every message box reads through applicationDisplayName().
   // It is set as the application name: a display name would also be appended to every
   // window's title bar on X11 ("Neck - Corvane 32").
-  QApplication::setApplicationName(QStringLiteral("Corvane 32"));
+  QGuiApplication::setApplicationName(QStringLiteral("Corvane 32"));
   // The desktop matches the windows to the program's menu entry and shows its icon.
   QGuiApplication::setDesktopFileName(QStringLiteral(CORVANE_APP_ID));
-  QApplication::setWindowIcon(ProgramIcon());
+  QGuiApplication::setWindowIcon(ProgramIcon());
   QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
   // Closing the main window ends the program, whatever picture windows are still open.
   app.setQuitOnLastWindowClosed(false);

@@ -6,6 +6,7 @@
 #include <QString>
 
 class QApplication;
+class QGuiApplication;
 
 struct StartupOptions {
   QString baseDir;                 // the program's directory; the tables are in its TABLES/
@@ -19,8 +20,9 @@ constexpr int kTableErrorStatus = 217;
 // Loads the tables and sets up what every window of the program relies on: the application
 // title, the window icon, the font substitution. Returns false when a table cannot be
 // loaded, after its line on standard error and its error box (unless the options have no
-// box); the program then ends with kTableErrorStatus.
-bool PrepareProgram(QApplication& app, const StartupOptions& options);
+// box); the program then ends with kTableErrorStatus. Creates no window: a program that
+// opens none runs on a QGuiApplication.
+bool PrepareProgram(QGuiApplication& app, const StartupOptions& options);
 
 // Loads the tables, creates every window behind the splash and runs the event loop until
 // the main window closes. Returns the program's exit status: 0, or 217 when a table

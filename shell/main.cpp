@@ -1,9 +1,29 @@
+#include "report/device/TemporaryFiles.h"
 #include "shell/CommandLine.h"
 #include "shell/PreviewAlone.h"
 #include "shell/RosterProgram.h"
 #include "shell/Startup.h"
 
 #include <QApplication>
+#include <QGuiApplication>
+
+namespace {
+
+// A roster written to files shows no window: it runs on the GUI application alone, without
+// a display unless a platform is named, and an interrupt leaves none of its files half
+// written.
+int RunWithoutWindows(int& argc, char* argv[], const QStringList& rawArguments) {
+  RemoveTemporaryFilesOnInterrupt();
+  if (!PlatformNamed(rawArguments)) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
+  // The application object has taken its own options (-platform, ...) out; those of the
+  // widgets are left to no one.
+  const CommandLineOptions options = ParseCommandLine(WithoutWidgetOptions(QCoreApplication::arguments()));
+  if (options.request != CommandLineOptions::Request::Run) return AnswerOnConsole(options);
+  return RunRosterToFiles(app, StartupOptions{QCoreApplication::applicationDirPath()}, options);
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
   // Help, version and the roster template are answered before the application object
@@ -19,19 +39,14 @@ int main(int argc, char* argv[]) {
   if (early.request == CommandLineOptions::Request::UsageError && !PlatformNamed(rawArguments) &&
       qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
     return AnswerOnConsole(early);
-  // A roster written to files shows no window: it runs without a display unless a platform
-  // is named.
-  if (early.WritesFilesOnly() && !PlatformNamed(rawArguments)) qputenv("QT_QPA_PLATFORM", "offscreen");
+  if (AsksForFilesOnly(rawArguments)) return RunWithoutWindows(argc, argv, rawArguments);
 
   QApplication app(argc, argv);
-  // The application object has taken its own options (-platform, -style, ...) out.
   const CommandLineOptions options = ParseCommandLine(QCoreApplication::arguments());
   if (options.request != CommandLineOptions::Request::Run) return AnswerOnConsole(options);
-  StartupOptions startup{QCoreApplication::applicationDirPath()};
-  if (!options.roster.isEmpty()) {
-    startup.errorBox = !options.WritesFilesOnly();
-    return RunRosterProgram(app, startup, options);
-  }
+  const StartupOptions startup{QCoreApplication::applicationDirPath()};
+  if (options.WritesFilesOnly()) return RunRosterToFiles(app, startup, options);
+  if (!options.roster.isEmpty()) return RunRosterPreview(app, startup, options);
   if (!options.pageFile.isEmpty()) return RunPageFileProgram(app, startup, options.pageFile);
   return RunProgram(app, startup);
 }

@@ -2,8 +2,9 @@
 // rosters, its peak resident memory taken from wait4 (the "Maximum resident set size" that
 // /usr/bin/time -v shows) and its CPU time, user and system. The baseline, in the same run,
 // is the program on a roster of ten soldiers: what it takes to start, load its tables and
-// write results at all. Goals: any roster under the size limit within 256 MB; a million
-// soldiers with their results within 200 MB.
+// write results at all; for the worksheets, the ten soldiers' PDF. Goals: any roster under
+// the size limit within 256 MB; a million soldiers with their results within 200 MB; the PDF
+// of 10,000 soldiers within 64 MB more than that of ten, and no temporary file left.
 
 #include "BenchRoster.h"
 
@@ -78,6 +79,13 @@ ChildRun RunProgram(const QStringList& arguments) {
           Seconds(usage.ru_utime) + Seconds(usage.ru_stime)};
 }
 
+// Files the program writes beside its outputs, or into the temporary folder for the page
+// store, while it works.
+QStringList TemporaryFiles() {
+  return QDir::temp().entryList({QStringLiteral("corvane-pages-*")}, QDir::Files) +
+         QDir(workDir->path()).entryList({QStringLiteral("*.pdf.*"), QStringLiteral("*.csv.*")}, QDir::Files);
+}
+
 // The highest peak of each case, for the summary.
 std::map<std::string, double> peaks;
 
@@ -125,6 +133,7 @@ int main(int argc, char** argv) {
   if (!QDir(dir.path()).mkpath(runtime) ||
       !QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner) ||
       !WriteBenchRoster(roster("ten.csv"), 10) ||
+      !WriteBenchRoster(roster("ten-thousand.csv"), 10000) ||
       !WriteBenchRoster(roster("million.csv"), 1000000) ||
       !WriteLetters(roster("letters-64.csv"), 64LL << 20) ||
       !WriteLetters(roster("letters-256.csv"), kLargestRoster)) {
@@ -136,12 +145,20 @@ int main(int argc, char** argv) {
   Register("Letters/64 MiB", {"--roster", roster("letters-64.csv"), "--results", results}, 2);
   Register("Letters/256 MiB", {"--roster", roster("letters-256.csv"), "--results", results}, 2);
   Register("Million/1,000,000 soldiers with results", {"--roster", roster("million.csv"), "--results", results}, 0);
+  const QString pdf = roster("worksheets.pdf");
+  Register("Baseline/10 soldiers to PDF", {"--roster", roster("ten.csv"), "--pdf", pdf}, 0);
+  Register("Worksheets/10,000 soldiers to PDF", {"--roster", roster("ten-thousand.csv"), "--pdf", pdf}, 0);
+  const QStringList filesBefore = TemporaryFiles();
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
 
   std::cout << "\nPeak resident memory of the program (goals: any roster under the size limit within 256 MB; "
                "1,000,000 soldiers with results within 200 MB):\n";
   for (const auto& [name, peak] : peaks) std::cout << "  " << name << ": " << peak << " MB\n";
+  const double pdfGrowth = peaks["Worksheets/10,000 soldiers to PDF"] - peaks["Baseline/10 soldiers to PDF"];
+  std::cout << "10,000 soldiers to PDF: " << pdfGrowth << " MB above ten soldiers' PDF at the peak (goal: at most 64 MB); "
+            << QFile(pdf).size() / (1024 * 1024) << " MiB of PDF; temporary files left: "
+            << (TemporaryFiles() == filesBefore ? "none" : "some") << "\n";
   workDir = nullptr;
   return 0;
 }

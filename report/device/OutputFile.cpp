@@ -1,5 +1,7 @@
 #include "report/device/OutputFile.h"
 
+#include "report/device/TemporaryFiles.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -94,7 +96,7 @@ OutputFile::~OutputFile() { Discard(); }
 void OutputFile::Discard() {
   if (ownsDescriptor_ && fd_ >= 0) ::close(fd_);
   fd_ = -1;
-  if (!temporary_.isEmpty()) ::unlink(temporary_.constData());
+  if (!temporary_.isEmpty()) RemoveTemporaryFile(temporary_);
   temporary_.clear();
 }
 
@@ -154,7 +156,7 @@ void OutputFile::Probe(const QString& fileName, DashMeans dash) {
 // the umask has no say.
 void OutputFile::OpenTemporary(const QByteArray& target, mode_t mode) {
   QByteArray pattern = target + ".XXXXXX";
-  fd_ = ::mkostemp(pattern.data(), O_CLOEXEC);
+  fd_ = CreateTemporaryFile(pattern);
   if (fd_ < 0) FailWithError(errno, Stage::Opening);
   ownsDescriptor_ = true;
   temporary_ = pattern;
@@ -210,6 +212,10 @@ void OutputFile::Commit() {
   QIODevice::close();
 }
 
+void OutputFile::CheckWrites() const {
+  if (error_ != 0) FailWithError(error_, Stage::Writing);
+}
+
 void OutputFile::Complete() {
   if (fd_ < 0) Fail(QStringLiteral("it is not open"), Stage::Writing);
   WriteBuffer();
@@ -223,7 +229,7 @@ void OutputFile::Complete() {
     struct stat now {};
     if (::lstat(target_.constData(), &now) == 0 && !S_ISREG(now.st_mode))
       Fail(QString::fromLatin1(kNotAFile), Stage::Writing);
-    if (::rename(temporary_.constData(), target_.constData()) != 0) FailWithError(errno, Stage::Writing);
+    if (RenameTemporaryFile(temporary_, target_) != 0) FailWithError(errno, Stage::Writing);
     temporary_.clear();
   }
 }

@@ -16,6 +16,8 @@
 //   and which a save by rename would walk around. Such a link is refused.
 // - A folder, a block device or a socket is refused.
 // Failures carry the operating system's reason ("No space left on device").
+// - A program that removes temporary files on an interrupt (TemporaryFiles.h) leaves none
+//   of these behind when SIGINT or SIGTERM ends it.
 //
 // Written over the POSIX calls rather than on QSaveFile, which (Qt 6.4) falls short on
 // each point: it gives a new file the umask's mode (0644, readable by every user), renames
@@ -58,6 +60,9 @@ class OutputFile : public QIODevice {
   // target. Throws OutputFileError on the first write that failed or on a failure now,
   // the temporary file then removed.
   void Commit();
+  // Throws OutputFileError when a write has failed already (a full disk), so that a long
+  // output can stop there rather than at Commit.
+  void CheckWrites() const;
 
   // Checks that the name could be opened as Open() opens it, without writing anything,
   // leaving anything behind or opening a FIFO (which would wait for its reader). Throws

@@ -1,5 +1,6 @@
 #include "report/device/PageFileLoader.h"
 
+#include "report/device/PagePicture.h"
 #include "report/device/TsPageList.h"
 #include "report/device/TsPrintError.h"
 
@@ -35,6 +36,11 @@ Header ReadHeader(QFile& file) {
     if (roomForRecords != 0) throw TsPrintError(QStringLiteral("The file is damaged: its header states no pages."));
     throw TsPrintError(QStringLiteral("The file holds no pages."));
   }
+  // Nor can a record be longer than its positions and the largest picture, so the page count
+  // bounds the size too: a file far larger is refused before any of it is copied.
+  const qint64 largestRecord = kRecordOverhead + LargestPictureRecordBytes(header.compressed);
+  if (roomForRecords > header.pageCount * largestRecord)
+    throw TsPrintError(QStringLiteral("The file is damaged: it is larger than the pages its header states."));
   return header;
 }
 

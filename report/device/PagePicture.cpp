@@ -77,6 +77,10 @@ QByteArray PictureRecordBytes(const QPicture& picture, bool compressed) {
   return compressed ? Compress(plain) : plain;
 }
 
+qint64 LargestPictureRecordBytes(bool compressed) {
+  return compressed ? 4 + qint64(compressBound(uLong(kLargestPicture))) : kLargestPicture;
+}
+
 std::unique_ptr<QPicture> PictureFromRecordBytes(const QByteArray& bytes, bool compressed, QString* problem) {
   QString reason;
   const QByteArray plain = compressed ? Uncompress(bytes, reason) : bytes;

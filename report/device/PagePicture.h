@@ -19,6 +19,10 @@ std::unique_ptr<QPicture> NewPagePicture(QSize pixels);
 
 QByteArray PictureRecordBytes(const QPicture& picture, bool compressed);
 
+// The most bytes a record's picture can take: the largest picture a record may hold, or in a
+// compressed store its length and the longest zlib stream that picture can pack into.
+qint64 LargestPictureRecordBytes(bool compressed);
+
 // The picture held by a record's picture bytes, once QPicture::load has accepted them and
 // their commands have passed PictureCommandProblem; nullptr when they hold none, with the
 // reason in problem.

@@ -1,5 +1,7 @@
 #include "report/device/PictureCommandCheck.h"
 
+#include "report/device/PageDrawingWork.h"
+
 #include <QByteArrayView>
 #include <QColor>
 #include <QFont>
@@ -22,7 +24,9 @@ enum Command : quint8 {
   SetFont = 45, SetPen = 46, SetBrush = 47,
 };
 
-// Bounds far beyond any page, small enough that replay stays quick and small.
+// Bounds on single values, far beyond anything a page holds. Coordinates must moreover lie
+// near the page (but on horizontal and vertical edges), pens and fonts be no larger than
+// it, and the page's drawing as a whole stay within kMostPageDrawingWork (PageDrawingWork.h).
 constexpr double kLargestCoordinate = 1e6;  // device pixels; a page is a few thousand
 constexpr double kLargestPenWidth = 10000;
 constexpr quint32 kMostPoints = 100000;
@@ -105,8 +109,6 @@ double Bounded(double value, double low, double high) {
   return value;
 }
 
-double Coordinate(RecordReader& r) { return Bounded(r.Double(), -kLargestCoordinate, kLargestCoordinate); }
-
 qint64 Counted(RecordReader& r, quint32 most, qsizetype bytesEach, const char* what) {
   const quint32 count = r.U32();
   if (count > most) Refuse(QStringLiteral("a drawing command holds too many %1").arg(QLatin1String(what)));
@@ -114,26 +116,12 @@ qint64 Counted(RecordReader& r, quint32 most, qsizetype bytesEach, const char* w
   return count;
 }
 
-void Point(RecordReader& r) {
-  Coordinate(r);
-  Coordinate(r);
-}
-
-void Ellipse(RecordReader& r) {
-  Point(r);
-  Bounded(r.Double(), -2 * kLargestCoordinate, 2 * kLargestCoordinate);
-  Bounded(r.Double(), -2 * kLargestCoordinate, 2 * kLargestCoordinate);
-}
-
-void Polygon(RecordReader& r) {
-  for (qint64 n = Counted(r, kMostPoints, kPointBytes, "points"); n > 0; --n) Point(r);
-}
-
-void Text(RecordReader& r, quint32 mostCharacters) {
+qint64 TextLength(RecordReader& r, quint32 mostCharacters) {
   const quint32 bytes = r.U32();
-  if (bytes == 0xffffffffU) return;  // a null text
+  if (bytes == 0xffffffffU) return 0;  // a null text
   if (bytes % 2 != 0 || bytes / 2 > mostCharacters) Refuse(QStringLiteral("a drawing command holds an overlong text"));
   r.Take(bytes);
+  return bytes / 2;
 }
 
 void Color(RecordReader& r) {
@@ -149,36 +137,43 @@ void Transform(RecordReader& r) {
 }
 
 // Solid and hatched brushes; no texture (an image) and no gradient.
-void Brush(RecordReader& r) {
-  if (r.U8() > Qt::DiagCrossPattern) Refuse(QStringLiteral("a drawing command holds a brush the program never uses"));
+PaintBrush Brush(RecordReader& r) {
+  const quint8 style = r.U8();
+  if (style > Qt::DiagCrossPattern) Refuse(QStringLiteral("a drawing command holds a brush the program never uses"));
   Color(r);
   Transform(r);
+  return {style != Qt::NoBrush, style > Qt::SolidPattern};
 }
 
-void Pen(RecordReader& r) {
-  const quint16 style = r.U16();
-  const int line = style & Qt::MPenStyle;
-  const int cap = style & Qt::MPenCapStyle;
-  const int join = style & Qt::MPenJoinStyle;
-  if ((style & ~(int(Qt::MPenStyle) | int(Qt::MPenCapStyle) | int(Qt::MPenJoinStyle))) != 0 || line > Qt::CustomDashLine ||
-      cap > Qt::RoundCap || join > Qt::SvgMiterJoin)
-    Refuse(QStringLiteral("a drawing command holds an invalid pen"));
-  r.Bool();  // cosmetic
-  Bounded(r.Double(), 0, kLargestPenWidth);
-  Brush(r);
-  Bounded(r.Double(), 0, kLargestPenWidth);  // miter limit
-  for (qint64 n = Counted(r, kMostDashes, 8, "dashes"); n > 0; --n) Bounded(r.Double(), 0, kLargestPenWidth);
-  Bounded(r.Double(), -kLargestCoordinate, kLargestCoordinate);  // dash offset
-  r.Bool();  // default width
+// The pieces one repetition of a built-in dash style draws, and its length in pen widths.
+std::pair<int, double> DashStyle(int line) {
+  switch (line) {
+    case Qt::DashLine: return {1, 6};
+    case Qt::DotLine: return {1, 3};
+    case Qt::DashDotLine: return {2, 9};
+    case Qt::DashDotDotLine: return {3, 12};
+    default: return {0, 0};
+  }
 }
 
-void Font(RecordReader& r) {
-  Text(r, kMostNameCharacters);  // family
-  Text(r, kMostNameCharacters);  // style name
-  const double points = r.Double();
-  const qint32 pixels = r.I32();
-  if (!(points == -1 || (points > 0 && points <= kLargestFontPoints)) ||
-      !(pixels == -1 || (pixels > 0 && pixels <= kLargestFontPixels)))
+// The font's size: its points, or its pixels when it states no points; and whether it
+// spaces its letters or words otherwise than their own advances do, or condenses them.
+struct FontSize {
+  double points = -1;
+  qint32 pixels = -1;
+  bool spaced = false;
+  // Its em in page pixels when laid out at the given multiple of the standard resolution.
+  double Em(double resolution) const { return pixels > 0 ? pixels : points * resolution * 96 / 72; }
+};
+
+FontSize Font(RecordReader& r) {
+  TextLength(r, kMostNameCharacters);  // family
+  TextLength(r, kMostNameCharacters);  // style name
+  FontSize size;
+  size.points = r.Double();
+  size.pixels = r.I32();
+  if (!(size.points == -1 || (size.points > 0 && size.points <= kLargestFontPoints)) ||
+      !(size.pixels == -1 || (size.pixels > 0 && size.pixels <= kLargestFontPixels)))
     Refuse(QStringLiteral("a drawing command holds a font of an impossible size"));
   if (r.U8() > QFont::Fantasy) Refuse(QStringLiteral("a drawing command holds an invalid font"));
   r.U16();  // style strategy
@@ -193,66 +188,163 @@ void Font(RecordReader& r) {
   if (weight < 1 || weight > 1000 || stretch > 4000 || qAbs(qint64(letterSpacing)) > kLargestSpacing ||
       qAbs(qint64(wordSpacing)) > kLargestSpacing || hinting > QFont::PreferFullHinting || capitals > QFont::Capitalize)
     Refuse(QStringLiteral("a drawing command holds an invalid font"));
-  for (qint64 n = Counted(r, kMostFontFamilies, 4, "font families"); n > 0; --n) Text(r, kMostNameCharacters);
+  size.spaced = letterSpacing != 0 || wordSpacing != 0 || (stretch != QFont::AnyStretch && stretch < QFont::Unstretched);
+  for (qint64 n = Counted(r, kMostFontFamilies, 4, "font families"); n > 0; --n) TextLength(r, kMostNameCharacters);
+  return size;
 }
 
-// A path's elements must form what QPainterPath builds: a move first, and every curve
-// followed by exactly its two control points.
-void Path(RecordReader& r) {
-  const qint32 size = r.I32();
-  if (size == 0) return;  // an empty path is the count alone
-  if (size < 0 || quint32(size) > kMostPathElements) Refuse(QStringLiteral("a drawing command holds too many path elements"));
-  r.Need(qsizetype(size) * kPathElementBytes + 8);
-  int controlPointsDue = 0;
-  for (qint32 i = 0; i < size; ++i) {
-    const qint32 type = r.I32();
-    Point(r);
-    const bool control = type == QPainterPath::CurveToDataElement;
-    const bool valid = i == 0 ? type == QPainterPath::MoveToElement
-                              : (controlPointsDue > 0) == control && type >= 0 && type <= QPainterPath::CurveToDataElement;
-    if (!valid) Refuse(QStringLiteral("a drawing command holds a malformed path"));
-    controlPointsDue = type == QPainterPath::CurveToElement ? 2 : std::max(controlPointsDue - 1, 0);
-  }
-  const qint32 subpathStart = r.I32();
-  const qint32 fillRule = r.I32();
-  if (controlPointsDue > 0 || subpathStart < 0 || subpathStart >= size || fillRule < Qt::OddEvenFill ||
-      fillRule > Qt::WindingFill)
-    Refuse(QStringLiteral("a drawing command holds a malformed path"));
-}
-
+// Walks a picture's command records, checks each and estimates the page's drawing work.
 class PictureWalk {
  public:
+  explicit PictureWalk(const QRectF& page) : estimate_(page) {}
+
   void Record(quint8 command, RecordReader& r) {
     switch (command) {
       case DrawEllipse: Ellipse(r); break;
-      case DrawPolyline: Polygon(r); break;
+      case DrawPolyline: Polyline(r); break;
       case DrawPath: Path(r); break;
-      case DrawTextItem:
-        Point(r);
-        Text(r, kMostTextCharacters);
-        Font(r);
-        r.U32();                        // text flags
-        Bounded(r.Double(), 0.05, 20);  // the recording resolution over the standard one
-        Bounded(r.Double(), 0, kLargestCoordinate);  // justification width
-        break;
+      case DrawTextItem: TextItem(r); break;
       case Begin: Refuse(QStringLiteral("it holds a nested picture"));
       case End: ended_ = true; break;
-      case SetFont: Font(r); break;
+      case SetFont: Size(Font(r).Em(1), "font"); break;
       case SetPen: Pen(r); break;
-      case SetBrush: Brush(r); break;
+      case SetBrush: estimate_.SetBrush(Brush(r)); break;
       default: Refuse(QStringLiteral("it holds a drawing command the program never writes (%1)").arg(command));
     }
     if (r.Left() != 0) Refuse(QStringLiteral("a drawing command is longer than its contents"));
+    if (estimate_.Exceeded()) Refuse(QStringLiteral("its drawing asks more of the painter than any page needs"));
   }
   bool Ended() const { return ended_; }
+  const PageDrawingWork& Work() const { return estimate_.Work(); }
 
  private:
+  static void RefuseFarOutside() { Refuse(QStringLiteral("a drawing command reaches far outside the page")); }
+  double Coordinate(RecordReader& r, double low, double high) {
+    const double value = Bounded(r.Double(), -kLargestCoordinate, kLargestCoordinate);
+    if (value < low || value > high) RefuseFarOutside();
+    return value;
+  }
+  // A point of a polyline, a path or where a text starts, which may lie beyond the reach
+  // (PageDrawingEstimate::Reach).
+  QPointF FigurePoint(RecordReader& r) {
+    const double x = Coordinate(r, -kLargestCoordinate, kLargestCoordinate);
+    return {x, Coordinate(r, -kLargestCoordinate, kLargestCoordinate)};
+  }
+  // A corner of an ellipse, within the reach.
+  QPointF Point(RecordReader& r) {
+    const QRectF& reach = estimate_.Reach();
+    const double x = Coordinate(r, reach.left(), reach.right());
+    return {x, Coordinate(r, reach.top(), reach.bottom())};
+  }
+  void FinishFigure(bool fillable) {
+    if (!estimate_.FinishFigure(fillable)) RefuseFarOutside();
+  }
+  double Size(double size, const char* what) {
+    if (size > estimate_.LargestSize())
+      Refuse(QStringLiteral("a drawing command holds a %1 larger than the page").arg(QLatin1String(what)));
+    return size;
+  }
+
+  void Ellipse(RecordReader& r) {
+    const QPointF corner = Point(r);
+    const QRectF& reach = estimate_.Reach();
+    const double width = Coordinate(r, reach.left() - corner.x(), reach.right() - corner.x());
+    const double height = Coordinate(r, reach.top() - corner.y(), reach.bottom() - corner.y());
+    estimate_.Ellipse(QRectF(corner, QSizeF(width, height)));
+  }
+
+  void Polyline(RecordReader& r) {
+    const qint64 points = Counted(r, kMostPoints, kPointBytes, "points");
+    for (qint64 n = 0; n < points; ++n) {
+      const QPointF point = FigurePoint(r);
+      if (n == 0) estimate_.MoveTo(point); else estimate_.LineTo(point);
+    }
+    FinishFigure(false);
+  }
+
+  // A path's elements must form what QPainterPath builds: a move first, and every curve
+  // followed by exactly its two control points.
+  void Path(RecordReader& r) {
+    const qint32 size = r.I32();
+    if (size == 0) return;  // an empty path is the count alone
+    if (size < 0 || quint32(size) > kMostPathElements) Refuse(QStringLiteral("a drawing command holds too many path elements"));
+    r.Need(qsizetype(size) * kPathElementBytes + 8);
+    int controlPointsDue = 0;
+    QPointF curve[3];
+    for (qint32 i = 0; i < size; ++i) {
+      const qint32 type = r.I32();
+      const QPointF point = FigurePoint(r);
+      const bool control = type == QPainterPath::CurveToDataElement;
+      const bool valid = i == 0 ? type == QPainterPath::MoveToElement
+                                : (controlPointsDue > 0) == control && type >= 0 && type <= QPainterPath::CurveToDataElement;
+      if (!valid) Refuse(QStringLiteral("a drawing command holds a malformed path"));
+      if (type == QPainterPath::MoveToElement) estimate_.MoveTo(point);
+      if (type == QPainterPath::LineToElement) estimate_.LineTo(point);
+      if (type == QPainterPath::CurveToElement) curve[0] = point;
+      if (control) curve[3 - controlPointsDue] = point;
+      if (control && controlPointsDue == 1) estimate_.CurveTo(curve[0], curve[1], curve[2]);
+      controlPointsDue = type == QPainterPath::CurveToElement ? 2 : std::max(controlPointsDue - 1, 0);
+    }
+    const qint32 subpathStart = r.I32();
+    const qint32 fillRule = r.I32();
+    if (controlPointsDue > 0 || subpathStart < 0 || subpathStart >= size || fillRule < Qt::OddEvenFill ||
+        fillRule > Qt::WindingFill)
+      Refuse(QStringLiteral("a drawing command holds a malformed path"));
+    FinishFigure(true);
+  }
+
+  void TextItem(RecordReader& r) {
+    const QPointF start = FigurePoint(r);  // a long line aligned right or centred starts far to the left
+    const qint64 characters = TextLength(r, kMostTextCharacters);
+    const FontSize font = Font(r);
+    r.U32();                                             // text flags
+    const double resolution = Bounded(r.Double(), 0.05, 20);  // the recording resolution over the standard one
+    Bounded(r.Double(), 0, estimate_.Reach().width());   // justification width
+    estimate_.Text(start, characters, Size(font.Em(resolution), "font"), font.spaced);
+  }
+
+  void Pen(RecordReader& r) {
+    const quint16 style = r.U16();
+    const int line = style & Qt::MPenStyle;
+    const int cap = style & Qt::MPenCapStyle;
+    const int join = style & Qt::MPenJoinStyle;
+    if ((style & ~(int(Qt::MPenStyle) | int(Qt::MPenCapStyle) | int(Qt::MPenJoinStyle))) != 0 || line > Qt::CustomDashLine ||
+        cap > Qt::RoundCap || join > Qt::SvgMiterJoin)
+      Refuse(QStringLiteral("a drawing command holds an invalid pen"));
+    const bool cosmetic = r.Bool();
+    const double width = Size(Bounded(r.Double(), 0, kLargestPenWidth), "pen");
+    StrokePen pen;
+    pen.draws = line != Qt::NoPen;
+    pen.width = std::max(width, 1.0);
+    pen.hairline = width == 0 || (cosmetic && width <= 1);
+    pen.round = cap == Qt::RoundCap || join == Qt::RoundJoin;
+    pen.patterned = Brush(r).patterned;
+    const double miterLimit = Bounded(r.Double(), 0, kLargestPenWidth);
+    // A miter reaches up to half its limit in widths past its corner; other joins and caps half a width.
+    pen.reach = join == Qt::MiterJoin || join == Qt::SvgMiterJoin ? std::max(miterLimit / 2, 0.5) : 0.5;
+    auto [dashes, repetition] = DashStyle(line);
+    const qint64 entries = Counted(r, kMostDashes, 8, "dashes");
+    double pattern = 0;
+    for (qint64 n = 0; n < entries; ++n) pattern += Bounded(r.Double(), 0, kLargestPenWidth);
+    if (line != Qt::NoPen && line != Qt::SolidLine && entries > 0) {
+      dashes = int((entries + 1) / 2);
+      repetition = pattern;
+    }
+    pen.dashesPerRepetition = dashes;
+    pen.dashRepetition = repetition;
+    Bounded(r.Double(), -kLargestCoordinate, kLargestCoordinate);  // dash offset
+    r.Bool();  // default width
+    estimate_.SetPen(pen);
+  }
+
+  PageDrawingEstimate estimate_;
   bool ended_ = false;
 };
 
 enum class Checksum { Verify, LeftToLoad };
 
-void CheckHeader(RecordReader& r, const QByteArray& bytes, Checksum checksum) {
+// The page's rectangle, from the picture's bounding rectangle.
+QRectF CheckHeader(RecordReader& r, const QByteArray& bytes, Checksum checksum) {
   if (std::memcmp(r.Take(4).Data(), kPictureTag, 4) != 0) Refuse(QStringLiteral("it is not a page picture"));
   const quint16 stated = r.U16();
   if (checksum == Checksum::Verify && stated != qChecksum(QByteArrayView(bytes).sliced(kChecksummedFrom)))
@@ -268,13 +360,14 @@ void CheckHeader(RecordReader& r, const QByteArray& bytes, Checksum checksum) {
   if (qAbs(qint64(left)) > kLargestPageSide || qAbs(qint64(top)) > kLargestPageSide || width < 1 ||
       width > kLargestPageSide || height < 1 || height > kLargestPageSide)
     Refuse(QStringLiteral("its page size is impossible"));
+  return QRectF(left, top, width, height);
 }
 
-void CheckPicture(const QByteArray& bytes) {
+PageDrawingWork CheckPicture(const QByteArray& bytes) {
   RecordReader r(bytes.constData(), bytes.size());
-  CheckHeader(r, bytes, Checksum::LeftToLoad);
+  const QRectF page = CheckHeader(r, bytes, Checksum::LeftToLoad);
   const quint32 records = r.U32();
-  PictureWalk walk;
+  PictureWalk walk(page);
   for (quint32 n = 0; n < records; ++n) {
     if (walk.Ended()) Refuse(QStringLiteral("it holds commands after its end"));
     const quint8 command = r.U8();
@@ -284,6 +377,7 @@ void CheckPicture(const QByteArray& bytes) {
     walk.Record(command, payload);
   }
   if (!walk.Ended() || r.Left() != 0) Refuse(QStringLiteral("its end is missing"));
+  return walk.Work();
 }
 
 }  // namespace
@@ -295,6 +389,14 @@ QString PictureCommandProblem(const QByteArray& pictureBytes) {
     return refusal.reason;
   }
   return {};
+}
+
+std::optional<PageDrawingWork> PictureDrawingWork(const QByteArray& pictureBytes) {
+  try {
+    return CheckPicture(pictureBytes);
+  } catch (const Refusal&) {
+    return std::nullopt;
+  }
 }
 
 QString PictureLoadProblem(const QByteArray& pictureBytes) {

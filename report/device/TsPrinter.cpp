@@ -3,6 +3,7 @@
 #include "report/device/HalfEven.h"
 #include "report/device/NativeUnits.h"
 #include "report/device/PagePicture.h"
+#include "report/device/PdfExport.h"
 #include "report/device/PrinterSetup.h"
 #include "report/device/ScreenResolution.h"
 #include "report/device/TsPrinterImpl.h"
@@ -57,8 +58,9 @@ void TTsPrinter::BeginDoc() {
     d->xFactor = printer.logicalDpiX() / kNativePerInch;
     d->yFactor = printer.logicalDpiY() / kNativePerInch;
   } else {
+    // A PDF file's pages are laid out at the store's resolution, as stored pages would be.
     const int dpi = ScreenPixelsPerInch();
-    d->store = std::make_unique<TTsPageList>(Compression, dpi);
+    if (Destination == TsDestination::PageStore) d->store = std::make_unique<TTsPageList>(Compression, dpi);
     d->leftWaste = d->topWaste = 0;
     d->xFactor = d->yFactor = dpi / kNativePerInch;
   }
@@ -74,6 +76,8 @@ void TTsPrinter::NewPage() {
   ++d->pageNumber;
   if (Destination == TsDestination::Printer && PageInRange(d->pageCount))
     StartPrinterSheet();
+  else if (Destination == TsDestination::PdfFile)
+    StartPdfPage();
   else
     OpenPicture();
 }
@@ -86,6 +90,7 @@ void TTsPrinter::EndDoc() {
   d->drawingOnPrinter = false;
   d->status = TsPrinterStatus::Finished;
   if (d->store) d->store->WriteHeader();
+  if (const std::unique_ptr<PdfDocument> document = std::move(d->pdf)) document->Finish();
   if (!printer) return;
   if (const std::unique_ptr<TsPrintSpool> job = std::move(d->spool)) job->Finish();
   if (AfterPrint) AfterPrint();
@@ -93,8 +98,9 @@ void TTsPrinter::EndDoc() {
 
 void TTsPrinter::AbortDoc() {
   if (d->status != TsPrinterStatus::Busy) return;
-  if (Destination == TsDestination::Printer) {
+  if (Destination != TsDestination::PageStore) {
     d->spool.reset();
+    d->pdf.reset();
     d->drawingOnPrinter = false;
     DiscardPicture();
   } else if (d->pageNumber > 0) {
@@ -121,7 +127,20 @@ void TTsPrinter::SetProgress(int percent) {
 
 QPainter* TTsPrinter::Canvas() {
   if (d->drawingOnPrinter && d->spool) return &d->spool->Canvas();
+  if (d->pdf) return &d->pdf->Canvas();
   return d->pictureCanvas.isActive() ? &d->pictureCanvas : nullptr;
+}
+
+void TTsPrinter::DrawTextLine(QPoint baseline, const QString& text) {
+  QPainter& canvas = *Canvas();
+  if (Destination != TsDestination::PdfFile) {
+    canvas.drawText(baseline, text);
+    return;
+  }
+  // A page picture keeps the baseline; replaying it lays the text out again as one line
+  // whose top is the baseline less the font's ascent in whole pixels.
+  const QRectF line(baseline.x(), baseline.y() - canvas.fontMetrics().ascent(), 1, 1);
+  canvas.drawText(line, Qt::TextSingleLine | Qt::TextDontClip | Qt::TextForceLeftToRight, text);
 }
 
 // --- coordinates -------------------------------------------------------------------------
@@ -162,6 +181,20 @@ void TTsPrinter::StartPrinterSheet() {
   else
     StartPrintJob();
   d->drawingOnPrinter = true;
+}
+
+// The first page opens the file under the title; each later one begins a new page. The
+// document's resolution is the store's: its painter then lays texts out in the fonts a
+// stored page records, at the same sizes.
+void TTsPrinter::StartPdfPage() {
+  if (d->pdf) {
+    d->pdf->NewPage();
+  } else {
+    const int dpi = ScreenPixelsPerInch();
+    const QSize storedPage(XSize(PrinterSettings.PaperWidth()), YSize(PrinterSettings.PaperLength()));
+    d->pdf = std::make_unique<PdfDocument>(PdfFileName, Title, PrinterSettings, dpi,
+                                           ExportedPageStretch(PrinterSettings, storedPage, dpi));
+  }
 }
 
 void TTsPrinter::StartPrintJob() {

@@ -1,8 +1,8 @@
 #pragma once
-// The output device of a generation pass: pages go either into the page store (for the
-// preview) or onto the printer. It converts native units (0.1 mm) to device pixels, opens
-// and closes pages and documents, posts page-available and progress notifications to its
-// client window, and saves, loads and prints the stored pages.
+// The output device of a generation pass: pages go into the page store (for the preview),
+// onto the printer, or straight into a PDF file. It converts native units (0.1 mm) to
+// device pixels, opens and closes pages and documents, posts page-available and progress
+// notifications to its client window, and saves, loads and prints the stored pages.
 
 #include "report/device/LiveInstances.h"
 #include "report/device/PaperSizes.h"
@@ -21,7 +21,10 @@
 class QPrinter;
 class TTsPageList;
 
-enum class TsDestination { PageStore, Printer };
+// PdfFile draws each page straight onto a page of PdfFileName, laid out as in the page
+// store: the document is the one the same pages would export to from the store, without
+// recording each page and reading it back.
+enum class TsDestination { PageStore, Printer, PdfFile };
 enum class TsPrinterStatus { Ready, Busy, Finished };
 
 // Posted to the client window when a page becomes available to the preview.
@@ -73,6 +76,7 @@ class TTsPrinter : public QObject, public LiveInstances<TTsPrinter> {
   QString Title;
   QString JobName;  // the print job's name; the title when empty
   bool Compression = false;
+  QString PdfFileName;  // the PdfFile destination's file
 
   // The platform printer used for the printer destination (created on first use);
   // tests point it at a PDF file and set its resolution before BeginDoc.
@@ -82,7 +86,11 @@ class TTsPrinter : public QObject, public LiveInstances<TTsPrinter> {
 
   // --- document ---
   // On the printer destination the sheets are spooled and reach the printer (or the
-  // print-to-file target) only at EndDoc; AbortDoc leaves neither a job nor a file.
+  // print-to-file target) only at EndDoc; AbortDoc leaves neither a job nor a file. On the
+  // PDF file destination the file is opened with the first page, under the title then in
+  // force, and put in place at EndDoc (which throws OutputFileError when it cannot be
+  // written); AbortDoc, or a device released unfinished, leaves no file; a document
+  // without pages writes none.
   void BeginDoc();  // throws TsPrintError("Printer not ready")
   void NewPage();   // throws TsPrintError("Illegal call to NewPage")
   void EndDoc();    // throws TsPrintError when the print system does not take the job
@@ -98,6 +106,10 @@ class TTsPrinter : public QObject, public LiveInstances<TTsPrinter> {
 
   // The canvas of the page being drawn (valid between NewPage and the next NewPage/EndDoc).
   QPainter* Canvas();
+  // Draws a line of text on the canvas in its font, its baseline starting at `baseline`. On
+  // the PDF file destination the text is placed as a stored page places it when it is
+  // replayed, so that the page is the one the page store would export.
+  void DrawTextLine(QPoint baseline, const QString& text);
 
   // --- coordinates: native value to device pixels, halves to even ---
   long double XFactor() const;
@@ -151,6 +163,7 @@ class TTsPrinter : public QObject, public LiveInstances<TTsPrinter> {
   void DiscardPicture();
   void StartPrinterSheet();
   void StartPrintJob();
+  void StartPdfPage();
   void CloseOpenPage();
   void MarkPageAvailable();
   void Notify(QEvent* event);  // posted to Client, when there is one

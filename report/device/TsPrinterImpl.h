@@ -1,6 +1,7 @@
 #pragma once
 // The state of an output device, shared by the files that implement TTsPrinter.
 
+#include "report/device/PdfDocument.h"
 #include "report/device/PrintSpool.h"
 #include "report/device/TsPrinter.h"
 #include "report/device/TsPageList.h"
@@ -35,4 +36,7 @@ struct TTsPrinter::Impl {
   // The print job being drawn, from its first sheet until it is finished or abandoned.
   std::unique_ptr<TsPrintSpool> spool;
   bool drawingOnPrinter = false;
+  // The PDF file destination's document, from its first page until it is finished or
+  // abandoned.
+  std::unique_ptr<PdfDocument> pdf;
 };

@@ -155,7 +155,7 @@ void TTsCustomLabel::Print(long double x, long double y) {
       if (Alignment() == TTsAlignment::taRightJustify) textX -= deviceMetrics.horizontalAdvance(line);
       if (Alignment() == TTsAlignment::taCenter) textX -= deviceMetrics.horizontalAdvance(line) / 2;
       canvas.setPen(font.color);  // a background filled for a stretched line took the pen
-      canvas.drawText(QPoint(textX, device.YPos(lineTop) + deviceMetrics.ascent()), line);
+      device.DrawTextLine(QPoint(textX, device.YPos(lineTop) + deviceMetrics.ascent()), line);
     }
     lineTop += lineHeight;
   }

@@ -1,9 +1,9 @@
 #include "report/preview/TsStandardPreview.h"
 
+#include "report/device/PdfExport.h"
 #include "report/device/TsPrintError.h"
 #include "report/device/TsPrinter.h"
 #include "report/preview/PageFileDialogs.h"
-#include "report/preview/PdfExport.h"
 #include "report/preview/PreviewMessages.h"
 #include "report/preview/TsPreview.h"
 #include "report/preview/WindowManager.h"

@@ -86,9 +86,9 @@ void MutatePicture(PagePictureParts& picture, std::minstd_rand& random, size_t m
     case 3: commands.removeAt(pick(commands.size())); break;
     case 4: Overwrite<quint32>(command.payload, random(), kCounts[pick(std::size(kCounts))]); break;
     case 5: Overwrite<double>(command.payload, random(), kValues[pick(std::size(kValues))]); break;
-    case 6: {  // a plausible value at a double's place, so the picture most likely still passes
+    case 6: {  // a value near a Letter page at a double's place, so the picture most likely still passes
       const qsizetype doubles = command.payload.size() / 8;
-      if (doubles > 0) qToBigEndian(double(random() % 3000) - 500 + double(random() % 64) / 64,
+      if (doubles > 0) qToBigEndian(double(random() % 1600) - 400 + double(random() % 64) / 64,
                                     command.payload.data() + command.payload.size() % 8 + 8 * pick(doubles));
       break;
     }

@@ -19,7 +19,10 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <csignal>
 #include <memory>
+#include <thread>
 
 namespace {
 
@@ -65,33 +68,45 @@ class RosterProgram : public ::testing::Test {
 
   static QString Path(const QString& name) { return dir_->filePath(name); }
 
-  // Runs the program in the test folder with no display and no platform named, and with a
+  // Starts the program in the test folder with no display and no platform named, and with a
   // umask that lets every user read what it creates, so that only the program decides that.
   // A data limit, when given, holds the program's heap and private mappings to that many MiB.
-  static Outcome RunProgram(const QStringList& arguments, const QString& program = Path(QStringLiteral("corvane32")),
-                            const QStringList& environmentSettings = {}, int dataLimitMiB = 0) {
+  // SIGINT and SIGTERM keep their default actions, whatever the test inherited (a shell's
+  // background job ignores SIGINT).
+  static std::unique_ptr<QProcess> StartProgram(const QStringList& arguments,
+                                                const QString& program = Path(QStringLiteral("corvane32")),
+                                                const QStringList& environmentSettings = {}, int dataLimitMiB = 0) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) environment.remove(name);
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), Path(QStringLiteral("runtime")));
     for (const QString& setting : environmentSettings)
       environment.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.setWorkingDirectory(dir_->path());
-    process.setChildProcessModifier([dataLimitMiB] {
+    auto process = std::make_unique<QProcess>();
+    process->setProcessEnvironment(environment);
+    process->setWorkingDirectory(dir_->path());
+    process->setChildProcessModifier([dataLimitMiB] {
       ::umask(0);
       const rlimit data{rlim_t(dataLimitMiB) << 20, rlim_t(dataLimitMiB) << 20};
       if (dataLimitMiB > 0) ::setrlimit(RLIMIT_DATA, &data);
+      ::signal(SIGINT, SIG_DFL);
+      ::signal(SIGTERM, SIG_DFL);
     });
-    process.start(program, arguments);
-    if (!process.waitForFinished(120000)) {
-      process.kill();
-      process.waitForFinished();
+    process->start(program, arguments);
+    return process;
+  }
+
+  // Runs the program as StartProgram starts it, to its end.
+  static Outcome RunProgram(const QStringList& arguments, const QString& program = Path(QStringLiteral("corvane32")),
+                            const QStringList& environmentSettings = {}, int dataLimitMiB = 0) {
+    const std::unique_ptr<QProcess> process = StartProgram(arguments, program, environmentSettings, dataLimitMiB);
+    if (!process->waitForFinished(120000)) {
+      process->kill();
+      process->waitForFinished();
       return {};
     }
-    const QString errors = QString::fromUtf8(process.readAllStandardError());
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            errors.split(u'\n', Qt::SkipEmptyParts), process.readAllStandardOutput()};
+    const QString errors = QString::fromUtf8(process->readAllStandardError());
+    return {process->exitStatus() == QProcess::NormalExit ? process->exitCode() : -1,
+            errors.split(u'\n', Qt::SkipEmptyParts), process->readAllStandardOutput()};
   }
 
   static inline QTemporaryDir* dir_ = nullptr;
@@ -470,22 +485,61 @@ TEST_F(RosterProgram, ANameLongerThanTheWizardsFieldHoldsIsRefused) {
   EXPECT_TRUE(pages[0].contains(QString(40, u'N')));
 }
 
-TEST_F(RosterProgram, WhenThePageStoreTakesNoMoreEveryRowStillReachesTheResults) {
+// The PDF is drawn straight, without the page store, whose temporary file a roster of any
+// length no longer needs. The preview still waits for the store: when it takes no more, the
+// run ends naming the row where the worksheets stopped, before any window opens.
+TEST_F(RosterProgram, OnlyThePreviewWaitsForThePageStore) {
   ASSERT_TRUE(WriteAll(Path(QStringLiteral("full.csv")), kRoster));
   ASSERT_TRUE(WriteAll(Path(QStringLiteral("not-a-folder")), ""));
+  const QStringList noTemporaryFolder{"TMPDIR=" + Path(QStringLiteral("not-a-folder"))};
   ASSERT_EQ(RunProgram({"--roster", "full.csv", "--results", "full-expected.csv"}).status, 1);
+
+  const Outcome run = RunProgram({"--roster", "full.csv", "--pdf", "full.pdf", "--results", "full-results.csv"},
+                                 Path(QStringLiteral("corvane32")), noTemporaryFolder);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.errorLines.size(), 8);  // the eight refused rows
+  EXPECT_EQ(ReadAll(Path(QStringLiteral("full-results.csv"))), ReadAll(Path(QStringLiteral("full-expected.csv"))));
+  EXPECT_EQ(PdfPages(Path(QStringLiteral("full.pdf"))).size(), 4);
+
   // The store moves to a temporary file once it holds some 100 kB, at the fourth worksheet
   // (the roster's line 15); here that file cannot be made.
-  const Outcome run = RunProgram({"--roster", "full.csv", "--pdf", "full.pdf", "--results", "full-results.csv"},
-                                 Path(QStringLiteral("corvane32")), {"TMPDIR=" + Path(QStringLiteral("not-a-folder"))});
-  EXPECT_EQ(run.status, 2);
-  ASSERT_FALSE(run.errorLines.isEmpty());
-  EXPECT_EQ(run.errorLines.last(),
+  const Outcome preview = RunProgram({"--roster", "full.csv"}, Path(QStringLiteral("corvane32")),
+                                     noTemporaryFolder + QStringList{"QT_QPA_PLATFORM=offscreen"});
+  EXPECT_EQ(preview.status, 2);
+  ASSERT_FALSE(preview.errorLines.isEmpty());
+  EXPECT_EQ(preview.errorLines.last(),
             "corvane32: full.csv:15: the page store takes no worksheet from this row on, so none is written or shown: "
             "The page store cannot create its temporary file: Not a directory");
-  EXPECT_EQ(run.errorLines.size(), 9);  // after the eight refused rows
-  EXPECT_EQ(ReadAll(Path(QStringLiteral("full-results.csv"))), ReadAll(Path(QStringLiteral("full-expected.csv"))));
-  EXPECT_FALSE(QFile::exists(Path(QStringLiteral("full.pdf"))));
+  EXPECT_EQ(preview.errorLines.size(), 9);  // after the eight refused rows
+}
+
+// Ctrl-C or a SIGTERM in the middle of a run: the program ends by the signal, as a shell
+// expects of it, and leaves neither output nor any temporary file beside them.
+TEST_F(RosterProgram, AnInterruptedRunLeavesNoOutputAndNoTemporaryFile) {
+  const QByteArray header = kRoster.mid(3, kRoster.indexOf('\n') - 2);
+  const QByteArray row = "m,\"ROE, RICHARD\",spc,234567890,30,140,70,15,15,15,36,36,36,,,,,,,,,\n";
+  ASSERT_TRUE(WriteAll(Path(QStringLiteral("long.csv")), header + row.repeated(5000)));
+  for (const int signal : {SIGINT, SIGTERM}) {
+    QTemporaryDir outputs;
+    ASSERT_TRUE(WriteAll(outputs.filePath(QStringLiteral("long.pdf")), "an older PDF"));
+    const std::unique_ptr<QProcess> process =
+        StartProgram({"--roster", "long.csv", "--pdf", outputs.filePath(QStringLiteral("long.pdf")), "--results",
+                      outputs.filePath(QStringLiteral("long-results.csv"))});
+    ASSERT_TRUE(process->waitForStarted());
+    // Both outputs are being written to their temporary files once a worksheet is drawn.
+    const QDir folder(outputs.path());
+    const auto started = std::chrono::steady_clock::now();
+    while (folder.entryList(QDir::Files).size() < 3 && std::chrono::steady_clock::now() - started < std::chrono::minutes(1))
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    EXPECT_EQ(folder.entryList(QDir::Files).size(), 3) << "signal " << signal;
+    ::kill(pid_t(process->processId()), signal);
+    ASSERT_TRUE(process->waitForFinished(60000));
+    // Ended by the signal, which QProcess gives as the exit code of a crash.
+    EXPECT_EQ(process->exitStatus(), QProcess::CrashExit) << "signal " << signal;
+    EXPECT_EQ(process->exitCode(), signal);
+    EXPECT_EQ(folder.entryList(QDir::Files), QStringList{"long.pdf"}) << "signal " << signal;
+    EXPECT_EQ(ReadAll(outputs.filePath(QStringLiteral("long.pdf"))), "an older PDF");
+  }
 }
 
 TEST_F(RosterProgram, RefusesOutputsThatNameTheRosterOrOneFileForBothAndTouchesNothing) {

@@ -155,6 +155,22 @@ class CommandLineTest : public QObject {
     QVERIFY(options.text.contains(QStringLiteral("corvane32 --help")));
   }
 
+  // Read before the application object exists: Qt's own options on the line are passed over.
+  void aRunToFilesIsToldBeforeTheApplicationStarts() {
+    const QStringList program{QStringLiteral("corvane32")};
+    QVERIFY(AsksForFilesOnly(program + QStringList{"--roster", "r.csv", "--pdf", "w.pdf"}));
+    QVERIFY(AsksForFilesOnly(program + QStringList{"-platform", "offscreen", "--roster=r.csv", "-style", "fusion",
+                                                   "--results", "-"}));
+    QVERIFY(!AsksForFilesOnly(program + QStringList{"-style", "fusion", "--roster", "r.csv"}));
+    QVERIFY(!AsksForFilesOnly(program + QStringList{"--pdf", "w.pdf", "--results", "r.csv"}));
+    QVERIFY(!AsksForFilesOnly(program + QStringList{"week.tsr"}));
+    // The widgets' options mean nothing to a run without windows, which still takes them.
+    QCOMPARE(WithoutWidgetOptions(program + QStringList{"-style", "fusion", "--roster", "r.csv", "-stylesheet=a.qss",
+                                                        "-widgetcount", "--pdf", "w.pdf", "-stylesheet", "b.qss",
+                                                        "-reverse"}),
+             program + QStringList({"--roster", "r.csv", "--pdf", "w.pdf", "-reverse"}));
+  }
+
   void helpAndVersionWinOverTheRestOfTheLine() {
     const CommandLineOptions help = Parse({"week.pdf", "--help", "-platform", "offscreen"});
     QCOMPARE(help.request, Request::Help);

@@ -4,8 +4,8 @@
 // the values as they are then.
 
 #include "TestEnvironment.h"
+#include "report/device/PdfExport.h"
 #include "report/device/TsPrinter.h"
-#include "report/preview/PdfExport.h"
 #include "report/preview/TsPreview.h"
 #include "report/preview/TsStandardPreview.h"
 #include "shell/AppWindows.h"

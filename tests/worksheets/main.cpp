@@ -11,13 +11,14 @@ QObject* NewLayoutTest();
 QObject* NewFillingTest();
 QObject* NewValueFitTest();
 QObject* NewPageImageTest();
+QObject* NewPageWorkTest();
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
   if (!PinFontsAndResolution()) return 1;
   int failures = 0;
-  for (QObject* test : {NewLayoutTest(), NewFillingTest(), NewValueFitTest(), NewPageImageTest()}) {
+  for (QObject* test : {NewLayoutTest(), NewFillingTest(), NewValueFitTest(), NewPageImageTest(), NewPageWorkTest()}) {
     failures += QTest::qExec(test, argc, argv);
     delete test;
   }

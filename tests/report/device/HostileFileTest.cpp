@@ -1,11 +1,14 @@
 // Page files crafted to harm the program: pictures whose checksums are right but whose
-// commands claim huge counts, nest, run past their records or ask for absurd sizes;
+// commands claim huge counts, nest, run past their records, ask for absurd sizes or reach
+// far outside their page, or whose drawing would keep the painter busy for seconds;
 // compressed pictures that inflate without end; no pages; a folder. Each is refused with
-// its reason before any of it is drawn, and the device keeps its pages. The fuzzer's
-// findings and seeds load or are refused, and what loads replays.
+// its reason before any of it is drawn, and the device keeps its pages. The pages at the
+// limit of what a page may ask for load and are drawn. The fuzzer's findings and seeds
+// load or are refused, and what loads replays.
 
 #include "DeviceTestSupport.h"
 #include "tests/fuzz/PageFileSurgery.h"
+#include "tests/report/support/CostlyPages.h"
 
 #include <QDir>
 #include <QImage>
@@ -17,6 +20,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
 #include <limits>
 
 namespace {
@@ -182,14 +186,96 @@ TEST_F(HostileFile, ThePicturesOfTheFuzzCorpusLoadOrAreRefusedAndReplay) {
   EXPECT_GE(loaded, 6);
 }
 
-TEST_F(HostileFile, APictureAtTheBoundsIsDrawn) {
-  PageFileParts parts = genuine_;
-  // First, while the painter's own black pen is still in use.
-  parts.pages[0].commands.prepend({12, Polyline(100000, 100000)});
-  WriteFileBytes(Path("dense.tsr"), JoinPageFile(parts));
+// Pages whose values each lay within the bounds of their day but whose drawing took the
+// painter seconds to minutes are refused before any of it is drawn: as they were filed, by
+// their sizes; with a pen as wide as the page and a radius within it, by their cost.
+TEST_F(HostileFile, PagesThatAskTooMuchOfThePainterAreRefused) {
+  const QList<CraftedPage> filed = HostilePages();
+  const QList<CraftedPage> withinBounds = HostilePages(816, 400);
+  ASSERT_EQ(filed.size(), 3);
+  const char* const reasons[] = {"holds a pen larger than the page", "holds a value out of range",
+                                 "holds a pen larger than the page"};
+  for (int n = 0; n < 3; ++n) {
+    SCOPED_TRACE(filed[n].name.toStdString());
+    SavePageFile(filed[n], Path("costly.tsr"));
+    ExpectRefusedFile(Path("costly.tsr"), reasons[n]);
+    SavePageFile(withinBounds[n], Path("costly.tsr"));
+    ExpectRefusedFile(Path("costly.tsr"), "asks more of the painter than any page needs");
+  }
+}
+
+// A line of text costs what falls on the page: a 10-point line of 4,000 letters, most of
+// them past the page's edge as a long name aligned right draws them, is drawn; 1,000
+// letters piled up by a font that spaces them at 1 % of their width are refused.
+TEST_F(HostileFile, TextCostsWhatFallsOnThePage) {
+  const auto line = [](int letters, qreal spacing, qreal from = 50) {
+    return CraftedPage{QStringLiteral("a line"), {{[=](QPainter& painter, int) {
+                                                      QFont font(QStringLiteral("Liberation Sans"), 10);
+                                                      if (spacing != 100) font.setLetterSpacing(QFont::PercentageSpacing, spacing);
+                                                      painter.setFont(font);
+                                                      painter.drawText(QPointF(from, 100), QString(letters, u'N'));
+                                                    },
+                                                    1}}};
+  };
+  SavePageFile(line(4000, 100, -40000), Path("long.tsr"));
   TTsPrinter device;
-  device.LoadFromFile(Path("dense.tsr"));
-  const QImage page = RenderDevicePage(device, 1);
-  ASSERT_FALSE(page.isNull());
-  EXPECT_LT(qGray(page.pixel(400, 400)), 128);  // on the diagonal the points run along
+  EXPECT_NO_THROW(device.LoadFromFile(Path("long.tsr")));
+  SavePageFile(line(1000, 1), Path("piled.tsr"));
+  ExpectRefusedFile(Path("piled.tsr"), "asks more of the painter than any page needs");
+}
+
+TEST_F(HostileFile, CoordinatesPensAndFontsStayNearThePage) {
+  // The genuine page is Letter at 96 dpi, 816 x 1056 pixels: a slanted or curved figure may
+  // reach half a page beyond each edge; a horizontal or vertical one, such as the background
+  // of a label stretched by a long value, as far as it likes.
+  const auto accepted = [this](const QByteArray& file) {
+    WriteFileBytes(Path("near.tsr"), file);
+    TTsPrinter device;
+    EXPECT_NO_THROW(device.LoadFromFile(Path("near.tsr")));
+  };
+  accepted(WithCommand(12, BigEndian<quint32>(2) + Doubles({-408, 0, 1224, 1584})));
+  accepted(WithCommand(12, BigEndian<quint32>(3) + Doubles({-1e5, 500, 1e5, 500, 1e5, 520})));
+  ExpectRefused(WithCommand(12, BigEndian<quint32>(2) + Doubles({-409, 0, 0, 10})), "reaches far outside the page");
+  ExpectRefused(WithCommand(12, BigEndian<quint32>(2) + Doubles({0, 1585, 10, 0})), "reaches far outside the page");
+  ExpectRefused(WithCommand(12, BigEndian<quint32>(2) + Doubles({-2e6, 500, 0, 500})), "out of range");
+  // An ellipse reaching past the room from a corner inside it.
+  ExpectRefused(WithCommand(7, Doubles({1000, 1000, 300, 10})), "reaches far outside the page");
+  const auto page = [](const std::function<void(QPainter&)>& draw) {
+    return CraftedPage{QStringLiteral("one drawing"), {{[draw](QPainter& painter, int) { draw(painter); }, 1}}};
+  };
+  SavePageFile(page([](QPainter& painter) {
+                 painter.setPen(QPen(Qt::black, 817));
+                 painter.drawLine(0, 0, 10, 0);
+               }),
+               Path("pen.tsr"));
+  ExpectRefusedFile(Path("pen.tsr"), "holds a pen larger than the page");
+  SavePageFile(page([](QPainter& painter) {
+                 QFont font(QStringLiteral("Liberation Sans"));
+                 font.setPixelSize(817);
+                 painter.setFont(font);
+                 painter.drawText(QPointF(0, 900), QStringLiteral("W"));
+               }),
+               Path("font.tsr"));
+  ExpectRefusedFile(Path("font.tsr"), "holds a font larger than the page");
+}
+
+// The dearest pages the check accepts, each within a tenth of the limit, load and are
+// drawn; the same pages asking a tenth more are refused.
+TEST_F(HostileFile, PagesAtTheLimitAreDrawnAndPagesBeyondItRefused) {
+  for (CraftedPage page : PagesAtTheLimits()) {
+    const std::string name = page.name.toStdString();
+    SCOPED_TRACE(name);
+    const std::optional<PageDrawingWork> work = CraftedWork(page);
+    ASSERT_TRUE(work) << name;
+    EXPECT_GT(work->cost, 0.9 * kMostPageDrawingWork.cost) << name;
+    SavePageFile(page, Path("limit.tsr"));
+    TTsPrinter device;
+    EXPECT_NO_THROW(device.LoadFromFile(Path("limit.tsr"))) << name;
+    EXPECT_FALSE(RenderDevicePage(device, 1).isNull()) << name;
+
+    CraftedPart& last = page.parts.last();
+    last.count += std::max(2, last.count / 10);
+    SavePageFile(page, Path("beyond.tsr"));
+    ExpectRefusedFile(Path("beyond.tsr"), "asks more of the painter than any page needs");
+  }
 }

@@ -2,12 +2,14 @@
 
 #include "DeviceTestSupport.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <limits>
 
 namespace {
 
@@ -121,4 +123,26 @@ TEST_F(PageFile, DamagedFilesAreRefusedAndTheDeviceKeepsItsPages) {
     EXPECT_EQ(RenderDevicePage(*device, 1), before) << what;
   }
   EXPECT_THROW(device->LoadFromFile(Path("no-such-file.tsr")), TsPrintError);
+}
+
+// A sparse file of nearly 2 GiB behind the header of a one-page file is refused by its size
+// alone: nothing of it is copied, so a temporary folder where no copy can be made (a plain
+// file in its place) makes no difference to the refusal.
+TEST_F(PageFile, AFileLargerThanItsPagesCouldBeIsRefusedBeforeItIsCopied) {
+  StoreDocument(1)->SaveToFile(Path("sparse.tsr"));
+  QFile sparse(Path("sparse.tsr"));
+  ASSERT_TRUE(sparse.resize(std::numeric_limits<qint32>::max()));
+  const QByteArray tempFolder = qgetenv("TMPDIR");
+  WriteFileBytes(Path("not-a-folder"), "x");
+  qputenv("TMPDIR", Path("not-a-folder").toLocal8Bit());
+  TTsPrinter device;
+  try {
+    device.LoadFromFile(sparse.fileName());
+    ADD_FAILURE() << "a file far larger than its one page was accepted";
+  } catch (const TsPrintError& error) {
+    EXPECT_STREQ(error.what(), "The file is damaged: it is larger than the pages its header states.");
+  }
+  if (tempFolder.isNull()) qunsetenv("TMPDIR"); else qputenv("TMPDIR", tempFolder);
+  EXPECT_FALSE(device.LoadedFromFile());
+  EXPECT_TRUE(sparse.remove());
 }
