@@ -13,4 +13,6 @@ struct DataPageTexts {
   QString Height;
   QString Weight;
   QString Sex;  // the selected item of SexGroup, "Male" or "Female"
+
+  bool operator==(const DataPageTexts&) const = default;
 };

@@ -1,7 +1,8 @@
 #include "roster/ResultsTable.h"
 
 #include "entry/DataPageRules.h"
-#include "roster/CsvLine.h"
+#include "roster/CsvCells.h"
+#include "roster/PolicyColumns.h"
 #include "worksheets/WorksheetTexts.h"
 
 #include <QStringList>
@@ -13,11 +14,13 @@ namespace {
 using ColumnValue = std::function<QString(const Assessment&, Sex)>;
 
 // A result column: its header and its value for an accepted soldier of either sex, by
-// either tape method. Values that only one sex or one method has are empty for the other.
+// either tape method. Values that only one sex or one method has are empty for the other;
+// those of the tape are empty for a soldier exempt from it.
 struct ResultColumn {
   const char* header;
   ColumnValue multiSite;
   ColumnValue oneSite = nullptr;  // none: the one-site method has no such value
+  bool ofScreening = false;       // also for an exempt soldier, who was screened and not taped
 };
 
 QString Number(double value) { return TwoDecimals(value); }
@@ -37,9 +40,8 @@ QString MaxWeightText(const Assessment& assessment, Sex) { return QString::numbe
 QString OverScreeningText(const Assessment& assessment, Sex) {
   return assessment.overScreening ? QStringLiteral("yes") : QStringLiteral("no");
 }
-QString VerdictText(const Assessment& assessment, Sex) {
-  return assessment.within ? QStringLiteral("within") : QStringLiteral("not within");
-}
+QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+QString VerdictText(const Assessment& assessment, Sex) { return Text(FinalVerdictName(assessment.Verdict())); }
 
 // The one-site results as the results page shows them: body fat and maximum in whole
 // percents; the average is the one the equation takes, rounded down to the half inch.
@@ -53,8 +55,8 @@ QString OneSiteMaxBodyFat(const Assessment& assessment, Sex) { return QString::n
 
 const std::vector<ResultColumn>& ResultColumns() {
   static const std::vector<ResultColumn> columns = {
-      {"max_weight", MaxWeightText, MaxWeightText},
-      {"over_screening", OverScreeningText, OverScreeningText},
+      {"max_weight", MaxWeightText, MaxWeightText, true},
+      {"over_screening", OverScreeningText, OverScreeningText, true},
       {"avg_neck", OfBoth(&TSoldierData::AvgNeck)},
       {"avg_abdomen", OfSex(Sex::Male, &TSoldierData::AvgWaist), OneSiteAverage},
       {"avg_hips", OfSex(Sex::Female, &TSoldierData::AvgHips)},
@@ -69,7 +71,46 @@ const std::vector<ResultColumn>& ResultColumns() {
       {"wrist_factor", OfSex(Sex::Female, &TSoldierData::WristFactor)},
       {"body_fat", OfBoth(&TSoldierData::BodyFat), OneSiteBodyFat},
       {"max_body_fat", OfBoth(&TSoldierData::MaxBodyFat), OneSiteMaxBodyFat},
-      {"verdict", VerdictText, VerdictText},
+      {"verdict", VerdictText, VerdictText, true},
+  };
+  return columns;
+}
+
+// The tape's own verdict, beside the final one; empty for an exempt soldier.
+QString TapeVerdictText(const Assessment& assessment, Sex) {
+  const std::optional<bool> within = assessment.TapeWithin();
+  if (!within) return QString();
+  return Text(FinalVerdictName(*within ? FinalVerdict::Within : FinalVerdict::NotWithin));
+}
+
+// The date, the fitness test, the exemption and the supplemental result, alike for both
+// methods and for an exempt soldier.
+QString DateText(const Assessment& assessment, Sex) { return QString::fromStdString(FormatIsoDate(assessment.date)); }
+QString TestTotalText(const Assessment& assessment, Sex) {
+  return assessment.exemption && assessment.exemption->test ? QString::number(assessment.exemption->test->Total())
+                                                            : QString();
+}
+QString ExemptUntilText(const Assessment& assessment, Sex) {
+  const std::optional<CalendarDate> until = assessment.exemption ? assessment.exemption->ExemptUntil() : std::nullopt;
+  return until ? QString::fromStdString(FormatIsoDate(*until)) : QString();
+}
+QString SupplementalMethodText(const Assessment& assessment, Sex) {
+  return assessment.supplemental ? Text(SupplementalMethodName(assessment.supplemental->method)).toLower() : QString();
+}
+QString SupplementalBodyFatText(const Assessment& assessment, Sex) {
+  return assessment.supplemental ? QString::fromStdString(FormatBodyFatTenths(assessment.supplemental->bodyFatTenths))
+                                 : QString();
+}
+
+const ResultColumn kTapeVerdictColumn = {"tape_verdict", TapeVerdictText, TapeVerdictText, true};
+
+const std::vector<ResultColumn>& PolicyColumns() {
+  static const std::vector<ResultColumn> columns = {
+      {"date", DateText, DateText, true},
+      {"aft_total", TestTotalText, TestTotalText, true},
+      {"exempt_until", ExemptUntilText, ExemptUntilText, true},
+      {"supplemental_method", SupplementalMethodText, SupplementalMethodText, true},
+      {"supplemental_body_fat", SupplementalBodyFatText, SupplementalBodyFatText, true},
   };
   return columns;
 }
@@ -78,38 +119,34 @@ const std::vector<ResultColumn>& ResultColumns() {
 QString ColumnText(const ResultColumn& column, const SoldierRow& row, Sex sex) {
   if (!row.assessment) return QString();
   const Assessment& assessment = *row.assessment;
+  if (assessment.Exempt() && !column.ofScreening) return QString();
   if (assessment.method == TapeMethod::MultiSite) return column.multiSite(assessment, sex);
   return column.oneSite ? column.oneSite(assessment, sex) : QString();
 }
 
-// A text from the roster as a results cell. A spreadsheet runs a cell that starts with =,
-// +, - or @ as a formula, and one that starts with a tab or a carriage return may be read
-// as one; such a text gets a leading ' (OWASP's advice on CSV injection), which shows it
-// as written. Blanks before it count for nothing, as a reader may trim them. Numbers the
-// program writes ("-3.50") are not passed through here and stay numbers.
-QString TextCell(const QString& text) {
-  for (const QChar c : text) {
-    if (c == u'\t' || c == u'\r') return u'\'' + text;
-    if (!c.isSpace()) return QStringView(u"=+-@").contains(c) ? u'\'' + text : text;
-  }
-  return text;
-}
-
 }  // namespace
 
-QByteArray ResultsHeaderLine(bool withMethod) {
+ResultsShape ResultsShapeOf(const RosterHeader& header) { return {header.Has("method"), HasPolicyColumns(header)}; }
+
+QByteArray ResultsHeaderLine(ResultsShape shape) {
   QStringList headers = {QStringLiteral("line"), QStringLiteral("name"), QStringLiteral("rank"), QStringLiteral("sex"),
                          QStringLiteral("status")};
   for (const ResultColumn& column : ResultColumns()) headers << QLatin1String(column.header);
-  if (withMethod) headers << QStringLiteral("method");
+  if (shape.policy) headers << QLatin1String(kTapeVerdictColumn.header);
+  if (shape.method) headers << QStringLiteral("method");
+  if (shape.policy)
+    for (const ResultColumn& column : PolicyColumns()) headers << QLatin1String(column.header);
   return CsvLine(headers);
 }
 
-QByteArray ResultsLine(int rosterLine, const SoldierRow& row, bool withMethod) {
+QByteArray ResultsLine(int rosterLine, const SoldierRow& row, ResultsShape shape) {
   QStringList fields = {QString::number(rosterLine), TextCell(row.name), TextCell(row.rank), TextCell(row.sex),
                         row.refusal ? QStringLiteral("refused: ") + row.refusal->message : QStringLiteral("ok")};
   const Sex sex = row.sex == SexItem(Sex::Female) ? Sex::Female : Sex::Male;
   for (const ResultColumn& column : ResultColumns()) fields << ColumnText(column, row, sex);
-  if (withMethod) fields << TextCell(row.method);
+  if (shape.policy) fields << ColumnText(kTapeVerdictColumn, row, sex);
+  if (shape.method) fields << TextCell(row.method);
+  if (shape.policy)
+    for (const ResultColumn& column : PolicyColumns()) fields << ColumnText(column, row, sex);
   return CsvLine(fields);
 }

@@ -17,6 +17,9 @@ namespace {
 constexpr std::array kColumns = std::to_array<RosterColumn>({
     {"name"},     {"rank"},     {"ssan"},     {"sex"},      {"age"},      {"weight"},   {"height"},
     {"method"},
+    {"date"},     {"component"},
+    {"aft_date"}, {"aft_deadlift"}, {"aft_pushup"}, {"aft_sdc"}, {"aft_plank"}, {"aft_run"},
+    {"supplemental_method"}, {"supplemental_body_fat"}, {"supplemental_date"},
     {"neck1"},    {"neck2"},    {"neck3"},
     {"abdomen1"}, {"abdomen2"}, {"abdomen3"}, {"abdomen4"},
     {"hips1"},    {"hips2"},    {"hips3"},    {"forearm1"}, {"forearm2"}, {"forearm3"},

@@ -81,7 +81,7 @@ class RowPass {
 
   void Take(const RosterRecord& record) {
     if (!header_) return ReadHeader(record);
-    const SoldierRow row = EvaluateRow(*header_, record.values);
+    const SoldierRow row = EvaluateRow(*header_, record.values, today_);
     ++summary_.records;
     if (row.refusal) {
       ++summary_.refused;
@@ -94,7 +94,7 @@ class RowPass {
     } else if (worksheets_ && !worksheetsStopped_) {
       AppendWorksheet(row, record.line);
     }
-    if (results_) Write(*results_, ResultsLine(record.line, row, withMethod_));
+    if (results_) Write(*results_, ResultsLine(record.line, row, shape_));
   }
 
   // Ends the worksheets once every row is read (a PDF drawn straight is put in place); throws
@@ -116,8 +116,8 @@ class RowPass {
  private:
   void ReadHeader(const RosterRecord& first) {
     header_.emplace(OnRoster(job_.roster, first.line, [&first] { return RosterHeader(first.values); }));
-    withMethod_ = header_->Has("method");
-    if (results_) Write(*results_, ResultsStart() + ResultsHeaderLine(withMethod_));
+    shape_ = ResultsShapeOf(*header_);
+    if (results_) Write(*results_, ResultsStart() + ResultsHeaderLine(shape_));
   }
 
   // A results file starts with a byte-order mark for the spreadsheets that open it; results
@@ -158,7 +158,9 @@ class RowPass {
   WorksheetDocument document_;
   const bool worksheets_;
   std::optional<RosterHeader> header_;
-  bool withMethod_ = false;
+  ResultsShape shape_;
+  // The date of a row that names none: the day the run began.
+  const CalendarDate today_ = Today();
   RosterSummary summary_;
   std::optional<RosterError> worksheetsStopped_;
 };

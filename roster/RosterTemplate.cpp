@@ -1,7 +1,7 @@
 #include "roster/RosterTemplate.h"
 
 #include "entry/OneSiteFields.h"
-#include "roster/CsvLine.h"
+#include "roster/CsvCells.h"
 #include "roster/RosterColumns.h"
 #include "roster/SoldierRow.h"
 #include "roster/WrittenNames.h"
@@ -34,7 +34,7 @@ const ExampleRow kOneSiteExample = {
 QSet<QByteArray> TemplateColumns(TapeMethod method) {
   QSet<QByteArray> columns = {"method"};
   for (const Sex sex : {Sex::Male, Sex::Female})
-    for (const QByteArray& column : ColumnsRead(method, sex)) columns.insert(column);
+    for (const QByteArray& column : ColumnsRead(method, sex, false)) columns.insert(column);
   if (method == TapeMethod::OneSite) columns.insert("abdomen" + QByteArray::number(kAbdomenFields));
   return columns;
 }

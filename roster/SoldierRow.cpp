@@ -4,6 +4,7 @@
 #include "entry/FieldNumbers.h"
 #include "entry/OneSiteFields.h"
 #include "roster/FieldEntry.h"
+#include "roster/PolicyColumns.h"
 #include "roster/ValueHints.h"
 #include "roster/WrittenNames.h"
 #include "standards/Calculate.h"
@@ -77,8 +78,8 @@ ValueKind KindOfField(MaskFormat format) {
 
 class RowEvaluation {
  public:
-  RowEvaluation(const RosterHeader& header, const QStringList& record, SoldierRow& row)
-      : header_(header), record_(record), row_(row) {}
+  RowEvaluation(const RosterHeader& header, const QStringList& record, CalendarDate today, SoldierRow& row)
+      : header_(header), record_(record), today_(today), row_(row) {}
 
   void Run() {
     row_.name = UpperCased(Value("name"));
@@ -89,6 +90,9 @@ class RowEvaluation {
     const QString methodValue = Value("method");
     const std::optional<TapeMethod> method = ReadMethod(methodValue);
     row_.method = method ? TapeMethodText(*method) : methodValue;
+    // The date, component and fitness test decide whether the record reads measurements.
+    const PolicyReading policy = ReadPolicyColumns(header_, record_, today_);
+    if (!policy.refusal) ApplyPolicy(policy.entry, assessment_);
 
     if (RefuseMissingColumns(method, sex)) return;
     if (const std::optional<qsizetype> unnamed = header_.UnnamedValue(record_))
@@ -104,14 +108,19 @@ class RowEvaluation {
       return;
     if (!sex) return Refuse("sex", InvalidValueMessage(ValueKind::Sex, sexValue));
     if (!method) return Refuse("method", QStringLiteral("The method is one-site or multi-site."));
+    if (policy.refusal) return Refuse(policy.refusal->column, policy.refusal->message);
     page.Name = row_.name;
     page.Rank = row_.rank;
     page.Sex = row_.sex;
     assessment_.method = *method;
 
     if (!CollectDataPage(*sex)) return;
-    if (*method == TapeMethod::OneSite ? AssessOneSite(*sex) : AssessMultiSite(*sex))
-      row_.assessment = std::move(assessment_);
+    // An exempt soldier is not taped.
+    if (!assessment_.Exempt() && !(*method == TapeMethod::OneSite ? AssessOneSite(*sex) : AssessMultiSite(*sex)))
+      return;
+    // A supplemental result decides for a soldier the tape finds not within standards only.
+    if (assessment_.TakesSupplemental()) assessment_.supplemental = policy.supplemental;
+    row_.assessment = std::move(assessment_);
   }
 
  private:
@@ -124,7 +133,7 @@ class RowEvaluation {
   // first of them is the column blamed.
   bool RefuseMissingColumns(std::optional<TapeMethod> method, std::optional<Sex> sex) {
     QStringList missing;
-    for (const QByteArray& column : ColumnsRead(method, sex))
+    for (const QByteArray& column : ColumnsRead(method, sex, assessment_.Exempt()))
       if (!header_.Has(column.constData())) missing << QString::fromLatin1(column);
     if (missing.isEmpty()) return false;
     const QString reader =
@@ -233,6 +242,7 @@ class RowEvaluation {
 
   const RosterHeader& header_;
   const QStringList& record_;
+  const CalendarDate today_;
   SoldierRow& row_;
   // The record's assessment as the evaluation gathers it, on a record of its own.
   Assessment assessment_;
@@ -242,8 +252,9 @@ class RowEvaluation {
 
 // Without a method, or a sex by the multi-site method, the record is refused before its
 // measurements are read.
-std::vector<QByteArray> ColumnsRead(std::optional<TapeMethod> method, std::optional<Sex> sex) {
+std::vector<QByteArray> ColumnsRead(std::optional<TapeMethod> method, std::optional<Sex> sex, bool exempt) {
   std::vector<QByteArray> columns(std::begin(kDataPageColumns), std::end(kDataPageColumns));
+  if (exempt) return columns;
   if (method == TapeMethod::OneSite) {
     for (int i = 1; i < kAbdomenFields; ++i) columns.push_back(NumberedColumn(kAbdomen, i));
   } else if (method && sex) {
@@ -253,8 +264,8 @@ std::vector<QByteArray> ColumnsRead(std::optional<TapeMethod> method, std::optio
   return columns;
 }
 
-SoldierRow EvaluateRow(const RosterHeader& header, const QStringList& record) {
+SoldierRow EvaluateRow(const RosterHeader& header, const QStringList& record, CalendarDate today) {
   SoldierRow row;
-  RowEvaluation(header, record, row).Run();
+  RowEvaluation(header, record, today, row).Run();
   return row;
 }

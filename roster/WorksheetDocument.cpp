@@ -10,7 +10,7 @@ WorksheetDocument::WorksheetDocument(TTsPrinter& device, const QString& title) :
 void WorksheetDocument::Append(const Assessment& soldier) {
   TWorksheetForm& worksheet = soldier.method == TapeMethod::OneSite ? FillOneSiteWorksheet(soldier, oneSite_)
                                                                     : FillSelectedWorksheet(soldier, male_, female_);
-  SetComplianceMarks(worksheet, soldier.within);
+  SetComplianceMarks(worksheet, soldier.Complies());
   if (!begun_) {
     worksheet.Report->BeginDocumentOn(device_);
     device_.Title = title_;

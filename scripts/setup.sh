@@ -8,7 +8,8 @@ build_dir="${1:-$here/build}"
 shift || true
 
 packages=(build-essential cmake qt6-base-dev qt6-svg-dev libgtest-dev libbenchmark-dev
-          fonts-liberation poppler-utils libxcb1-dev libcups2-dev cups libcsv-dev)
+          fonts-liberation poppler-utils libxcb1-dev libcups2-dev cups libcsv-dev
+          libqt6sql6-sqlite libqt6sql6-psql postgresql)
 "$here/scripts/ensure-packages.sh" "${packages[@]}"
 
 cmake -S "$here" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null

@@ -120,14 +120,30 @@ CommandLineOptions ParseCommandLine(const QStringList& arguments) {
                      "Given a roster (CSV, one soldier a row), it makes every soldier's worksheet and a\n"
                      "results table: written to files without any window, or, with neither --pdf nor\n"
                      "--results, shown in the print preview.\n"
-                     "Exit status: 0 done; 1 the page file refused, or some roster rows refused (the\n"
-                     "others are done); 2 a usage error, a roster that cannot be read or an output that\n"
-                     "cannot be written; 217 a table that cannot be loaded."));
+                     "Given --history or --forget, it writes a soldier's assessments as CSV or deletes them.\n"
+                     "Exit status: 0 done; 1 the page file refused, some roster rows refused (the others\n"
+                     "are done), or no soldier recorded by that SSAN or name; 2 a usage error, a roster\n"
+                     "that cannot be read, an output that cannot be written or records that cannot be\n"
+                     "opened; 217 a table that cannot be loaded."));
   const QCommandLineOption help = parser.addHelpOption();
   const QCommandLineOption version = parser.addVersionOption();
   const RosterOptions rosterOptions;
   rosterOptions.AddTo(parser);
   const auto& [roster, pdf, results] = rosterOptions;
+  const QCommandLineOption database(
+      QStringLiteral("database"),
+      QStringLiteral("The assessment records: an SQLite file, or a PostgreSQL database as "
+                     "postgresql://user@host[:port]/dbname. Default: the settings' \"database\", "
+                     "else $XDG_DATA_HOME/corvane32/assessments.sqlite."),
+      QStringLiteral("PATH|URL"));
+  const QCommandLineOption history(QStringLiteral("history"),
+                                   QStringLiteral("Write the soldier's assessments, oldest first, as CSV to standard "
+                                                  "output: by SSAN (nine digits) or by name."),
+                                   QStringLiteral("ID"));
+  const QCommandLineOption forget(QStringLiteral("forget"),
+                                  QStringLiteral("Delete every assessment of the soldier: by SSAN or by name."),
+                                  QStringLiteral("ID"));
+  parser.addOptions({database, history, forget});
   const QCommandLineOption rosterTemplate(
       kRosterTemplate, QStringLiteral("Write a roster to fill in to standard output: its header row and one "
                                       "example row. For the one-site method follow it with one-site "
@@ -151,13 +167,32 @@ CommandLineOptions ParseCommandLine(const QStringList& arguments) {
   if (!parsed) return UsageError(parser.errorText());
 
   // Given twice, one of the two would be dropped unseen.
-  for (const QCommandLineOption& option : {roster, pdf, results}) {
+  for (const QCommandLineOption& option : {roster, pdf, results, database, history, forget}) {
     if (parser.values(option).size() > 1)
       return UsageError(QStringLiteral("--%1 is given more than once.").arg(option.names().first()));
   }
   const QStringList files = parser.positionalArguments();
-  if (parser.isSet(rosterTemplate))
-    return RosterTemplateRequest(files, parser.isSet(roster) || parser.isSet(pdf) || parser.isSet(results));
+  if (parser.isSet(rosterTemplate)) {
+    bool otherOption = false;
+    for (const QCommandLineOption& option : {roster, pdf, results, database, history, forget})
+      otherOption = otherOption || parser.isSet(option);
+    return RosterTemplateRequest(files, otherOption);
+  }
+  if (parser.isSet(database) && parser.value(database).isEmpty())
+    return UsageError(QStringLiteral("--database needs a file or a postgresql:// URL."));
+  if (parser.isSet(history) || parser.isSet(forget)) {
+    const QCommandLineOption& command = parser.isSet(history) ? history : forget;
+    for (const QCommandLineOption& other : {roster, pdf, results, forget}) {
+      if (other.names() != command.names() && parser.isSet(other))
+        return UsageError(QStringLiteral("--%1 goes with no --%2.").arg(command.names().first(), other.names().first()));
+    }
+    if (!files.isEmpty()) return UsageError(QStringLiteral("--%1 opens no page file.").arg(command.names().first()));
+    if (parser.value(command).trimmed().isEmpty())
+      return UsageError(QStringLiteral("--%1 needs the soldier's SSAN or name.").arg(command.names().first()));
+    CommandLineOptions options{.database = parser.value(database)};
+    (parser.isSet(history) ? options.history : options.forget) = parser.value(command);
+    return options;
+  }
   if (parser.isSet(roster)) {
     if (!files.isEmpty()) return UsageError(QStringLiteral("a page file and a roster cannot be opened together."));
     if (parser.value(roster).isEmpty()) return UsageError(QStringLiteral("--roster needs the name of a roster file."));
@@ -167,18 +202,21 @@ CommandLineOptions ParseCommandLine(const QStringList& arguments) {
     }
     if (parser.value(pdf) == QStringLiteral("-"))
       return UsageError(QStringLiteral("--pdf needs the name of a file; only --results writes to standard output (-)."));
-    return {.roster = parser.value(roster), .pdf = parser.value(pdf), .results = parser.value(results)};
+    return {.roster = parser.value(roster),
+            .pdf = parser.value(pdf),
+            .results = parser.value(results),
+            .database = parser.value(database)};
   }
   for (const QCommandLineOption& output : {pdf, results}) {
     if (parser.isSet(output))
       return UsageError(QStringLiteral("--%1 needs a roster (--roster ROSTER.csv).").arg(output.names().first()));
   }
   if (files.size() > 1) return UsageError(QStringLiteral("one page file at a time, not %1.").arg(files.size()));
-  if (files.isEmpty()) return {};
+  if (files.isEmpty()) return {.database = parser.value(database)};
   if (!IsPageFile(files.first()))
     return UsageError(QStringLiteral("%1 is not a page file (.tsr); only page files saved from the print "
                                      "preview can be opened.").arg(files.first()));
-  return {.pageFile = files.first()};
+  return {.pageFile = files.first(), .database = parser.value(database)};
 }
 
 int AnswerOnConsole(const CommandLineOptions& options) {

@@ -2,8 +2,8 @@
 // The program's command line. Without arguments the program runs its wizard; with one page
 // file it shows that file in the print preview alone; with a roster it makes every
 // soldier's worksheet and a results table, written to files or shown in the preview;
-// --help, --version and --roster-template answer on the console. Anything else is a usage
-// error.
+// --help, --version and --roster-template answer on the console; --history and --forget
+// read or delete a soldier's assessment records. Anything else is a usage error.
 
 #include <QString>
 #include <QStringList>
@@ -17,9 +17,16 @@ struct CommandLineOptions {
   QString roster{};
   QString pdf{};
   QString results{};
+  // The assessment records: the store (--database, else the settings' or the default), and
+  // the SSAN or name of the soldier whose history to write or whose records to delete.
+  QString database{};
+  QString history{};
+  QString forget{};
 
   // The run writes its outputs and shows no window.
   bool WritesFilesOnly() const { return !roster.isEmpty() && (!pdf.isEmpty() || !results.isEmpty()); }
+  // The run reads or deletes records on the console and shows no window.
+  bool RecordsCommand() const { return !history.isEmpty() || !forget.isEmpty(); }
 };
 
 // Exit status of a command line the program does not take.

@@ -2,6 +2,9 @@
 
 #include "shell/maskedit/MaskedEdit.h"
 
+#include <QDialog>
+#include <QDialogButtonBox>
+
 QFont PixelFont(const QString& family, int pixels, bool bold) {
   QFont font(family);
   font.setPixelSize(pixels);
@@ -49,4 +52,11 @@ QPushButton* NewPictureButton(QWidget* page, const QString& caption, const QRect
   button->setFocusPolicy(Qt::ClickFocus);
   button->setObjectName(name);
   return button;
+}
+
+QDialogButtonBox* NewOkCancelButtons(QDialog* dialog) {
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
+  QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+  return buttons;
 }

@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QString>
 
+class QDialog;
+class QDialogButtonBox;
 class TMaskedEdit;
 
 // A font of the given character height in pixels.
@@ -31,3 +33,6 @@ TMaskedEdit* NewMeasurementField(QWidget* parent, QPoint pos, const QString& nam
 // A column heading of a measurement page that opens the picture of how the column's
 // measurement is taken.
 QPushButton* NewPictureButton(QWidget* page, const QString& caption, const QRect& geometry, const QString& name);
+
+// OK and Cancel for a dialog, which accept and reject it.
+QDialogButtonBox* NewOkCancelButtons(QDialog* dialog);

@@ -7,6 +7,7 @@
 #include "shell/Glyphs.h"
 #include "shell/maskedit/MaskedEdit.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -39,6 +40,7 @@ TMainForm::TMainForm(QWidget* parent)
                           Qt::MSWindowsFixedSizeDialogHint) {
   setObjectName(QStringLiteral("MainForm"));
   BuildMethodMenu();
+  BuildAssessmentMenu();
   BuildFrame();
   BuildMainPage();
   BuildMalePage();
@@ -126,6 +128,8 @@ void TMainForm::ConnectHandlers() {
   connect(OneSiteAction, &QAction::triggered, this, [this] { SetMethod(TapeMethod::OneSite); });
   connect(MultiSiteAction, &QAction::triggered, this, [this] { SetMethod(TapeMethod::MultiSite); });
   connect(PrintButton, &QPushButton::clicked, this, &TMainForm::PrintButtonClick);
+  connect(PolicyAction, &QAction::triggered, this, &TMainForm::PolicyActionClick);
+  connect(SupplementalAction, &QAction::triggered, this, &TMainForm::SupplementalActionClick);
 }
 
 void TMainForm::showEvent(QShowEvent* event) {
@@ -172,6 +176,7 @@ bool TMainForm::ShowPage(TBevelPanel* page, bool nextEnabled, bool previousEnabl
   }
   Next->setEnabled(nextEnabled);
   Previous->setEnabled(previousEnabled);
+  SupplementalAction->setEnabled(page == ResultsPanel && assessment_ && assessment_->TakesSupplemental());
   return true;
 }
 
@@ -179,7 +184,10 @@ void TMainForm::NextClick() {
   TBevelPanel* page = VisiblePage();
   if (page == MainPanel) {
     if (!CollectMainPage()) return;
-    if (ShowPage(MeasurementPage(), true, true)) SetLabelText(Screening, QString());
+    // An exempt soldier is not taped: the wizard goes straight to the results.
+    const bool exempt = collectedExemption_ && collectedExemption_->exempt;
+    if (exempt) ShowExemptResults();
+    if (ShowPage(exempt ? ResultsPanel : MeasurementPage(), !exempt, true)) SetLabelText(Screening, QString());
   } else if (page == MalePanel) {
     if (ShowMaleResults()) ShowPage(ResultsPanel, false, true);
   } else if (page == FemalePanel) {
@@ -192,7 +200,12 @@ void TMainForm::NextClick() {
 void TMainForm::PreviousClick() {
   TBevelPanel* page = VisiblePage();
   if (page == ResultsPanel) {
-    ShowPage(MeasurementPage(), true, true);
+    // An exempt soldier came to the results from the data page.
+    if (assessment_ && assessment_->Exempt()) {
+      ShowPage(MainPanel, true, false);
+    } else {
+      ShowPage(MeasurementPage(), true, true);
+    }
   } else if (page == MalePanel || page == FemalePanel || page == OneSitePanel) {
     ShowPage(MainPanel, true, false);
   }

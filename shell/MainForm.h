@@ -3,7 +3,9 @@
 // the measurement pages and the results page) with the button bar Previous / Quit / Next
 // below them and, above, a menu bar whose Method menu chooses the tape method: the
 // multi-site method measures on the male or the female page, the one-site method on the
-// one-site page.
+// one-site page. Its Assessment menu takes the date of the assessment, the component and
+// the fitness test, by which a soldier may be exempt from the tape, and a supplemental
+// body-fat result for a soldier the tape finds not within standards.
 
 #include "entry/Assessment.h"
 #include "entry/DataPageRules.h"
@@ -14,9 +16,11 @@
 
 #include <optional>
 #include <span>
+#include <vector>
 
 class QAction;
 class QGroupBox;
+class TWorksheetForm;
 class QLabel;
 class QLineEdit;
 class QMenuBar;
@@ -46,6 +50,20 @@ class TMainForm : public QWidget {
   // the new method; every field keeps its value.
   void SetMethod(TapeMethod method);
 
+  // The date, component and fitness test for the soldiers assessed from now on: the date
+  // chosen, or today's. The fitness test belongs to the soldier whose name the data page
+  // showed when it was given (or, given without a name, to the next soldier collected).
+  PolicyEntry Policy() const;
+  // Takes what the Assessment dialog gives. It applies from the next collection of the data
+  // page: a measurement or results page gives way to the data page.
+  void SetPolicy(const PolicyEntry& entry);
+  // Takes a supplemental result for the soldier on the results page, whom the tape found not
+  // within standards, and shows the verdict it gives; false (nothing taken) for any other
+  // soldier or page.
+  bool SetSupplemental(const SupplementalResult& result);
+  // The assessment the results page shows; none before the first.
+  const std::optional<Assessment>& HeldAssessment() const { return assessment_; }
+
   // The item strings of SexGroup. The wizard compares these, never a button's text, which
   // a desktop theme may change (by adding keyboard accelerators to it).
   static inline const QString MaleItem = SexItem(Sex::Male);
@@ -57,6 +75,10 @@ class TMainForm : public QWidget {
   QMenuBar* MenuBar;
   QAction* OneSiteAction;
   QAction* MultiSiteAction;
+  // The Assessment menu: the dialog of the date, component and fitness test, and that of the
+  // supplemental result (enabled on the results page of a soldier not within by the tape).
+  QAction* PolicyAction;
+  QAction* SupplementalAction;
 
   // Pages and button bar.
   TBevelPanel* MainPanel;
@@ -126,7 +148,10 @@ class TMainForm : public QWidget {
   QLabel* MaxBFCLabel;
   QLabel* ActualBFC;
   // Names the one-site method below the results it gave; hidden for the multi-site method.
+  // With a supplemental result, the tape's verdict and the supplemental one.
   QLabel* ResultsMethod;
+  // For an exempt soldier, who has no body fat rows, the exemption in their place.
+  QLabel* ResultsNote;
   QPushButton* PrintButton;
 
  signals:
@@ -151,6 +176,8 @@ class TMainForm : public QWidget {
   void WristClick();
   void NavelPicClick();
   void PrintButtonClick();
+  void PolicyActionClick();
+  void SupplementalActionClick();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -171,6 +198,7 @@ class TMainForm : public QWidget {
   void BuildFemalePage();
   void BuildOneSitePage();
   void BuildMethodMenu();
+  void BuildAssessmentMenu();
   void BuildResultsPage();
   void SetTabOrder();
   void ConnectHandlers();
@@ -197,15 +225,40 @@ class TMainForm : public QWidget {
   bool ShowResults();
   // The results page's texts: the two body fats as given, the weights from SoldierData.
   void ShowResultTexts(const QString& maxBodyFat, const QString& bodyFat, bool within);
+  void ShowWeights();
+  // The verdict, the method line and the rows of the results page as the held assessment
+  // reads: an exemption, a supplemental result, or the tape alone.
+  void ShowAssessmentLines();
+  // The results page of a soldier exempt from the tape, by the method chosen.
+  void ShowExemptResults();
+  // Takes the policy for the soldier on the data page and decides the exemption by its test.
+  void DecideCollectedExemption();
+  // The policy for the soldier on the data page: a fitness test entered for another
+  // soldier is left out, with a message.
+  PolicyEntry PolicyForSoldier();
+  // The worksheet Print Form fills for the method and sex; null when start-up made none.
+  TWorksheetForm* MethodWorksheet() const;
   // The data page's fields as they read now.
   DataPageTexts PageTexts() const;
   // Holds the assessment of the soldier the results page shows: the data page, SoldierData
   // and the results, by the one-site method when there is a one-site result.
-  void HoldAssessment(bool within, const std::optional<OneSiteResult>& oneSite);
+  // The policy entry collected with the data page applies to it.
+  void HoldAssessment(TapeMethod method, bool within, const std::optional<OneSiteResult>& oneSite);
 
   TapeMethod method_ = TapeMethod::MultiSite;
   // The screening verdict of the data page as last collected.
   bool overScreening_ = false;
   // The assessment on the results page, which Print Form prints.
   std::optional<Assessment> assessment_;
+  // What the Assessment dialog gave: the date (none: today), component, fitness test and the
+  // name of the soldier the test is for.
+  std::optional<CalendarDate> chosenDate_;
+  Component component_ = Component::Regular;
+  std::optional<FitnessTest> test_;
+  QString testSoldier_;
+  // The policy as the data page was last collected, with the decision on its test.
+  PolicyEntry collected_;
+  std::optional<ExemptionDecision> collectedExemption_;
+  // The results page's body fat captions, values and units, hidden for an exempt soldier.
+  std::vector<QWidget*> bodyFatRows_;
 };

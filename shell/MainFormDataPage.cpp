@@ -123,7 +123,19 @@ bool TMainForm::CollectMainPage() {
   overScreening_ = screening.exceeds;
   SetLabelText(Screening, screening.exceeds ? QStringLiteral("Soldier is NOT within standards")
                                             : QStringLiteral("Soldier is within standards"));
+  DecideCollectedExemption();
   return true;
+}
+
+void TMainForm::DecideCollectedExemption() {
+  collected_ = PolicyForSoldier();
+  collectedExemption_.reset();
+  if (!collected_.test) return;
+  collectedExemption_ = DecideExemption(collected_.test, collected_.component, collected_.date);
+  // A test that does not exempt says why; the tape is taken.
+  if (!collectedExemption_->exempt)
+    ShowMessage(QString::fromStdString(DescribeExemption(*collectedExemption_)) +
+                QStringLiteral(" The tape measurement is taken as usual."));
 }
 
 void TMainForm::ScreenButtonClick() { CollectMainPage(); }

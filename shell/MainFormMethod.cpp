@@ -29,7 +29,12 @@ void TMainForm::SetMethod(TapeMethod method) {
   if (method == method_) return;
   method_ = method;
   // Results or measurements of the other method give way to this method's measurements;
-  // measurement pages have no exit checks, so the page always changes.
-  if (VisiblePage() != MainPanel) ShowPage(MeasurementPage(), true, true);
+  // measurement pages have no exit checks, so the page always changes. An exempt soldier
+  // has no measurements: the results stay, for the worksheet of this method.
+  if (VisiblePage() == ResultsPanel && assessment_ && assessment_->Exempt()) {
+    ShowExemptResults();
+  } else if (VisiblePage() != MainPanel) {
+    ShowPage(MeasurementPage(), true, true);
+  }
   emit MethodChanged(method);
 }

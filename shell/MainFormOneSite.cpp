@@ -84,9 +84,9 @@ bool TMainForm::ShowOneSiteResults() {
   // when the three need one: the computation has all it takes.
   const Sex sex = SelectedSex() == FemaleItem ? Sex::Female : Sex::Male;
   const OneSiteResult result = ComputeOneSiteBodyFat(sex, SoldierData.Age, SoldierData.Weight, reading.taken).value();
-  HoldAssessment(result.within, result);
+  HoldAssessment(TapeMethod::OneSite, result.within, result);
   ShowResultTexts(QString::number(result.maxBodyFat), QString::number(result.roundedBodyFat), result.within);
-  ResultsMethod->show();
+  ShowAssessmentLines();
   // Start-up creates the worksheet; a main window made without it has no marks to set.
   if (OneSiteForm != nullptr) SetComplianceMarks(*OneSiteForm, result.within);
   return true;

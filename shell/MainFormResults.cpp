@@ -41,16 +41,25 @@ void TMainForm::BuildResultsPage() {
 
   NewLabel(ResultsPanel, QStringLiteral("Maximum weight:"), QPoint(16, 42));
   NewLabel(ResultsPanel, QStringLiteral("Actual weight:"), QPoint(16, 65));
-  NewLabel(ResultsPanel, QStringLiteral("Maximum Body Fat Content:"), QPoint(16, 88));
-  NewLabel(ResultsPanel, QStringLiteral("Actual Body Fat Content:"), QPoint(16, 111));
+  QLabel* maxBodyFatCaption = NewLabel(ResultsPanel, QStringLiteral("Maximum Body Fat Content:"), QPoint(16, 88));
+  QLabel* bodyFatCaption = NewLabel(ResultsPanel, QStringLiteral("Actual Body Fat Content:"), QPoint(16, 111));
   MaxWeightAllowed = NewValueLabel(ResultsPanel, 42, QStringLiteral("MaxWeightAllowed"));
   ActualWeight = NewValueLabel(ResultsPanel, 65, QStringLiteral("ActualWeight"));
   MaxBFCLabel = NewValueLabel(ResultsPanel, 88, QStringLiteral("MaxBFCLabel"));
   ActualBFC = NewValueLabel(ResultsPanel, 111, QStringLiteral("ActualBFC"));
   NewLabel(ResultsPanel, QStringLiteral("lbs."), QPoint(248, 42));
   NewLabel(ResultsPanel, QStringLiteral("lbs."), QPoint(248, 65));
-  NewLabel(ResultsPanel, QStringLiteral("%"), QPoint(248, 88));
-  NewLabel(ResultsPanel, QStringLiteral("%"), QPoint(248, 111));
+  bodyFatRows_ = {maxBodyFatCaption, bodyFatCaption, MaxBFCLabel, ActualBFC,
+                  NewLabel(ResultsPanel, QStringLiteral("%"), QPoint(248, 88)),
+                  NewLabel(ResultsPanel, QStringLiteral("%"), QPoint(248, 111))};
+  // Over the body fat rows, which an exempt soldier does not have.
+  ResultsNote = new QLabel(ResultsPanel);
+  ResultsNote->setFont(PixelFont(QStringLiteral("Arial"), 11));
+  ResultsNote->setGeometry(16, 86, 265, 42);
+  ResultsNote->setWordWrap(true);
+  ResultsNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  ResultsNote->setObjectName(QStringLiteral("ResultsNote"));
+  ResultsNote->hide();
   // In the gap above the Print button, centred on the page as the button is.
   ResultsMethod = new QLabel(QStringLiteral("One-site tape method"), ResultsPanel);
   ResultsMethod->setFont(PixelFont(QStringLiteral("Arial"), 11));
@@ -84,10 +93,10 @@ bool TMainForm::RefuseOutOfTable(const std::optional<OutOfTable>& outside) {
 
 bool TMainForm::ShowResults() {
   const bool within = WithinStandards(SoldierData);
-  HoldAssessment(within, std::nullopt);
+  HoldAssessment(TapeMethod::MultiSite, within, std::nullopt);
   ShowResultTexts(QString::fromStdString(FormatFixed2(SoldierData.MaxBodyFat)),
                   QString::fromStdString(FormatFixed2(SoldierData.BodyFat)), within);
-  ResultsMethod->hide();
+  ShowAssessmentLines();
   return within;
 }
 
@@ -96,18 +105,27 @@ DataPageTexts TMainForm::PageTexts() const {
           Height->FieldText(), Weight->FieldText(),    SelectedSex()};
 }
 
-void TMainForm::HoldAssessment(bool within, const std::optional<OneSiteResult>& oneSite) {
-  assessment_ = Assessment{PageTexts(), SoldierData, oneSite ? TapeMethod::OneSite : TapeMethod::MultiSite,
-                           overScreening_, within, oneSite};
+void TMainForm::HoldAssessment(TapeMethod method, bool within, const std::optional<OneSiteResult>& oneSite) {
+  assessment_ = Assessment{.page = PageTexts(),
+                           .data = SoldierData,
+                           .method = method,
+                           .overScreening = overScreening_,
+                           .within = within,
+                           .oneSite = oneSite};
+  ApplyPolicy(collected_, *assessment_);
 }
 
 void TMainForm::ShowResultTexts(const QString& maxBodyFat, const QString& bodyFat, bool within) {
   SetLabelText(MaxBFCLabel, maxBodyFat);
   SetLabelText(ActualBFC, bodyFat);
-  SetLabelText(MaxWeightAllowed, QString::number(SoldierData.MaxWeight));
-  SetLabelText(ActualWeight, QString::number(SoldierData.Weight));
+  ShowWeights();
   SetLabelText(FinalResults, within ? QStringLiteral("Soldier is within Standards")
                                     : QStringLiteral("Soldier is NOT within Standards"));
+}
+
+void TMainForm::ShowWeights() {
+  SetLabelText(MaxWeightAllowed, QString::number(SoldierData.MaxWeight));
+  SetLabelText(ActualWeight, QString::number(SoldierData.Weight));
 }
 
 bool TMainForm::ShowMaleResults() {

@@ -1,6 +1,7 @@
 #include "report/device/TemporaryFiles.h"
 #include "shell/CommandLine.h"
 #include "shell/PreviewAlone.h"
+#include "shell/RecordsCommand.h"
 #include "shell/RosterProgram.h"
 #include "shell/Startup.h"
 
@@ -34,6 +35,11 @@ int main(int argc, char* argv[]) {
   if (early.request == CommandLineOptions::Request::Help || early.request == CommandLineOptions::Request::Version ||
       early.request == CommandLineOptions::Request::RosterTemplate)
     return AnswerOnConsole(early);
+  // The records on the console need no display either.
+  if (early.RecordsCommand()) {
+    QCoreApplication console(argc, argv);
+    return RunRecordsCommand(early);
+  }
   // Without a display no window can open, whatever Qt options the line may hold: a usage
   // error is answered as it stands.
   if (early.request == CommandLineOptions::Request::UsageError && !PlatformNamed(rawArguments) &&
@@ -44,6 +50,7 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   const CommandLineOptions options = ParseCommandLine(QCoreApplication::arguments());
   if (options.request != CommandLineOptions::Request::Run) return AnswerOnConsole(options);
+  if (options.RecordsCommand()) return RunRecordsCommand(options);
   const StartupOptions startup{QCoreApplication::applicationDirPath()};
   if (options.WritesFilesOnly()) return RunRosterToFiles(app, startup, options);
   if (!options.roster.isEmpty()) return RunRosterPreview(app, startup, options);

@@ -38,4 +38,6 @@ struct FitnessTest {
 
   int32_t Points(AftEvent event) const { return points[static_cast<std::size_t>(event)]; }
   int32_t Total() const;
+
+  bool operator==(const FitnessTest&) const = default;
 };

@@ -39,6 +39,8 @@ struct SupplementalResult {
   SupplementalMethod method = SupplementalMethod::Dxa;
   int32_t bodyFatTenths = 0;
   CalendarDate date;
+
+  bool operator==(const SupplementalResult&) const = default;
 };
 
 // Within the standard when the body fat is not above the maximum (whole percent): 26.0

@@ -1,6 +1,7 @@
 #include "worksheets/OneSiteTexts.h"
 
 #include "worksheets/OneSiteWorksheet.h"
+#include "worksheets/PolicyTexts.h"
 #include "worksheets/WorksheetFilling.h"
 
 namespace {
@@ -56,7 +57,19 @@ WorksheetTexts OneSiteWorksheetTexts(const DataPageTexts& page, const TSoldierDa
   return texts;
 }
 
+WorksheetTexts ExemptOneSiteTexts(const DataPageTexts& page, const TSoldierData& data) {
+  WorksheetTexts texts = ScreeningOnly(OneSiteWorksheetTexts(page, data, OneSiteResult{}));
+  for (LabelText& entry : texts)
+    if (entry.label == QLatin1String("Equation"))
+      entry.text = QStringLiteral("No tape measurement: exempt from the body fat standard (see REMARKS).");
+  return texts;
+}
+
 TWorksheetForm& FillOneSiteWorksheet(const Assessment& assessment, TOneSiteForm& worksheet) {
-  FillWorksheet(worksheet, OneSiteWorksheetTexts(assessment.page, assessment.data, assessment.oneSite.value()));
+  FillWorksheet(worksheet, assessment.Exempt()
+                               ? ExemptOneSiteTexts(assessment.page, assessment.data)
+                               : OneSiteWorksheetTexts(assessment.page, assessment.data, assessment.oneSite.value()));
+  worksheet.Label(QStringLiteral("AssessmentDate")).SetCaption(AssessmentDateText(assessment.date));
+  FillPolicyNote(worksheet, assessment);
   return worksheet;
 }

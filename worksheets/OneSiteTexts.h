@@ -14,6 +14,12 @@ class TWorksheetForm;
 WorksheetTexts OneSiteWorksheetTexts(const DataPageTexts& page, const TSoldierData& data,
                                      const OneSiteResult& result);
 
+// The worksheet of a soldier exempt from the tape: the identification block and the
+// screening, and in place of the equation the statement that no tape was taken.
+WorksheetTexts ExemptOneSiteTexts(const DataPageTexts& page, const TSoldierData& data);
+
 // Gives the worksheet's labels those texts for a one-site assessment (its one-site result
-// set) and returns it; its marks are the verdict's, set when the result was evaluated.
+// set, or the exemption), the date of the assessment and the note (an exemption or a
+// supplemental result), and returns it; its marks are the verdict's, set when the result
+// was evaluated.
 TWorksheetForm& FillOneSiteWorksheet(const Assessment& assessment, TOneSiteForm& worksheet);

@@ -2,6 +2,7 @@
 
 #include "worksheets/DA5500.h"
 #include "worksheets/DA5501.h"
+#include "worksheets/PolicyTexts.h"
 
 void FillWorksheet(TWorksheetForm& worksheet, const WorksheetTexts& texts) {
   for (const LabelText& entry : texts) worksheet.Label(entry.label).SetCaption(entry.text);
@@ -12,10 +13,11 @@ void SetComplianceMarks(TWorksheetForm& worksheet, bool withinStandards) {
 }
 
 TWorksheetForm& FillSelectedWorksheet(const Assessment& assessment, TMaleForm& male, TFemaleForm& female) {
-  if (SelectsFemaleWorksheet(assessment.page.Sex)) {
-    FillWorksheet(female, FemaleWorksheetTexts(assessment.page, assessment.data));
-    return female;
-  }
-  FillWorksheet(male, MaleWorksheetTexts(assessment.page, assessment.data));
-  return male;
+  const bool ofWoman = SelectsFemaleWorksheet(assessment.page.Sex);
+  TWorksheetForm& worksheet = ofWoman ? static_cast<TWorksheetForm&>(female) : male;
+  WorksheetTexts texts = ofWoman ? FemaleWorksheetTexts(assessment.page, assessment.data)
+                                 : MaleWorksheetTexts(assessment.page, assessment.data);
+  FillWorksheet(worksheet, assessment.Exempt() ? ScreeningOnly(std::move(texts)) : texts);
+  FillPolicyNote(worksheet, assessment);
+  return worksheet;
 }

@@ -16,5 +16,7 @@ void SetComplianceMarks(TWorksheetForm& worksheet, bool withinStandards);
 void FillWorksheet(TWorksheetForm& worksheet, const WorksheetTexts& texts);
 
 // Fills the worksheet that the page's sex selects from the page texts and the record of a
-// multi-site assessment, and returns it.
+// multi-site assessment, with its note (an exemption or a supplemental result), and returns
+// it. An exempt soldier's worksheet prints the identification block and the screening
+// alone.
 TWorksheetForm& FillSelectedWorksheet(const Assessment& assessment, TMaleForm& male, TFemaleForm& female);

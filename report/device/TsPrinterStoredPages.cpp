@@ -8,6 +8,7 @@
 #include "report/device/PrinterSetup.h"
 #include "report/device/ScreenResolution.h"
 #include "report/device/TsPrinterImpl.h"
+#include "report/device/TsPrintError.h"
 
 #include <QCoreApplication>
 
@@ -32,7 +33,8 @@ void TTsPrinter::PrintStoredPages() {
 // Prints pages first..last of the store, each stretched over the printable area, and
 // hands the job over. Pending events run before each page; they may cancel the job, start
 // another print of the stored pages or close the preview and release this device, so
-// nothing of the job is touched once any of that has happened.
+// nothing of the job is touched once any of that has happened. A page that cannot be read
+// back abandons the job (TsPrintError): a blank sheet in its place would pass for the page.
 void TTsPrinter::PrintPages(int first, int last) {
   QPointer<TTsPrinter> alive(this);
   TsPrintSpool* const job = d->spool.get();
@@ -40,7 +42,12 @@ void TTsPrinter::PrintPages(int first, int last) {
   for (int n = first; n <= last; ++n) {
     QCoreApplication::processEvents();
     if (!alive || d->spool.get() != job) return;
-    if (const std::unique_ptr<QPicture> page = d->store->GetPage(n)) DrawPagePicture(job->Canvas(), *page, printable);
+    const std::unique_ptr<QPicture> page = d->store->GetPage(n);
+    if (!page) {
+      d->spool.reset();
+      throw TsPrintError(QStringLiteral("Page %1 cannot be read back from the page store; nothing is printed.").arg(n));
+    }
+    DrawPagePicture(job->Canvas(), *page, printable);
     if (d->cancelled) {
       d->spool.reset();
       return;

@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       if (!header)
         header.emplace(record.values);
       else
-        ResultsLine(record.line, EvaluateRow(*header, record.values), header->Has("method"));
+        ResultsLine(record.line, EvaluateRow(*header, record.values), ResultsShapeOf(*header));
     });
   } catch (const RosterError&) {
     // a refused roster is a correct outcome

@@ -4,6 +4,7 @@
 #include "entry/OneSiteFields.h"
 #include "roster/RosterColumns.h"
 #include "roster/SoldierRow.h"
+#include "tests/roster/RowOfValues.h"
 #include "standards/Calculate.h"
 
 #include <QCoreApplication>
@@ -13,8 +14,6 @@
 #include <map>
 
 namespace {
-
-using Values = std::map<QString, QString>;
 
 // A man and a woman by each method, with the values of the shipped example roster.
 const Values kOneSiteMan = {{"name", "KIM, JAMES"}, {"rank", "SGT"},       {"ssan", "789-01-2345"},
@@ -50,18 +49,7 @@ QStringList Without(QStringList names, const QStringList& left) {
 
 // The soldier as a row of a roster whose header names these columns.
 SoldierRow Evaluate(const QStringList& names, const Values& values) {
-  QStringList record;
-  for (const QString& name : names) {
-    const auto value = values.find(name);
-    record << (value == values.end() ? QString() : value->second);
-  }
-  return EvaluateRow(RosterHeader(names), record);
-}
-
-// The refusal as the run reports it: "COLUMN: message"; "accepted" for none.
-std::string RefusalOf(const SoldierRow& row) {
-  return row.refusal ? (row.refusal->column + QStringLiteral(": ") + row.refusal->message).toStdString()
-                     : std::string("accepted");
+  return EvaluateRow(RosterHeader(names), RecordOf(names, values));
 }
 
 // What the results and the worksheet of a one-site row show.

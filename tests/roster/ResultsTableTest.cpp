@@ -15,7 +15,7 @@ QByteArray RefusedLine(const QString& name, const QString& rank, const QString& 
   row.sex = sex;
   row.method = method;
   row.refusal = RowRefusal{QStringLiteral("sex"), QStringLiteral("Invalid input value.")};
-  return ResultsLine(2, row, true);
+  return ResultsLine(2, row, {.method = true});
 }
 
 const QByteArray kRefusedCells = ",refused: Invalid input value.,,,,,,,,,,,,,,,,,,";

@@ -30,6 +30,7 @@
 
 #include <map>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -204,4 +205,79 @@ TEST_F(WizardAndRoster, AOneSiteSoldierWithAFourthMeasurementGetsTheSameResultsA
   EXPECT_EQ(ResultsPage(), (QStringList{QString::number(row.assessment->data.MaxWeight),
                                         QString::number(result.maxBodyFat), QString::number(result.roundedBodyFat)}));
   form.SetMethod(TapeMethod::MultiSite);
+}
+
+// The date, component and fitness test given in the wizard's Assessment dialog and in the
+// roster's columns: an exempt soldier gets the same verdict and the same page, one over
+// the screening weight by the multi-site method, one under it by the one-site method.
+TEST_F(WizardAndRoster, AnExemptSoldierGetsTheSameVerdictAndWorksheet) {
+  TMainForm& form = *MainForm;
+  const CalendarDate assessed = ParseIsoDate("2026-04-01").value();
+  const FitnessTest test{ParseIsoDate("2026-03-02").value(), {100, 100, 100, 97, 88}};
+  const Values common = {{"rank", "SGT"},        {"ssan", "123-45-6789"}, {"sex", "Male"},
+                         {"age", "24"},          {"height", "69.50"},     {"date", "2026-04-01"},
+                         {"aft_date", "2026-03-02"}, {"aft_deadlift", "100"}, {"aft_pushup", "100"},
+                         {"aft_sdc", "100"},     {"aft_plank", "97"},     {"aft_run", "88"}};
+  for (const auto& [method, weight, component, verdict] :
+       {std::tuple{TapeMethod::MultiSite, "205", Component::Regular, FinalVerdict::Exempt},
+        std::tuple{TapeMethod::OneSite, "150", Component::Guard, FinalVerdict::Within}}) {
+    form.SetMethod(method);
+    form.Name->setText(QStringLiteral("EXEMPT, ERIN"));
+    form.SetPolicy({assessed, component, test});
+    Values values = common;
+    values["name"] = QStringLiteral("EXEMPT, ERIN");
+    values["weight"] = QLatin1String(weight);
+    values["method"] = QLatin1String(TapeMethodName(method).data());
+    values["component"] = QLatin1String(ComponentName(component).data());
+    EnterInWizard(values, {{"ssan", form.SSANumber}, {"age", form.Age}, {"weight", form.Weight}, {"height", form.Height}});
+    const Assessment wizard = form.HeldAssessment().value();
+    const QImage wizardPage = PrintFormPage(form, method == TapeMethod::OneSite ? static_cast<TWorksheetForm&>(*OneSiteForm)
+                                                                               : *MaleForm);
+    form.Previous->click();
+
+    const SoldierRow row = ReadFromRoster(values);
+    ASSERT_FALSE(row.refusal) << row.refusal->message.toStdString();
+    const Assessment& roster = row.assessment.value();
+    EXPECT_EQ(wizard.Verdict(), verdict);
+    EXPECT_EQ(roster.Verdict(), verdict);
+    EXPECT_EQ(roster.exemption->ExemptUntil(), wizard.exemption->ExemptUntil());
+    EXPECT_EQ(roster.data.MaxWeight, wizard.data.MaxWeight);
+    EXPECT_FALSE(wizardPage.isNull());
+    EXPECT_TRUE(RosterPage(roster) == wizardPage);
+  }
+  form.SetPolicy({Today(), Component::Regular, std::nullopt});
+  form.SetMethod(TapeMethod::MultiSite);
+}
+
+// A supplemental result on both sides of the maximum of 22%: the wizard's Supplemental
+// assessment and the roster's columns give the same verdicts and the same page.
+TEST_F(WizardAndRoster, ASupplementalResultGivesTheSameVerdictAndWorksheet) {
+  TMainForm& form = *MainForm;
+  for (const auto& [bodyFat, verdict] : {std::pair{"22.0", FinalVerdict::Within}, std::pair{"22.1", FinalVerdict::NotWithin}}) {
+    const Values values = {{"name", "DOE, JOHN A"}, {"rank", "SGT"},     {"ssan", "123-45-6789"}, {"sex", "Male"},
+                           {"age", "24"},          {"weight", "205"},   {"height", "69.50"},     {"neck1", "16.00"},
+                           {"neck2", "16.25"},     {"neck3", "16.00"},  {"abdomen1", "39.50"},   {"abdomen2", "39.75"},
+                           {"abdomen3", "39.50"},  {"supplemental_method", "dxa"},
+                           {"supplemental_body_fat", QLatin1String(bodyFat)}, {"supplemental_date", "2026-04-03"}};
+    EnterInWizard(values, {{"ssan", form.SSANumber}, {"age", form.Age}, {"weight", form.Weight}, {"height", form.Height},
+                           {"neck1", form.MNeck1}, {"neck2", form.MNeck2}, {"neck3", form.MNeck3},
+                           {"abdomen1", form.Waist1}, {"abdomen2", form.Waist2}, {"abdomen3", form.Waist3}});
+    ASSERT_EQ(form.FinalResults->text(), QStringLiteral("Soldier is NOT within Standards"));
+    ASSERT_TRUE(form.SetSupplemental({SupplementalMethod::Dxa, ParseBodyFatTenths(bodyFat).value(),
+                                      ParseIsoDate("2026-04-03").value()}));
+    const QString wizardVerdict = form.FinalResults->text();
+    const QImage wizardPage = PrintFormPage(form, *MaleForm);
+    form.Previous->click();
+    form.Previous->click();
+
+    const SoldierRow row = ReadFromRoster(values);
+    ASSERT_FALSE(row.refusal) << row.refusal->message.toStdString();
+    const Assessment& roster = row.assessment.value();
+    EXPECT_EQ(roster.Verdict(), verdict);
+    EXPECT_EQ(roster.TapeWithin(), std::optional<bool>(false));
+    EXPECT_EQ(wizardVerdict, verdict == FinalVerdict::Within ? QStringLiteral("Soldier is within Standards")
+                                                             : QStringLiteral("Soldier is NOT within Standards"));
+    EXPECT_FALSE(wizardPage.isNull());
+    EXPECT_TRUE(RosterPage(roster) == wizardPage);
+  }
 }

@@ -93,6 +93,22 @@ class CommandLineTest : public QObject {
                                           << "--roster is given more than once.";
     QTest::newRow("a PDF given twice, even without a roster") << QStringList{"--pdf", "a.pdf", "--pdf", "b.pdf"}
                                                               << "--pdf is given more than once.";
+    QTest::newRow("a history and a forgetting") << QStringList{"--history", "DOE", "--forget", "DOE"}
+                                                << "--history goes with no --forget";
+    QTest::newRow("a forgetting and a roster") << QStringList{"--forget", "DOE", "--roster", "r.csv"}
+                                               << "--forget goes with no --roster";
+    QTest::newRow("a history and results") << QStringList{"--results", "r.csv", "--history", "DOE"}
+                                           << "--history goes with no --results";
+    QTest::newRow("a history and a page file") << QStringList{"--history", "DOE", "a.tsr"} << "--history opens no page file";
+    QTest::newRow("a history of nobody") << QStringList{"--history", " "} << "--history needs the soldier's SSAN or name";
+    QTest::newRow("a database without a name") << QStringList{"--database=", "--history", "DOE"}
+                                               << "--database needs a file or a postgresql:// URL";
+    QTest::newRow("a database given twice") << QStringList{"--database", "a", "--database", "b"}
+                                            << "--database is given more than once.";
+    QTest::newRow("the roster's recording, which this version does not have")
+        << QStringList{"--roster", "r.csv", "--record"} << "Unknown option 'record'";
+    QTest::newRow("an SSAN in a usage error is not shown") << QStringList{"--forget", "123-45-6789", "--history", "123-45-6789"}
+                                                           << "--history goes with no --forget";
     QTest::newRow("a template of no method") << QStringList{"--roster-template", "tape"}
                                              << "--roster-template takes one-site or multi-site, not \"tape\".";
     QTest::newRow("a template of a page file") << QStringList{"--roster-template", "week.tsr"}
@@ -105,6 +121,8 @@ class CommandLineTest : public QObject {
                                               << "--roster-template writes a roster to fill in; it takes no other";
     QTest::newRow("a template with results") << QStringList{"--roster-template", "one-site", "--results", "r.csv"}
                                              << "--roster-template writes a roster to fill in; it takes no other";
+    QTest::newRow("a template with a history") << QStringList{"--history", "DOE", "--roster-template"}
+                                               << "--roster-template writes a roster to fill in; it takes no other";
   }
 
   // The method follows the option as its own argument or after "=", in any spelling a
@@ -153,6 +171,25 @@ class CommandLineTest : public QObject {
     QCOMPARE(options.request, Request::UsageError);
     QVERIFY2(options.text.contains(reason), qPrintable(options.text));
     QVERIFY(options.text.contains(QStringLiteral("corvane32 --help")));
+    QVERIFY(!options.text.contains(QStringLiteral("123-45-6789")));
+  }
+
+  void takesAHistoryOrAForgettingAndADatabaseForAnyMode() {
+    const CommandLineOptions history = Parse({"--history", "123-45-6789", "--database", "unit.sqlite"});
+    QCOMPARE(history.request, Request::Run);
+    QCOMPARE(QStringList({history.history, history.forget, history.database}),
+             QStringList({"123-45-6789", "", "unit.sqlite"}));
+    QVERIFY(history.RecordsCommand());
+    const CommandLineOptions forget = Parse({"--forget=DOE JOHN"});
+    QCOMPARE(QStringList({forget.history, forget.forget, forget.database}), QStringList({"", "DOE JOHN", ""}));
+    QVERIFY(forget.RecordsCommand());
+    const QString url = QStringLiteral("postgresql://clerk@db/weighin");
+    for (const QStringList& mode : {QStringList{}, QStringList{"week.tsr"}, QStringList{"--roster", "r.csv", "--pdf", "w.pdf"}}) {
+      const CommandLineOptions options = Parse(mode + QStringList{"--database", url});
+      QCOMPARE(options.request, Request::Run);
+      QCOMPARE(options.database, url);
+      QVERIFY(!options.RecordsCommand());
+    }
   }
 
   // Read before the application object exists: Qt's own options on the line are passed over.

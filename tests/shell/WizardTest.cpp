@@ -2,6 +2,7 @@
 // Method menu and the one-site page.
 
 #include "shell/AppWindows.h"
+#include "shell/AssessmentDialog.h"
 #include "shell/BevelPanel.h"
 #include "shell/CurrentSoldier.h"
 #include "shell/MainForm.h"
@@ -12,11 +13,18 @@
 #include "shell/pictures/Neck.h"
 #include "shell/pictures/Waist.h"
 #include "shell/pictures/Wrist.h"
+#include "shell/SupplementalDialog.h"
 #include "standards/Calculate.h"
 #include "tests/shell/TestTables.h"
 #include "tests/shell/support/MessageBoxWatcher.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QSpinBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -24,10 +32,14 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
+#include <array>
 #include <cstdlib>
 #include <memory>
+
+Q_DECLARE_METATYPE(PolicyEntry)
 
 class WizardTest : public QObject {
   Q_OBJECT
@@ -91,6 +103,45 @@ class WizardTest : public QObject {
   void EnterAbdomen(const QStringList& values) {
     TMaskedEdit* const fields[] = {Form().Abdomen1, Form().Abdomen2, Form().Abdomen3, Form().Abdomen4};
     for (int i = 0; i < values.size(); ++i) fields[i]->SetFieldText(values[i]);
+  }
+
+  // A test of 485 points on 2026-03-02 (97 points for the plank unless given) for an
+  // assessment on 2026-04-01 of a Regular Army soldier, unless given.
+  static PolicyEntry TestedPolicy(int plank = 97, CalendarDate date = CalendarDate{std::chrono::year{2026},
+                                                                                   std::chrono::April,
+                                                                                   std::chrono::day{1}},
+                                  Component component = Component::Regular, std::array<int, 4> others = {100, 100, 100, 88}) {
+    FitnessTest test{CalendarDate{std::chrono::year{2026}, std::chrono::March, std::chrono::day{2}},
+                     {others[0], others[1], others[2], plank, others[3]}};
+    return {date, component, test};
+  }
+
+  static CalendarDate Day(int year, unsigned month, unsigned day) {
+    return CalendarDate{std::chrono::year{year}, std::chrono::month{month}, std::chrono::day{day}};
+  }
+
+  // The labels of the results page a person sees.
+  QStringList ShownResultTexts() {
+    QStringList texts;
+    for (const QLabel* label : Form().ResultsPanel->findChildren<QLabel*>())
+      if (label->isVisible() && !label->text().isEmpty()) texts << label->text();
+    return texts;
+  }
+
+  // Every visible control of the results page lies within it and clear of the others.
+  void CheckResultsPageLayout() {
+    QList<const QWidget*> shown;
+    for (const QWidget* widget : Form().ResultsPanel->findChildren<QWidget*>())
+      if (widget->isVisible() && widget->parentWidget() == Form().ResultsPanel &&
+          widget->objectName() != QStringLiteral("Result"))
+        shown << widget;
+    for (const QWidget* widget : shown) {
+      QVERIFY2(Form().ResultsPanel->rect().contains(widget->geometry()), qPrintable(widget->objectName()));
+      for (const QWidget* other : shown)
+        if (other != widget && !(other == Form().FinalResults || widget == Form().FinalResults))
+          QVERIFY2(!other->geometry().intersects(widget->geometry()),
+                   qPrintable(widget->objectName() + QStringLiteral(" / ") + other->objectName()));
+    }
   }
 
   QStringList ResultTexts() {
@@ -610,6 +661,217 @@ class WizardTest : public QObject {
     Form().Next->click();
     QCOMPARE(VisiblePages(), QList<QWidget*>{Form().ResultsPanel});
     QVERIFY(!shownTexts().contains(name));
+  }
+
+  // An exempt soldier over the screening weight is not taped: the wizard goes from the data
+  // page to the results, which state the exemption in place of the body fat.
+  void anExemptSoldierSkipsTheTape() {
+    Form().SetPolicy(TestedPolicy());
+    EnterSoldier(QStringLiteral("200"), QStringLiteral("70.00"));
+    Form().Next->click();
+    QCOMPARE(VisiblePages(), QList<QWidget*>{Form().ResultsPanel});
+    QVERIFY(!Form().Next->isEnabled() && Form().Previous->isEnabled());
+    const QString sentence =
+        QStringLiteral("Exempt from the body fat standard (fitness test 485 on 2026-03-02, valid until 2026-11-02)");
+    QCOMPARE(ShownResultTexts(), (QStringList{QStringLiteral("Soldier is Exempt"), QStringLiteral("Maximum weight:"),
+                                              QStringLiteral("Actual weight:"), QStringLiteral("150"),
+                                              QStringLiteral("200"), QStringLiteral("lbs."), QStringLiteral("lbs."),
+                                              sentence}));
+    CheckResultsPageLayout();
+    QVERIFY(Messages().isEmpty());
+    QCOMPARE(Form().HeldAssessment()->Verdict(), FinalVerdict::Exempt);
+    QVERIFY(!Form().SupplementalAction->isEnabled());
+
+    // The results came from the data page, and go back to it.
+    Form().Previous->click();
+    QCOMPARE(VisiblePages(), QList<QWidget*>{Form().MainPanel});
+    // Another method keeps the results, for its own worksheet.
+    Form().Next->click();
+    Form().OneSiteAction->trigger();
+    QCOMPARE(VisiblePages(), QList<QWidget*>{Form().ResultsPanel});
+    QCOMPARE(Form().HeldAssessment()->method, TapeMethod::OneSite);
+    QVERIFY(!Form().ResultsMethod->isVisible());
+    QVERIFY(Form().ResultsNote->isVisible());
+  }
+
+  // Under the screening weight an exempt soldier is within standards, untaped as well.
+  void anExemptSoldierUnderTheScreeningWeightIsWithin() {
+    Form().SetPolicy(TestedPolicy());
+    EnterSoldier(QStringLiteral("140"), QStringLiteral("70.00"));
+    Form().Next->click();
+    QCOMPARE(VisiblePages(), QList<QWidget*>{Form().ResultsPanel});
+    QCOMPARE(Form().FinalResults->text(), QStringLiteral("Soldier is within Standards"));
+    QVERIFY(Form().ResultsNote->isVisible());
+    QVERIFY(Form().ResultsNote->text().startsWith(QStringLiteral("Exempt from the body fat standard")));
+    QCOMPARE(Form().HeldAssessment()->Verdict(), FinalVerdict::Within);
+  }
+
+  // Then a soldier without a test is taped again, and the page shows the body fat rows.
+  void theBodyFatRowsComeBackAfterAnExemptSoldier() {
+    Form().SetPolicy(TestedPolicy());
+    EnterSoldier(QStringLiteral("200"), QStringLiteral("70.00"));
+    Form().Next->click();
+    Form().Previous->click();
+    Form().SetPolicy({Day(2026, 4, 1), Component::Regular, std::nullopt});
+    Form().Next->click();
+    EnterMan(QStringLiteral("36.00"));
+    Form().Next->click();
+    QCOMPARE(ResultTexts(), (QStringList{QStringLiteral("Soldier is within Standards"), "150", "200", "26.00", "26.00"}));
+    QVERIFY(Form().ActualBFC->isVisible() && !Form().ResultsNote->isVisible());
+    QVERIFY(Messages().isEmpty());
+  }
+
+  void aTestThatDoesNotExemptSaysWhyAndTheTapeGoesOn_data() {
+    QTest::addColumn<PolicyEntry>("policy");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("plank 79") << TestedPolicy(79) << "the plank scored 79 points, under 80";
+    QTest::newRow("total 464") << TestedPolicy(80, Day(2026, 4, 1), Component::Regular, {100, 100, 100, 84})
+                               << "the fitness test scored 464 points in total, under 465";
+    QTest::newRow("a day too old") << TestedPolicy(97, Day(2026, 11, 3))
+                                   << "the fitness test of 2026-03-02 was valid until 2026-11-02";
+    QTest::newRow("guard, a day too old") << TestedPolicy(97, Day(2027, 3, 3), Component::Guard)
+                                          << "the fitness test of 2026-03-02 was valid until 2027-03-02";
+  }
+  void aTestThatDoesNotExemptSaysWhyAndTheTapeGoesOn() {
+    QFETCH(PolicyEntry, policy);
+    QFETCH(QString, why);
+    Form().SetPolicy(policy);
+    EnterSoldier(QStringLiteral("200"), QStringLiteral("70.00"));
+    Form().Next->click();
+    QCOMPARE(VisiblePages(), QList<QWidget*>{Form().MalePanel});
+    QCOMPARE(Messages(), QStringList{QStringLiteral("No exemption: ") + why +
+                                     QStringLiteral(". The tape measurement is taken as usual.")});
+    EnterMan(QStringLiteral("35.00"));
+    Form().Next->click();
+    QCOMPARE(Form().FinalResults->text(), QStringLiteral("Soldier is NOT within Standards"));
+    QVERIFY(!Form().HeldAssessment()->Exempt());
+  }
+
+  // The last valid day of a guard soldier's test still exempts.
+  void aGuardSoldiersTestLastsTwelveMonths() {
+    Form().SetPolicy(TestedPolicy(97, Day(2027, 3, 2), Component::Guard));
+    EnterSoldier(QStringLiteral("200"), QStringLiteral("70.00"));
+    Form().Next->click();
+    QCOMPARE(VisiblePages(), QList<QWidget*>{Form().ResultsPanel});
+    QCOMPARE(Form().ResultsNote->text(),
+             QStringLiteral("Exempt from the body fat standard (fitness test 485 on 2026-03-02, valid until 2027-03-02)"));
+  }
+
+  // A test belongs to the soldier it was given for: the next soldier is taped.
+  void aTestGivenForAnotherSoldierIsLeftOut() {
+    Form().Name->setText(QStringLiteral("DOE, JOHN"));
+    Form().SetPolicy(TestedPolicy());
+    Form().Name->setText(QStringLiteral("ROE, RICHARD"));
+    EnterSoldier(QStringLiteral("200"), QStringLiteral("70.00"));
+    Form().Next->click();
+    QCOMPARE(VisiblePages(), QList<QWidget*>{Form().MalePanel});
+    QCOMPARE(Messages().size(), 1);
+    QVERIFY2(Messages().first().startsWith(QStringLiteral("The fitness test was given for DOE, JOHN, not for this soldier")),
+             qPrintable(Messages().first()));
+    QCOMPARE(Form().Policy().test, std::nullopt);
+  }
+
+  // A supplemental result decides against the same maximum: 26.0 of 26 is within, 26.1 is
+  // not. The page keeps the tape's numbers and names both verdicts.
+  void aSupplementalResultDecides_data() {
+    QTest::addColumn<int>("tenths");
+    QTest::addColumn<QString>("verdict");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("26.0") << 260 << "Soldier is within Standards" << "Tape: NOT within; DXA 26.0 %: within";
+    QTest::newRow("26.1") << 261 << "Soldier is NOT within Standards" << "Tape: NOT within; DXA 26.1 %: NOT within";
+  }
+  void aSupplementalResultDecides() {
+    QFETCH(int, tenths);
+    QFETCH(QString, verdict);
+    QFETCH(QString, line);
+    EvaluateMan(QStringLiteral("35.00"));
+    QVERIFY(Form().SupplementalAction->isEnabled());
+    QVERIFY(Form().SetSupplemental({SupplementalMethod::Dxa, tenths, Day(2026, 4, 2)}));
+    QCOMPARE(ResultTexts(), (QStringList{verdict, "150", "200", "26.00", "26.00"}));
+    QCOMPARE(Form().ResultsMethod->text(), line);
+    QVERIFY(Form().ResultsMethod->isVisible());
+    CheckResultsPageLayout();
+    // A new tape result leaves the supplemental one behind.
+    Form().Previous->click();
+    Form().Next->click();
+    QCOMPARE(Form().FinalResults->text(), QStringLiteral("Soldier is NOT within Standards"));
+    QVERIFY(!Form().ResultsMethod->isVisible());
+  }
+
+  void aOneSiteSupplementalResultNamesTheMethod() {
+    Form().OneSiteAction->trigger();
+    EnterSoldier(QStringLiteral("200"), QStringLiteral("70.00"));
+    Form().Next->click();
+    EnterAbdomen({QStringLiteral("40.00"), QStringLiteral("40.00"), QStringLiteral("40.00")});
+    Form().Next->click();
+    QCOMPARE(Form().FinalResults->text(), QStringLiteral("Soldier is NOT within Standards"));
+    QVERIFY(Form().SetSupplemental({SupplementalMethod::Bia, 199, Day(2026, 4, 2)}));
+    QCOMPARE(Form().ResultsMethod->text(), QStringLiteral("One-site tape: NOT within; BIA 19.9 %: within"));
+    CheckResultsPageLayout();
+  }
+
+  void aSupplementalResultOnlyForASoldierNotWithinByTheTape() {
+    const SupplementalResult result{SupplementalMethod::Adp, 100, Day(2026, 4, 2)};
+    QVERIFY(!Form().SupplementalAction->isEnabled());
+    QVERIFY(!Form().SetSupplemental(result));  // the data page
+    EvaluateMan(QStringLiteral("36.00"));
+    QVERIFY(!Form().SupplementalAction->isEnabled());
+    QVERIFY(!Form().SetSupplemental(result));
+    QCOMPARE(Form().HeldAssessment()->supplemental, std::nullopt);
+  }
+
+  void theAssessmentDialogShowsTheTotalAndTheDecision() {
+    TAssessmentDialog dialog(TestedPolicy(), &Form());
+    QCOMPARE(dialog.AssessmentDate->text(), QStringLiteral("2026-04-01"));
+    QCOMPARE(dialog.Total->text(), QStringLiteral("485 points"));
+    QVERIFY(dialog.Decision->text().startsWith(QStringLiteral("Exempt from the body fat standard")));
+    dialog.EventPoints[static_cast<std::size_t>(AftEvent::Plank)]->setValue(79);
+    QCOMPARE(dialog.Total->text(), QStringLiteral("467 points"));
+    QCOMPARE(dialog.Decision->text(), QStringLiteral("No exemption: the plank scored 79 points, under 80."));
+    dialog.ComponentChoice->setCurrentIndex(2);
+    const PolicyEntry entry = dialog.Entry();
+    QCOMPARE(entry.component, Component::Guard);
+    QCOMPARE(entry.date, Day(2026, 4, 1));
+    QCOMPARE(entry.test->date, Day(2026, 3, 2));
+    QCOMPARE(entry.test->points, (std::array<int32_t, 5>{100, 100, 100, 79, 88}));
+    dialog.TestGroup->setChecked(false);
+    QCOMPARE(dialog.Entry().test, std::nullopt);
+    QCOMPARE(dialog.Decision->text(), QStringLiteral("No fitness test: the tape is taken as usual."));
+  }
+
+  void theSupplementalDialogTakesABodyFatOfOneDecimal() {
+    TSupplementalDialog dialog(std::nullopt, Day(2026, 4, 1), &Form());
+    QPushButton* ok = dialog.Buttons->button(QDialogButtonBox::Ok);
+    QVERIFY(!ok->isEnabled());
+    QTest::keyClicks(dialog.BodyFat, QStringLiteral("23.45"));
+    QCOMPARE(dialog.BodyFat->text(), QStringLiteral("23.4"));  // no second decimal
+    QVERIFY(ok->isEnabled());
+    dialog.MethodChoice->setCurrentIndex(2);
+    const SupplementalResult result = dialog.Result().value();
+    QCOMPARE(result.method, SupplementalMethod::Adp);
+    QCOMPARE(result.bodyFatTenths, 234);
+    QCOMPARE(result.date, Day(2026, 4, 1));
+    for (const char* text : {"0", "0.0", ".", ""}) {
+      dialog.BodyFat->setText(QLatin1String(text));
+      QVERIFY2(!ok->isEnabled(), text);
+      QCOMPARE(dialog.Result(), std::nullopt);
+    }
+  }
+
+  // The menu's dialog is modal; here a timer answers it as an operator would.
+  void theMenuOpensTheDialogAndTakesWhatItGives() {
+    QTimer::singleShot(50, [] {
+      for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* dialog = qobject_cast<TAssessmentDialog*>(window); dialog && dialog->isVisible()) {
+          dialog->AssessmentDate->setDate(QDate(2026, 5, 6));
+          dialog->TestGroup->setChecked(true);
+          dialog->accept();
+        }
+    });
+    Form().PolicyAction->trigger();
+    const PolicyEntry policy = Form().Policy();
+    QCOMPARE(policy.date, Day(2026, 5, 6));
+    QVERIFY(policy.test.has_value());
   }
 
   void theNavelButtonShowsItsPicture() {

@@ -61,8 +61,8 @@ class LayoutTest : public QObject {
     QTest::addColumn<int>("shapes");
     QTest::addColumn<QString>("last");
     QTest::addColumn<QString>("formNumber");
-    QTest::newRow("male") << false << "TitleBand1" << 74 << 18 << "Height" << "DA Form 5500-ER";
-    QTest::newRow("female") << true << "Band1" << 90 << 35 << "X3" << "DA Form 5501-ER";
+    QTest::newRow("male") << false << "TitleBand1" << 75 << 18 << "Height" << "DA Form 5500-ER";
+    QTest::newRow("female") << true << "Band1" << 91 << 35 << "X3" << "DA Form 5501-ER";
   }
   void elementsInPrintOrder() {
     QFETCH(bool, female);

@@ -12,13 +12,15 @@ QObject* NewFillingTest();
 QObject* NewValueFitTest();
 QObject* NewPageImageTest();
 QObject* NewPageWorkTest();
+QObject* NewPolicyWorksheetTest();
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
   if (!PinFontsAndResolution()) return 1;
   int failures = 0;
-  for (QObject* test : {NewLayoutTest(), NewFillingTest(), NewValueFitTest(), NewPageImageTest(), NewPageWorkTest()}) {
+  for (QObject* test : {NewLayoutTest(), NewFillingTest(), NewValueFitTest(), NewPageImageTest(), NewPageWorkTest(),
+                         NewPolicyWorksheetTest()}) {
     failures += QTest::qExec(test, argc, argv);
     delete test;
   }

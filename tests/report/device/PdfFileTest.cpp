@@ -6,6 +6,7 @@
 #include "report/device/PdfExport.h"
 #include "report/device/TsPageList.h"
 #include "tests/report/support/PdfFiles.h"
+#include "tests/report/support/StoredDocuments.h"
 
 #include "DeviceTestSupport.h"
 
@@ -62,15 +63,6 @@ void DrawTextsAndRules(TTsPrinter& device, int n) {
     canvas.fillRect(device.XPos(1950), device.YPos(top), device.XSize(40), device.YSize(40), Qt::black);
     top += 2.2L * points * 25.4L / 7.2L;  // a little over two lines of the font, in 0.1 mm
   }
-}
-
-// Some 300 kB of page picture: lines from and to anywhere on the page.
-void DrawManyLines(TTsPrinter& device, int n) {
-  QRandomGenerator random(n);
-  QPainter& canvas = *device.Canvas();
-  for (int line = 0; line < 8000; ++line)
-    canvas.drawLine(QPointF(random.bounded(800.0), random.bounded(1000.0)),
-                    QPointF(random.bounded(800.0), random.bounded(1000.0)));
 }
 
 // A page that does not compress: the PDF grows by some 300 kB with each one.
@@ -191,7 +183,7 @@ TEST_F(PdfFileTest, TheExportRefusesAPageThatCannotBeReadBackAndWritesNothing) {
 
   // Pages larger than the block the store reads ahead, so that its file is read afresh for
   // each page; one is damaged there once the store has written it out.
-  const std::unique_ptr<TTsPrinter> device = StoreDocumentOf(2, DrawManyLines);
+  const std::unique_ptr<TTsPrinter> device = StoreDocumentOf(2, DrawManyShortLines);
   ASSERT_NE(device->GetPage(1), nullptr);
   QFile damaged(device->PageList()->Stream().SpillFileName());
   ASSERT_GT(damaged.size(), 600000);

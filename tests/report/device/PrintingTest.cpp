@@ -2,8 +2,12 @@
 // stored pages printed, cancelled and printed again, and a document abandoned midway.
 
 #include "DeviceTestSupport.h"
+#include "report/device/TsPageList.h"
+#include "report/device/TsPrintError.h"
+#include "tests/report/support/StoredDocuments.h"
 
 #include <QDir>
+#include <QFile>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -132,6 +136,30 @@ TEST_F(Printing, StoredPagesFillThePrintableAreaAndACancelStopsOnlyItsOwnPrint) 
   stored->PrintStoredPages();
   EXPECT_EQ(PdfInfo(Path("stored.pdf"), "Pages"), QStringLiteral("2"));
   ExpectInchSquare(RenderPdf(Path("stored.pdf")));
+}
+
+TEST_F(Printing, AStoredPageThatCannotBeReadBackPrintsNothing) {
+  // Pages larger than the block the store reads ahead, so its file is read afresh for each
+  // page; page 2 is damaged there once the store has written it out.
+  const std::unique_ptr<TTsPrinter> stored = StoreDocumentOf(2, DrawManyShortLines);
+  ASSERT_NE(stored->GetPage(2), nullptr);
+  QFile damaged(stored->PageList()->Stream().SpillFileName());
+  ASSERT_TRUE(damaged.open(QIODevice::ReadWrite));
+  ASSERT_TRUE(damaged.seek(damaged.size() - 100000));
+  ASSERT_EQ(damaged.write(QByteArray(64, '\x5a')), 64);
+  damaged.close();
+  ASSERT_EQ(stored->GetPage(2), nullptr);
+  ASSERT_NE(stored->GetPage(1), nullptr);
+
+  stored->Printer().setOutputFileName(Path("damaged.pdf"));
+  std::string refusal;
+  try {
+    stored->PrintStoredPages();
+  } catch (const TsPrintError& error) {
+    refusal = error.what();
+  }
+  EXPECT_EQ(refusal, "Page 2 cannot be read back from the page store; nothing is printed.");
+  EXPECT_TRUE(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
 }
 
 namespace {

@@ -231,15 +231,10 @@ class PageFileTest : public QObject {
   // A page the store cannot give back (its temporary file damaged) fails the export with a
   // box naming it, instead of leaving a blank page in a PDF reported as written.
   void aPageThatCannotBeReadBackFailsThePdfExport() {
-    const auto device = StoreDocumentOf(2, [](TTsPrinter& printer, int) {
-      // Noise does not compress: the page passes the store's memory limit and the largest
-      // block it reads ahead, so the file is read afresh each time.
-      QImage noise(320, 320, QImage::Format_RGB32);
-      QRandomGenerator random(7);
-      for (int y = 0; y < noise.height(); ++y)
-        for (int x = 0; x < noise.width(); ++x) noise.setPixel(x, y, random.generate());
-      printer.Canvas()->drawImage(0, 0, noise);
-    });
+    // Pages larger than the block the store reads ahead, so its file is read afresh for
+    // each page; page 1 is damaged there once the preview has shown it.
+    const auto device = StoreDocumentOf(2, DrawManyShortLines);
+    QVERIFY(device->GetPage(1) != nullptr);
     const QString spill = device->PageList()->Stream().SpillFileName();
     QVERIFY(!spill.isEmpty());
     TTsStandardPreview* window = OpenPreview(device.get());  // reads page 1, flushing the file
@@ -249,6 +244,7 @@ class PageFileTest : public QObject {
     QVERIFY(damaged.seek(200000));
     QVERIFY(damaged.write(QByteArray(64, '\x5a')) == 64);
     damaged.close();
+    QVERIFY(device->GetPage(1) == nullptr);
 
     MessageBoxWatcher boxes;
     FileDialogAnswer answer("SaveDialog", dir_.filePath("damaged.pdf"), "PDF document (*.pdf)");

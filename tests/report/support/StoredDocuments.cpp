@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPicture>
+#include <QRandomGenerator>
 
 std::unique_ptr<TTsPrinter> StoreDocumentOf(int pages, const PageDrawer& drawPage,
                                             TTsPaperSize paper, TTsOrientation orientation,
@@ -16,6 +17,15 @@ std::unique_ptr<TTsPrinter> StoreDocumentOf(int pages, const PageDrawer& drawPag
   }
   if (finish) device->EndDoc();
   return device;
+}
+
+void DrawManyShortLines(TTsPrinter& device, int page) {
+  QRandomGenerator random(page);
+  QPainter& canvas = *device.Canvas();
+  for (int line = 0; line < 8000; ++line) {
+    const QPointF start(random.bounded(700.0), random.bounded(1000.0));
+    canvas.drawLine(start, start + QPointF(random.bounded(50.0), 0));
+  }
 }
 
 void SaveSquarePageFile(const QString& fileName) {

@@ -18,6 +18,11 @@ std::unique_ptr<TTsPrinter> StoreDocumentOf(int pages, const PageDrawer& drawPag
                                             TTsOrientation orientation = TTsOrientation::poPortrait,
                                             bool finish = true);
 
+// Draws a page of some 270 kB of short horizontal lines at random places: larger than the
+// block the store reads ahead, so its file is read afresh for each page, yet cheap enough
+// to draw that the page check accepts it.
+void DrawManyShortLines(TTsPrinter& device, int page);
+
 // Saves a one-page file whose page is 150 mm square, a size no paper of the table has.
 void SaveSquarePageFile(const QString& fileName);
 

@@ -1,4 +1,4 @@
-#include "roster/CsvLine.h"
+#include "roster/CsvCells.h"
 
 #include <csv.h>
 
@@ -23,4 +23,12 @@ QByteArray CsvLine(const QStringList& fields) {
     line += CsvField(fields[i]);
   }
   return line + "\r\n";
+}
+
+QString TextCell(const QString& text) {
+  for (const QChar c : text) {
+    if (c == u'\t' || c == u'\r') return u'\'' + text;
+    if (!c.isSpace()) return QStringView(u"=+-@").contains(c) ? u'\'' + text : text;
+  }
+  return text;
 }
