@@ -2,10 +2,15 @@
 
 #include "roster/EchoedValue.h"
 #include "roster/RosterError.h"
+#include "roster/WrittenNames.h"
+
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <array>
 #include <stdexcept>
+#include <string_view>
+#include <utility>
 
 namespace {
 
@@ -21,18 +26,36 @@ constexpr std::array kColumns = std::to_array<RosterColumn>({
     {"wrist1"},   {"wrist2"},   {"wrist3"},
 });
 
-const RosterColumn* FindColumn(const QString& name) {
+// Other names spreadsheets give a column, as loose names, and the column they name.
+constexpr std::pair<const char*, const char*> kOtherNames[] = {
+    {"ssn", "ssan"},
+};
+
+// The column of the table with this name, exactly as the table writes it.
+const RosterColumn* ColumnNamed(const char* name) {
   for (const RosterColumn& column : kColumns)
-    if (name == QLatin1String(column.name)) return &column;
+    if (std::string_view(name) == column.name) return &column;
   return nullptr;
 }
 
-QString ColumnName(const QString& cell) { return cell.trimmed().toLower(); }
+// The column a header cell names, however a spreadsheet user wrote it: a unit in
+// parentheses at its end ("Weight (lbs)") is left aside, the rest compared as a loose name
+// ("Abdomen 1" is abdomen1), and another name of a column ("SSN") stands for it. Every
+// column of the table is found this way, whatever its name.
+const RosterColumn* ColumnOfCell(const QString& cell) {
+  static const QRegularExpression unit(QStringLiteral("\\([^()]*\\)\\s*$"));
+  QString name = LooseName(QString(cell).remove(unit));
+  for (const auto& [other, column] : kOtherNames)
+    if (name == QLatin1String(other)) name = QLatin1String(column);
+  for (const RosterColumn& column : kColumns)
+    if (name == LooseName(QLatin1String(column.name))) return &column;
+  return nullptr;
+}
 
 // A first row without a single column name is a roster whose header is missing: its values
 // are a soldier's, and none of them is shown.
 void CheckNamesAColumn(const QStringList& names) {
-  const auto namesAColumn = [](const QString& cell) { return FindColumn(ColumnName(cell)) != nullptr; };
+  const auto namesAColumn = [](const QString& cell) { return ColumnOfCell(cell) != nullptr; };
   if (std::none_of(names.cbegin(), names.cend(), namesAColumn))
     throw RosterError{0, QStringLiteral("the first row names no known column: a roster begins with a row of column "
                                         "names such as name,rank,ssan,sex,age,weight,height")};
@@ -45,20 +68,20 @@ std::span<const RosterColumn> RosterColumns() { return kColumns; }
 RosterHeader::RosterHeader(const QStringList& names) {
   CheckNamesAColumn(names);
   for (qsizetype i = 0; i < names.size(); ++i) {
-    const QString name = ColumnName(names[i]);
-    if (name.isEmpty()) continue;
-    if (FindColumn(name) == nullptr)
-      throw RosterError{0, QStringLiteral("unknown column %1").arg(EchoedValue(names[i]))};
+    if (names[i].trimmed().isEmpty()) continue;
+    const RosterColumn* column = ColumnOfCell(names[i]);
+    if (column == nullptr) throw RosterError{0, QStringLiteral("unknown column %1").arg(EchoedValue(names[i]))};
+    const QString name = QLatin1String(column->name);
     if (positions_.contains(name))
-      throw RosterError{0, QStringLiteral("column %1 appears twice").arg(EchoedValue(names[i]))};
+      throw RosterError{0, QStringLiteral("column %1 appears twice, as %2 and %3")
+                               .arg(name, EchoedValue(names[positions_.value(name)]), EchoedValue(names[i]))};
     positions_.insert(name, i);
   }
 }
 
 QString RosterHeader::Value(const QStringList& record, const char* column) const {
-  const QString name = QLatin1String(column);
-  if (FindColumn(name) == nullptr) throw std::logic_error(std::string("no roster column ") + column);
-  const qsizetype position = positions_.value(name, -1);
+  if (ColumnNamed(column) == nullptr) throw std::logic_error(std::string("no roster column ") + column);
+  const qsizetype position = positions_.value(QLatin1String(column), -1);
   return position >= 0 && position < record.size() ? record[position].trimmed() : QString();
 }
 

@@ -1,7 +1,10 @@
 #pragma once
 // The columns of a roster and the header row that places them. The header names the
-// columns the roster has, in any order and any case; a name the table does not know is
-// refused, so a misspelt column never passes unnoticed. A roster needs only the columns its
+// columns the roster has, in any order, as spreadsheet users write them: in any case, with
+// blanks, underscores or dashes between the words, a unit in parentheses after the name
+// ("Abdomen 1", "abdomen_1", "Weight (lbs)"), or by another name ("SSN" for ssan). A name
+// the table does not know is refused, so a misspelt column never passes unnoticed; two
+// cells naming one column are refused too. A roster needs only the columns its
 // records read (a one-site roster no neck, hips, forearm or wrist): each record says which
 // those are. An empty header cell (spreadsheets write some past the last column) names
 // nothing.
@@ -24,12 +27,13 @@ std::span<const RosterColumn> RosterColumns();
 // Where each column is in the records of one roster.
 class RosterHeader {
  public:
-  // Reads the header row; throws RosterError naming an unknown or repeated column, or when
-  // it names no column at all.
+  // Reads the header row; throws RosterError naming an unknown column, both cells of a
+  // repeated one, or when it names no column at all.
   explicit RosterHeader(const QStringList& names);
 
-  // The value of a column of the table in a record, without surrounding blanks; empty when
-  // the record ends before it or the column is not in the roster.
+  // The value of a column of the table (named as the table names it) in a record, without
+  // surrounding blanks; empty when the record ends before it or the column is not in the
+  // roster.
   QString Value(const QStringList& record, const char* column) const;
 
   // Whether the roster has the column.

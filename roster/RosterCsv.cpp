@@ -15,6 +15,12 @@ constexpr char kLF = '\n';
 // growing past the longest allowed is caught before it has grown much further.
 constexpr qsizetype kSlice = 64 * 1024;
 
+// A row of empty cells, or of cells holding blanks alone, is what spreadsheets write for
+// a blank line below their data.
+bool IsBlankRow(const QStringList& values) {
+  return std::all_of(values.cbegin(), values.cend(), [](const QString& value) { return value.trimmed().isEmpty(); });
+}
+
 RosterError RecordTooLong(int line) {
   return {line, QStringLiteral("a row of more than %1 MiB, which no soldier's row comes near: is a quote left open?")
                     .arg(kLongestRecord >> 20)};
@@ -93,10 +99,10 @@ void RosterParser::TakeField(QByteArrayView field) {
 }
 
 // libcsv reports every unquoted CR and LF as a record end, which lets the physical lines be
-// counted; an end without fields is a blank line.
+// counted; an end without fields is a blank line, and so is a row of empty cells.
 void RosterParser::EndRecord(int terminator) {
   if (fields_ > 0) {
-    if (decoder_) sink_(record_);
+    if (decoder_ && !IsBlankRow(record_.values)) sink_(record_);
     record_.values.clear();
     fields_ = 0;
     recordBytes_ = 0;

@@ -1,10 +1,11 @@
 #pragma once
 // The records of a roster's CSV, parsed as its bytes arrive: commas between fields; a
 // quoted field may hold commas, doubled quotes and line breaks; CR LF, LF or CR line ends;
-// blank lines ignored. The quoting rules are libcsv's, in its strict mode, so a stray quote
-// is refused instead of guessed at. Each record is handed on as soon as it is complete and
-// not kept, so the memory a roster takes is bounded by its longest record, which is itself
-// bounded.
+// blank lines ignored, and with them rows whose cells are all empty or blank, which
+// spreadsheets write below their data. The quoting rules are libcsv's, in its strict mode,
+// so a stray quote is refused instead of guessed at. Each record is handed on as soon as
+// it is complete and not kept, so the memory a roster takes is bounded by its longest
+// record, which is itself bounded.
 
 #include "roster/RosterText.h"
 

@@ -119,7 +119,13 @@ class RowPass {
   void ReadHeader(const RosterRecord& first) {
     header_.emplace(OnRoster(job_.roster, first.line, [&first] { return RosterHeader(first.values); }));
     shape_ = ResultsShapeOf(*header_);
-    if (results_) Write(*results_, ResultsHeaderLine(shape_));
+    if (results_) Write(*results_, ResultsStart() + ResultsHeaderLine(shape_));
+  }
+
+  // A results file starts with a byte-order mark for the spreadsheets that open it; results
+  // on standard output go to another program, whose first column name it would spoil.
+  QByteArray ResultsStart() const {
+    return job_.results == QStringLiteral("-") ? QByteArray() : kResultsByteOrderMark.toByteArray();
   }
 
   // The page store holds at most 2 GB of pages (some 56,000 worksheets), and its temporary

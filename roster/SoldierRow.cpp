@@ -5,6 +5,8 @@
 #include "entry/OneSiteFields.h"
 #include "roster/FieldEntry.h"
 #include "roster/PolicyColumns.h"
+#include "roster/ValueHints.h"
+#include "roster/WrittenNames.h"
 #include "standards/Calculate.h"
 #include "standards/TapeMethod.h"
 
@@ -37,22 +39,6 @@ QByteArray NumberedColumn(const char* column, int number) { return column + QByt
 // for.
 constexpr const char* kAbdomen = "abdomen";
 
-// The columns that a record of the method and sex reads whatever its values: the data page
-// and, unless the soldier is exempt from the tape, the measurement page. Without a method,
-// or a sex by the multi-site method, the record is refused before its measurements are
-// read.
-std::vector<QByteArray> ColumnsRead(std::optional<TapeMethod> method, std::optional<Sex> sex, bool exempt) {
-  std::vector<QByteArray> columns(std::begin(kDataPageColumns), std::end(kDataPageColumns));
-  if (exempt) return columns;
-  if (method == TapeMethod::OneSite) {
-    for (int i = 1; i < kAbdomenFields; ++i) columns.push_back(NumberedColumn(kAbdomen, i));
-  } else if (method && sex) {
-    for (const MeasuredSet& set : *sex == Sex::Male ? std::span<const MeasuredSet>(kMaleSets) : kFemaleSets)
-      for (int i = 1; i <= 3; ++i) columns.push_back(NumberedColumn(set.column, i));
-  }
-  return columns;
-}
-
 // The column to blame for a value outside its table.
 QString ColumnOfQuantity(const std::string& quantity) {
   static const std::pair<const char*, const char*> columns[] = {
@@ -71,16 +57,23 @@ std::optional<Sex> ReadSex(const QString& value) {
   return std::nullopt;
 }
 
-// Like the sex, the method is read in any case; an empty one is the multi-site method, as
-// for a roster without the column.
+// The method is read however a spreadsheet user writes it ("One Site", "onesite"); an
+// empty one is the multi-site method, as for a roster without the column.
 std::optional<TapeMethod> ReadMethod(const QString& value) {
   if (value.isEmpty()) return TapeMethod::MultiSite;
-  return TapeMethodNamed(value.toLower().toStdString());
+  return TapeMethodWritten(value);
 }
 
-QString MethodName(TapeMethod method) {
-  const std::string_view name = TapeMethodName(method);
-  return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+// What each masked field of a roster takes: the age is its only two-digit field, the
+// weight its only three-digit one, and the decimal fields take inches.
+ValueKind KindOfField(MaskFormat format) {
+  switch (format) {
+    case MaskFormat::Ssan: return ValueKind::Ssan;
+    case MaskFormat::TwoDigit: return ValueKind::Age;
+    case MaskFormat::ThreeDigit: return ValueKind::Weight;
+    case MaskFormat::Decimal: break;
+  }
+  return ValueKind::Inches;
 }
 
 class RowEvaluation {
@@ -96,7 +89,7 @@ class RowEvaluation {
     row_.sex = sex ? SexItem(*sex) : sexValue;
     const QString methodValue = Value("method");
     const std::optional<TapeMethod> method = ReadMethod(methodValue);
-    row_.method = method ? MethodName(*method) : methodValue;
+    row_.method = method ? TapeMethodText(*method) : methodValue;
     // The date, component and fitness test decide whether the record reads measurements.
     const PolicyReading policy = ReadPolicyColumns(header_, record_, today_);
     if (!policy.refusal) ApplyPolicy(policy.entry, assessment_);
@@ -105,15 +98,15 @@ class RowEvaluation {
     if (const std::optional<qsizetype> unnamed = header_.UnnamedValue(record_))
       return Refuse(QStringLiteral("column %1").arg(*unnamed + 1),
                     QStringLiteral("The first row names no column for this value."));
-    if (row_.name.size() > kNameLength) return Refuse("name", InvalidInputValue());
-    if (row_.rank.size() > kRankLength) return Refuse("rank", InvalidInputValue());
+    if (row_.name.size() > kNameLength) return Refuse("name", InvalidValueMessage(ValueKind::Name, row_.name));
+    if (row_.rank.size() > kRankLength) return Refuse("rank", InvalidValueMessage(ValueKind::Rank, row_.rank));
     DataPageTexts& page = assessment_.page;
     if (!Type(MaskFormat::Ssan, "ssan", page.SSANumber) ||
         !TypeChecked(MaskFormat::TwoDigit, "age", page.Age, AgeExitCheck) ||
         !TypeChecked(MaskFormat::ThreeDigit, "weight", page.Weight, WeightExitCheck) ||
         !TypeChecked(MaskFormat::Decimal, "height", page.Height, HeightExitCheck))
       return;
-    if (!sex) return Refuse("sex", InvalidInputValue());
+    if (!sex) return Refuse("sex", InvalidValueMessage(ValueKind::Sex, sexValue));
     if (!method) return Refuse("method", QStringLiteral("The method is one-site or multi-site."));
     if (policy.refusal) return Refuse(policy.refusal->column, policy.refusal->message);
     page.Name = row_.name;
@@ -143,7 +136,8 @@ class RowEvaluation {
     for (const QByteArray& column : ColumnsRead(method, sex, assessment_.Exempt()))
       if (!header_.Has(column.constData())) missing << QString::fromLatin1(column);
     if (missing.isEmpty()) return false;
-    const QString reader = method ? QStringLiteral("this %1 row").arg(MethodName(*method)) : QStringLiteral("this row");
+    const QString reader =
+        method ? QStringLiteral("this %1 row").arg(TapeMethodText(*method)) : QStringLiteral("this row");
     Refuse(missing.first(), (missing.size() == 1 ? QStringLiteral("The roster has no column %1, which %2 reads.")
                                                  : QStringLiteral("The roster has no columns %1, which %2 reads."))
                                 .arg(missing.join(QStringLiteral(", ")), reader));
@@ -152,9 +146,10 @@ class RowEvaluation {
 
   // Types the column's value into a field of the format; false (refused) when it cannot.
   bool Type(MaskFormat format, const char* column, QString& fieldText) {
-    const std::optional<QString> text = EnterIntoField(format, Value(column));
+    const QString value = Value(column);
+    const std::optional<QString> text = EnterIntoField(format, value);
     if (!text) {
-      Refuse(column, InvalidInputValue());
+      Refuse(column, InvalidValueMessage(KindOfField(format), value));
       return false;
     }
     fieldText = *text;
@@ -254,6 +249,20 @@ class RowEvaluation {
 };
 
 }  // namespace
+
+// Without a method, or a sex by the multi-site method, the record is refused before its
+// measurements are read.
+std::vector<QByteArray> ColumnsRead(std::optional<TapeMethod> method, std::optional<Sex> sex, bool exempt) {
+  std::vector<QByteArray> columns(std::begin(kDataPageColumns), std::end(kDataPageColumns));
+  if (exempt) return columns;
+  if (method == TapeMethod::OneSite) {
+    for (int i = 1; i < kAbdomenFields; ++i) columns.push_back(NumberedColumn(kAbdomen, i));
+  } else if (method && sex) {
+    for (const MeasuredSet& set : *sex == Sex::Male ? std::span<const MeasuredSet>(kMaleSets) : kFemaleSets)
+      for (int i = 1; i <= 3; ++i) columns.push_back(NumberedColumn(set.column, i));
+  }
+  return columns;
+}
 
 SoldierRow EvaluateRow(const RosterHeader& header, const QStringList& record, CalendarDate today) {
   SoldierRow row;

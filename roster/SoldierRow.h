@@ -11,11 +11,14 @@
 #include "entry/Assessment.h"
 #include "entry/QtCalendarDates.h"
 #include "roster/RosterColumns.h"
+#include "standards/TapeMethod.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
 #include <optional>
+#include <vector>
 
 struct RowRefusal {
   QString column;  // the roster column holding the refused value
@@ -35,6 +38,13 @@ struct SoldierRow {
   // The soldier's assessment; set when the record is accepted.
   std::optional<Assessment> assessment;
 };
+
+// The columns that a record of the method and sex reads whatever its values: the data
+// page's (name to height) and, unless the soldier is exempt from the tape, its measurement
+// page's, by the one-site method abdomen1 to abdomen3 (abdomen4 is read only when those
+// three ask for a fourth). Without a method, or without a sex by the multi-site method,
+// the data page's alone.
+std::vector<QByteArray> ColumnsRead(std::optional<TapeMethod> method, std::optional<Sex> sex, bool exempt);
 
 // Evaluates a record on a record of its own; `today` is the date of a record that names none.
 SoldierRow EvaluateRow(const RosterHeader& header, const QStringList& record, CalendarDate today = Today());

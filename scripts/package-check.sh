@@ -117,8 +117,9 @@ status=0
   "$work/stderr" || { cat "$work/stderr" >&2; fail "the example roster ($status)"; }
 [ "$(wc -l < "$work/results.csv")" -eq 9 ] && [ -s "$work/worksheets.pdf" ] || fail "the example roster's outputs"
 # The manual page shows the results header as the program writes it, whole on one line
-# (before the method column that this roster has), so that it can be copied.
-header="$(head -n 1 "$work/results.csv" | tr -d '\r')"
+# (before the method column that this roster has, after the file's byte-order mark), so
+# that it can be copied.
+header="$(head -n 1 "$work/results.csv" | tr -d '\r' | sed '1s/^\xEF\xBB\xBF//')"
 header="${header%,method}"
 MANWIDTH=80 man -l /usr/share/man/man1/corvane32.1.gz > "$work/manual.txt"
 sed 's/^ *//' "$work/manual.txt" | grep -xF "$header" >/dev/null \

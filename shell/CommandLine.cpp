@@ -2,6 +2,8 @@
 
 #include "report/device/PageStoreFormat.h"
 #include "report/preview/PageFileDialogs.h"
+#include "roster/RosterTemplate.h"
+#include "roster/WrittenNames.h"
 
 #include <QCommandLineParser>
 #include <QFile>
@@ -47,6 +49,37 @@ struct RosterOptions {
 CommandLineOptions UsageError(const QString& problem) {
   return {.request = CommandLineOptions::Request::UsageError,
           .text = QStringLiteral("%1: %2\nTry '%1 --help' for more information.").arg(kCommand, problem)};
+}
+
+const QString kRosterTemplate = QStringLiteral("roster-template");
+
+// --roster-template takes its method as the next argument, which may be left out; so that
+// "--roster-template=one-site" means the same, that form is split in two before parsing.
+QStringList WithTemplateMethodApart(QStringList arguments) {
+  const QString joined = QStringLiteral("--%1=").arg(kRosterTemplate);
+  for (qsizetype i = 0; i < arguments.size(); ++i) {
+    if (!arguments[i].startsWith(joined)) continue;
+    const QString method = arguments[i].mid(joined.size());
+    arguments[i] = joined.chopped(1);
+    arguments.insert(++i, method);
+  }
+  return arguments;
+}
+
+// The roster template of the method named after the option, multi-site when none is; the
+// option stands alone, without any file or other option.
+CommandLineOptions RosterTemplateRequest(const QStringList& methods, bool withRosterOptions) {
+  if (withRosterOptions)
+    return UsageError(QStringLiteral("--roster-template writes a roster to fill in; it takes no other option."));
+  if (methods.size() > 1)
+    return UsageError(QStringLiteral("--roster-template takes one method, not %1.").arg(methods.size()));
+  const std::optional<TapeMethod> method =
+      methods.isEmpty() ? TapeMethod::MultiSite : TapeMethodWritten(methods.first());
+  if (!method)
+    return UsageError(
+        QStringLiteral("--roster-template takes one-site or multi-site, not \"%1\".").arg(methods.first()));
+  return {.request = CommandLineOptions::Request::RosterTemplate,
+          .text = QString::fromLatin1(RosterTemplate(*method))};
 }
 
 }  // namespace
@@ -113,10 +146,16 @@ CommandLineOptions ParseCommandLine(const QStringList& arguments) {
   const QCommandLineOption record(QStringLiteral("record"),
                                   QStringLiteral("Record every accepted soldier of the roster in the assessment records."));
   parser.addOptions({database, history, forget, record});
+  const QCommandLineOption rosterTemplate(
+      kRosterTemplate, QStringLiteral("Write a roster to fill in to standard output: its header row and one "
+                                      "example row. For the one-site method follow it with one-site "
+                                      "(--roster-template one-site); without it, or with multi-site, for the "
+                                      "multi-site method."));
+  parser.addOption(rosterTemplate);
   parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A page file (.tsr) to show in the print preview."),
                                QStringLiteral("[file]"));
 
-  const bool parsed = parser.parse(arguments);
+  const bool parsed = parser.parse(WithTemplateMethodApart(arguments));
   // Help and version are answered whatever else the line holds.
   if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
     // The usage line names the command, however the program was started.
@@ -135,6 +174,12 @@ CommandLineOptions ParseCommandLine(const QStringList& arguments) {
       return UsageError(QStringLiteral("--%1 is given more than once.").arg(option.names().first()));
   }
   const QStringList files = parser.positionalArguments();
+  if (parser.isSet(rosterTemplate)) {
+    bool otherOption = false;
+    for (const QCommandLineOption& option : {roster, pdf, results, database, history, forget, record})
+      otherOption = otherOption || parser.isSet(option);
+    return RosterTemplateRequest(files, otherOption);
+  }
   if (parser.isSet(database) && parser.value(database).isEmpty())
     return UsageError(QStringLiteral("--database needs a file or a postgresql:// URL."));
   if (parser.isSet(history) || parser.isSet(forget)) {

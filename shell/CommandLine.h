@@ -2,17 +2,17 @@
 // The program's command line. Without arguments the program runs its wizard; with one page
 // file it shows that file in the print preview alone; with a roster it makes every
 // soldier's worksheet and a results table, written to files or shown in the preview;
-// --help and --version answer on the console; --history and --forget read or delete a
-// soldier's assessment records. Anything else is a usage error.
+// --help, --version and --roster-template answer on the console; --history and --forget
+// read or delete a soldier's assessment records. Anything else is a usage error.
 
 #include <QString>
 #include <QStringList>
 
 struct CommandLineOptions {
-  enum class Request { Run, Help, Version, UsageError };
+  enum class Request { Run, Help, Version, RosterTemplate, UsageError };
   Request request = Request::Run;
   QString pageFile{};  // Run: the page file to show in the preview alone; empty: the wizard
-  QString text{};      // Help, Version: the text to print; UsageError: what is wrong
+  QString text{};      // Help, Version, RosterTemplate: the text to print; UsageError: what is wrong
   // Run with a roster: its file, and the outputs asked for (neither: the preview).
   QString roster{};
   QString pdf{};
@@ -51,6 +51,6 @@ QStringList WithoutWidgetOptions(const QStringList& arguments);
 // its name ends in .tsr (in any case) or it begins with the page-file header.
 CommandLineOptions ParseCommandLine(const QStringList& arguments);
 
-// Prints the help or version text on standard output and returns 0, or the usage error on
-// standard error and returns kUsageErrorStatus.
+// Prints the help or version text or the roster template on standard output and returns
+// 0, or the usage error on standard error and returns kUsageErrorStatus.
 int AnswerOnConsole(const CommandLineOptions& options);

@@ -27,12 +27,13 @@ int RunWithoutWindows(int& argc, char* argv[], const QStringList& rawArguments) 
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  // Help and version are answered before the application object exists, so they need no
-  // display.
+  // Help, version and the roster template are answered before the application object
+  // exists, so they need no display.
   QStringList rawArguments;
   for (int i = 0; i < argc; ++i) rawArguments << QString::fromLocal8Bit(argv[i]);
   const CommandLineOptions early = ParseCommandLine(rawArguments);
-  if (early.request == CommandLineOptions::Request::Help || early.request == CommandLineOptions::Request::Version)
+  if (early.request == CommandLineOptions::Request::Help || early.request == CommandLineOptions::Request::Version ||
+      early.request == CommandLineOptions::Request::RosterTemplate)
     return AnswerOnConsole(early);
   // The records on the console need no display either.
   if (early.RecordsCommand()) {

@@ -123,7 +123,7 @@ TEST_F(MissingColumns, ARowWhoseMethodOrSexCannotBeReadIsRefusedForItAsBefore) {
   EXPECT_EQ(RefusalOf(Evaluate(dataPageOnly, oddMethod)), "method: The method is one-site or multi-site.");
   Values oddSex = kMultiSiteMan;
   oddSex["sex"] = "X";
-  EXPECT_EQ(RefusalOf(Evaluate(dataPageOnly, oddSex)), "sex: Invalid input value.");
+  EXPECT_EQ(RefusalOf(Evaluate(dataPageOnly, oddSex)), "sex: Invalid input value. (male or female (m or f))");
   // Without its method column a roster is multi-site, and its rows read their sex's sets.
   EXPECT_EQ(RefusalOf(Evaluate(Without(dataPageOnly, {"method"}), kMultiSiteMan)),
             "neck1: The roster has no columns neck1, neck2, neck3, abdomen1, abdomen2, abdomen3, which this "

@@ -66,6 +66,26 @@ TEST(RosterFile, RecordsKeepTheirValuesAndTheLineTheyStartOn) {
   EXPECT_EQ(records[4].values, (QStringList{"LAST", "NO LINE END"}));
 }
 
+// Spreadsheets write a row of empty cells for every blank row they save, below the data
+// and sometimes above it: such rows, and rows of blanks alone, are blank lines.
+TEST(RosterFile, RowsOfEmptyCellsAreBlankLines) {
+  const std::vector<RosterRecord> records = ParseRoster(
+      ",,,\r\n"
+      "name,rank,,\r\n"
+      ",,,\r\n"
+      "DOE,SGT,,\r\n"
+      " , ,\"\",\" \"\r\n"
+      ",,,\r\n"
+      "ROE,,,\r\n"
+      ",,,\r\n"
+      ",,,\r\n");
+  ASSERT_EQ(records.size(), 3u);
+  EXPECT_EQ(records[0].line, 2);
+  EXPECT_EQ(records[1].line, 4);
+  EXPECT_EQ(records[2].line, 7);
+  EXPECT_EQ(records[2].values, (QStringList{"ROE", "", "", ""}));
+}
+
 TEST(RosterFile, WhatIsNotTextOrNotCsvIsRefusedWithItsLine) {
   // UTF-16, as some spreadsheets save "Unicode text".
   EXPECT_EQ(ErrorOf([] { ParseRoster(QByteArray("\xFF\xFEn\0a\0", 6)); }).line, 1);
@@ -155,7 +175,7 @@ TEST(RosterFile, TheHeaderNamesEveryColumnInAnyOrderAndCase) {
   EXPECT_EQ(padded.UnnamedValue(record + QStringList{"", "", "", "y"}), names.size() + 3);
 
   EXPECT_EQ(ErrorOf([&] { RosterHeader(names + QStringList{"AGE"}); }).message,
-            QStringLiteral("column \"AGE\" appears twice"));
+            QStringLiteral("column age appears twice, as \"age\" and \"AGE\""));
   // A column may be left out: the rows that read it say so.
   names.removeAt(3);  // forearm3, in the reversed order
   const RosterHeader withoutForearm3(names);
@@ -164,13 +184,45 @@ TEST(RosterFile, TheHeaderNamesEveryColumnInAnyOrderAndCase) {
   EXPECT_EQ(withoutForearm3.Value(record, "forearm3"), QString());
 }
 
+TEST(RosterFile, TheHeaderNamesColumnsAsSpreadsheetUsersWriteThem) {
+  const RosterHeader header({"Name", " Rank ", "SSN", "SEX", "Age (years)", "Weight (lbs)", "Height (in)",
+                             "Neck_1", "neck-2", "NECK 3", "Abdomen 1 (in)", "abdomen\u00a02", "Ab-Do_Men 3",
+                             "Method", "Hips\u20101"});
+  for (const char* column : {"name", "rank", "ssan", "sex", "age", "weight", "height", "neck1", "neck2", "neck3",
+                             "abdomen1", "abdomen2", "abdomen3", "method", "hips1"})
+    EXPECT_TRUE(header.Has(column)) << column;
+  EXPECT_FALSE(header.Has("abdomen4"));
+  EXPECT_EQ(header.Value(QStringList{"DOE", "", "012-34-5678"}, "ssan"), QStringLiteral("012-34-5678"));
+
+  // Every column of the table is found by its own name, however written: none hides
+  // another.
+  for (const RosterColumn& column : RosterColumns()) {
+    const QString name = QLatin1String(column.name);
+    const QString written = name.toUpper().insert(1, u'_') + QStringLiteral(" (in)");
+    EXPECT_TRUE(RosterHeader({written}).Has(column.name)) << written.toStdString();
+  }
+
+  // Two cells that name one column are both shown; a unit alone, or a name the unit does
+  // not make known, is an unknown column.
+  EXPECT_EQ(ErrorOf([] { RosterHeader({"Abdomen 1", "name", "abdomen_1"}); }).message,
+            QStringLiteral("column abdomen1 appears twice, as \"Abdomen 1\" and \"abdomen_1\""));
+  EXPECT_EQ(ErrorOf([] { RosterHeader({"ssan", "SSN"}); }).message,
+            QStringLiteral("column ssan appears twice, as \"ssan\" and \"SSN\""));
+  EXPECT_EQ(ErrorOf([] { RosterHeader({"name", "(in)"}); }).message, QStringLiteral("unknown column \"(in)\""));
+  EXPECT_EQ(ErrorOf([] { RosterHeader({"name", "Waist (in)"}); }).message,
+            QStringLiteral("unknown column \"Waist (in)\""));
+  EXPECT_EQ(ErrorOf([] { RosterHeader({"name", "weight (lbs) (kg)"}); }).message,
+            QStringLiteral("unknown column \"weight (lbs) (kg)\""));
+}
+
 TEST(RosterFile, AHeaderIsRefusedWithItsNamesShownSafelyOrNotAtAll) {
   // A name from the file is shown cut and escaped: no byte of it reaches the terminal raw.
   const RosterError coloured = ErrorOf([] { RosterHeader({"name", "\x1b[31mrank\x1b[0m\r"}); });
   EXPECT_EQ(coloured.message, QStringLiteral("unknown column \"\\x1b[31mrank\\x1b[0m\\r\""));
   const RosterError twice = ErrorOf([] { RosterHeader({"name", "NAME" + QString(100, u'\t')}); });
   EXPECT_EQ(twice.message,
-            QStringLiteral("column \"NAME%1…\" appears twice").arg(QStringLiteral("\\t").repeated(76)));
+            QStringLiteral("column name appears twice, as \"name\" and \"NAME%1…\"")
+                .arg(QStringLiteral("\\t").repeated(76)));
 
   // A first row with no column name at all is a roster without its header: none of its
   // values is shown.

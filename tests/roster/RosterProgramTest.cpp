@@ -154,17 +154,19 @@ TEST_F(RosterProgram, WritesResultsAndWorksheetsAndReportsEveryRefusal) {
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.errorLines,
             (QStringList{
-                "roster.csv:7: ssan: Invalid input value.",
+                "roster.csv:7: ssan: Invalid input value. (nine digits such as 123-45-6789; the spreadsheet may have "
+                "dropped a leading zero)",
                 "roster.csv:8: age: Age is outside this application's range!",
                 "roster.csv:9: weight: Weight is a required Field!",
                 "roster.csv:10: height: Height is outside this application's range!",
-                "roster.csv:11: sex: Invalid input value.",
+                "roster.csv:11: sex: Invalid input value. (male or female (m or f))",
                 "roster.csv:12: neck2: This is a required Field!",
-                "roster.csv:13: abdomen3: Invalid input value.",
+                "roster.csv:13: abdomen3: Invalid input value. (a number of inches such as 34.25)",
                 "roster.csv:14: abdomen: Abdomen minus neck 3.00 is outside the table's range of 5.00 to 40.75 inches.",
             }));
   EXPECT_EQ(ReadAll(Path(QStringLiteral("results.csv"))).toStdString(),
-            QByteArray("line,name,rank,sex,status,max_weight,over_screening,avg_neck,avg_abdomen,avg_hips,"
+            QByteArray("\xEF\xBB\xBF"  // the byte-order mark, for spreadsheets that guess the encoding
+                       "line,name,rank,sex,status,max_weight,over_screening,avg_neck,avg_abdomen,avg_hips,"
                        "avg_forearm,avg_wrist,abdomen_neck_factor,height_factor,weight_factor,hip_factor,"
                        "forearm_factor,neck_factor,wrist_factor,body_fat,max_body_fat,verdict\r\n"
                        // 26.004 shows as 26.00, and is over the maximum of 26.
@@ -173,13 +175,15 @@ TEST_F(RosterProgram, WritesResultsAndWorksheetsAndReportsEveryRefusal) {
                        "4,\"ROE, RICHARD\",SPC,Male,ok,150,no,15.00,36.00,,,,46.00,20.00,,,,,,26.00,26.00,within\r\n"
                        "6,\"O'SMITH, MARY\",CPT,Female,ok,140,no,12.00,,40.00,10.00,6.00,,50.00,100.00,20.00,"
                        "10.00,10.00,20.00,30.00,30.00,within\r\n"
-                       "7,BAD SSAN,PVT,Male,refused: Invalid input value." + kRefusedResults +
+                       "7,BAD SSAN,PVT,Male,refused: Invalid input value. (nine digits such as 123-45-6789; the "
+                       "spreadsheet may have dropped a leading zero)" + kRefusedResults +
                        "8,TOO YOUNG,PVT,Male,refused: Age is outside this application's range!" + kRefusedResults +
                        "9,NO WEIGHT,PVT,Male,refused: Weight is a required Field!" + kRefusedResults +
                        "10,TOO SHORT,PVT,Male,refused: Height is outside this application's range!" + kRefusedResults +
-                       "11,NO SEX,PVT,X,refused: Invalid input value." + kRefusedResults +
+                       "11,NO SEX,PVT,X,refused: Invalid input value. (male or female (m or f))" + kRefusedResults +
                        "12,NO NECK,PVT,Male,refused: This is a required Field!" + kRefusedResults +
-                       "13,TWO POINTS,PVT,Male,refused: Invalid input value." + kRefusedResults +
+                       "13,TWO POINTS,PVT,Male,refused: Invalid input value. (a number of inches such as 34.25)" +
+                       kRefusedResults +
                        "14,THIN,PVT,Male,refused: Abdomen minus neck 3.00 is outside the table's range of 5.00 to "
                        "40.75 inches." + kRefusedResults +
                        "15,\"GREEN, AL\",PV2,Male,ok,150,no,15.00,37.00,,,,16.50,20.00,,,,,,-3.50,26.00,within\r\n")
@@ -292,7 +296,8 @@ TEST_F(RosterProgram, AssessesOneSiteRowsBesideMultiSiteRows) {
   // Body fat and maximum in whole percents as the one-site results page shows them, the
   // average the equation takes, no factors; the method last.
   EXPECT_EQ(ReadAll(Path(QStringLiteral("mixed-results.csv"))).toStdString(),
-            QByteArray("line,name,rank,sex,status,max_weight,over_screening,avg_neck,avg_abdomen,avg_hips,"
+            QByteArray("\xEF\xBB\xBF"
+                       "line,name,rank,sex,status,max_weight,over_screening,avg_neck,avg_abdomen,avg_hips,"
                        "avg_forearm,avg_wrist,abdomen_neck_factor,height_factor,weight_factor,hip_factor,"
                        "forearm_factor,neck_factor,wrist_factor,body_fat,max_body_fat,verdict,method\r\n"
                        "2,DOE,PVT,Male,ok,150,yes,15.00,35.00,,,,46.00,20.00,,,,,,26.00,26.00,not within,"
@@ -341,7 +346,8 @@ TEST_F(RosterProgram, ARosterNeedsOnlyTheColumnsItsRowsRead) {
                          "lean.csv:5: hips1: The roster has no columns hips1, hips2, hips3, forearm1, forearm2, "
                          "forearm3, neck1, neck2, neck3, wrist1, wrist2, wrist3, which this multi-site row reads."}));
   EXPECT_EQ(ReadAll(Path(QStringLiteral("lean-results.csv"))).toStdString(),
-            QByteArray("line,name,rank,sex,status,max_weight,over_screening,avg_neck,avg_abdomen,avg_hips,"
+            QByteArray("\xEF\xBB\xBF"
+                       "line,name,rank,sex,status,max_weight,over_screening,avg_neck,avg_abdomen,avg_hips,"
                        "avg_forearm,avg_wrist,abdomen_neck_factor,height_factor,weight_factor,hip_factor,"
                        "forearm_factor,neck_factor,wrist_factor,body_fat,max_body_fat,verdict,method\r\n"
                        "2,ONE MAN,PVT,Male,ok,150,yes,,38.50,,,,,,,,,,,26,26,within,one-site\r\n"
@@ -360,6 +366,75 @@ TEST_F(RosterProgram, ARosterNeedsOnlyTheColumnsItsRowsRead) {
   const Outcome oneSite = RunProgram({"--roster", "one-site.csv", "--results", "one-site-results.csv"});
   EXPECT_EQ(oneSite.status, 0);
   EXPECT_EQ(oneSite.errorLines, QStringList());
+}
+
+// A one-site roster as a unit's spreadsheet saves it: a byte-order mark, CR LF, its own
+// column names (with units, blanks, "SSN"), empty columns and rows past the data, the
+// method as the sheet spells it. It is taken whole on the first run.
+TEST_F(RosterProgram, ASpreadsheetsOneSiteRosterIsAcceptedOnTheFirstRun) {
+  ASSERT_TRUE(WriteAll(Path(QStringLiteral("sheet.csv")),
+                       "\xEF\xBB\xBF"
+                       "Name,Rank,SSN,Sex,Age,Weight (lbs),Height (in),Method,"
+                       "Abdomen 1,Abdomen 2,Abdomen 3,Abdomen 4,,,\r\n"
+                       "\"M\xC3\x9CLLER, JOS\xC3\x89\",SGT,012-34-5678,Male,20,200,70,One Site,35,35.5,35,,,,\r\n"
+                       "\"ROE, RICHARD\",SPC,234567890,M,30,140,70,one site,36,37.5,36.5,36,,,\r\n"
+                       "\"O'SMITH, MARY\",CPT,345-67-8901,Female,20,95,65,ONE SITE,30,30.5,31,,,,\r\n"
+                       ",,,,,,,,,,,,,,\r\n"
+                       ",,,,,,,,,,,,,,\r\n"
+                       ",,,,,,,,,,,,,,\r\n"));
+  const Outcome run = RunProgram({"--roster", "sheet.csv", "--pdf", "sheet.pdf", "--results", "sheet-results.csv"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.errorLines, QStringList());
+  // The byte-order mark lets a spreadsheet show the accents of the name right.
+  EXPECT_EQ(ReadAll(Path(QStringLiteral("sheet-results.csv"))).toStdString(),
+            QByteArray("\xEF\xBB\xBF"
+                       "line,name,rank,sex,status,max_weight,over_screening,avg_neck,avg_abdomen,avg_hips,"
+                       "avg_forearm,avg_wrist,abdomen_neck_factor,height_factor,weight_factor,hip_factor,"
+                       "forearm_factor,neck_factor,wrist_factor,body_fat,max_body_fat,verdict,method\r\n"
+                       "2,\"M\xC3\x9CLLER, JOS\xC3\x89\",SGT,Male,ok,150,yes,,35.00,,,,,,,,,,,19,26,within,one-site\r\n"
+                       "3,\"ROE, RICHARD\",SPC,Male,ok,150,no,,36.00,,,,,,,,,,,28,26,not within,one-site\r\n"
+                       "4,\"O'SMITH, MARY\",CPT,Female,ok,140,no,,30.50,,,,,,,,,,,28,30,within,one-site\r\n")
+                .toStdString());
+  EXPECT_EQ(PdfPages(Path(QStringLiteral("sheet.pdf"))).size(), 3);
+}
+
+// The template of each method, answered without a display, is a roster the program takes:
+// its one example row is accepted.
+TEST_F(RosterProgram, TheRosterTemplateReadsBackAsARosterWithItsExampleAccepted) {
+  const struct {
+    QStringList arguments;
+    QByteArray header;
+    QByteArray method;
+  } templates[] = {
+      {{"--roster-template"},
+       "name,rank,ssan,sex,age,weight,height,method,neck1,neck2,neck3,abdomen1,abdomen2,abdomen3,hips1,hips2,hips3,"
+       "forearm1,forearm2,forearm3,wrist1,wrist2,wrist3\r\n",
+       "multi-site"},
+      {{"--roster-template", "one-site"},
+       "name,rank,ssan,sex,age,weight,height,method,abdomen1,abdomen2,abdomen3,abdomen4\r\n",
+       "one-site"},
+      {{"--roster-template=Multi Site"}, {}, "multi-site"},
+  };
+  for (const auto& [arguments, header, method] : templates) {
+    const std::string command = arguments.join(u' ').toStdString();
+    const Outcome answer = RunProgram(arguments);
+    EXPECT_EQ(answer.status, 0) << command;
+    EXPECT_EQ(answer.errorLines, QStringList()) << command;
+    if (!header.isEmpty()) EXPECT_TRUE(answer.output.startsWith(header)) << command;
+    EXPECT_EQ(answer.output.count("\r\n"), 2) << command;
+
+    ASSERT_TRUE(WriteAll(Path(QStringLiteral("template.csv")), answer.output));
+    const Outcome run = RunProgram({"--roster", "template.csv", "--results", "template-results.csv"});
+    EXPECT_EQ(run.status, 0) << command;
+    EXPECT_EQ(run.errorLines, QStringList()) << command;
+    const QList<QByteArray> lines = ReadAll(Path(QStringLiteral("template-results.csv"))).split('\n');
+    ASSERT_EQ(lines.size(), 3) << command;  // the header, the example and the end
+    EXPECT_TRUE(lines[1].contains(",ok,")) << lines[1].toStdString();
+    EXPECT_TRUE(lines[1].endsWith("," + method + '\r')) << lines[1].toStdString();
+  }
+  const Outcome other = RunProgram({"--roster-template", "tape"});
+  EXPECT_EQ(other.status, 2);
+  EXPECT_TRUE(other.output.isEmpty());
 }
 
 TEST_F(RosterProgram, ReadsARosterSavedInWindows1252) {
@@ -402,7 +477,8 @@ TEST_F(RosterProgram, ANameLongerThanTheWizardsFieldHoldsIsRefused) {
                        header + "Male," + QByteArray(32767, 'N') + row + "Male," + QByteArray(32768, 'N') + row));
   const Outcome run = RunProgram({"--roster", "names.csv", "--pdf", "names.pdf", "--results", "names-results.csv"});
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(WithoutProgress(run.errorLines), QStringList{"names.csv:3: name: Invalid input value."});
+  EXPECT_EQ(WithoutProgress(run.errorLines),
+            QStringList{"names.csv:3: name: Invalid input value. (at most 32767 characters)"});
   // The longest name the field holds is drawn on its worksheet, as far as the page shows it.
   const QStringList pages = PdfPages(Path(QStringLiteral("names.pdf")));
   ASSERT_EQ(pages.size(), 1);
@@ -500,11 +576,12 @@ TEST_F(RosterProgram, WritesAFifoInPlaceAndTheResultsToStandardOutputForADash) {
   ASSERT_TRUE(WriteAll(Path(QStringLiteral("pipe-roster.csv")), kRoster.left(kRoster.indexOf('\r'))));
   ASSERT_EQ(RunProgram({"--roster", "pipe-roster.csv", "--results", "reference.csv"}).status, 0);
   const QByteArray reference = ReadAll(Path(QStringLiteral("reference.csv")));
-  ASSERT_TRUE(reference.startsWith("line,name,"));
+  ASSERT_TRUE(reference.startsWith("\xEF\xBB\xBFline,name,"));
 
+  // Standard output goes to another program: no byte-order mark before the first column.
   const Outcome toOutput = RunProgram({"--roster", "pipe-roster.csv", "--results", "-"});
   EXPECT_EQ(toOutput.status, 0);
-  EXPECT_EQ(toOutput.output, reference);
+  EXPECT_EQ(toOutput.output, reference.mid(3));
   EXPECT_FALSE(QFile::exists(Path(QStringLiteral("-"))));
 
   QTemporaryDir special;
@@ -559,7 +636,8 @@ TEST_F(RosterProgram, NewOutputsAreOwnerOnlyAndNoRosterTextRunsAsAFormula) {
   ASSERT_EQ(lines.size(), 7);
   EXPECT_EQ(lines[1] + u'\n', "2,\"'=HYPERLINK(\"\"HTTP://X\"\",\"\"Y\"\")\",PVT" + ok);
   EXPECT_EQ(lines[2] + u'\n', "3,'+1+1,'-1" + ok);
-  EXPECT_EQ(lines[3], "4,'@SUM(1;1),'@1,'=1+1,refused: Invalid input value.,,,,,,,,,,,,,,,,,,multi-site\r");
+  EXPECT_EQ(lines[3], "4,'@SUM(1;1),'@1,'=1+1,refused: Invalid input value. (male or female (m or f)),,,,,,,,,,,,,,,,,,"
+                      "multi-site\r");
   EXPECT_EQ(lines[4], "5,'-2+3,PVT,Male,refused: The method is one-site or multi-site.,,,,,,,,,,,,,,,,,,'+cmd\r");
   EXPECT_EQ(lines[5] + u'\n', "6,2+3,PVT" + ok);
 
@@ -569,7 +647,7 @@ TEST_F(RosterProgram, NewOutputsAreOwnerOnlyAndNoRosterTextRunsAsAFormula) {
   EXPECT_EQ(mode(QStringLiteral("formulas-results.csv")), ownerOnly);
   EXPECT_EQ(RunProgram({"--roster", "formulas.csv", "--results", "shared.csv"}).status, 1);
   EXPECT_EQ(mode(QStringLiteral("shared.csv")), ownerOnly | QFile::ReadGroup | QFile::ReadOther);
-  EXPECT_TRUE(ReadAll(Path(QStringLiteral("shared.csv"))).startsWith("line,name,"));
+  EXPECT_TRUE(ReadAll(Path(QStringLiteral("shared.csv"))).startsWith("\xEF\xBB\xBFline,name,"));
 }
 
 // Another user's link in a folder open to all (such as /tmp) is not followed.
@@ -602,7 +680,9 @@ TEST_F(RosterProgram, RecordsEveryAcceptedRowAndASecondRunReplacesThem) {
     EXPECT_EQ(outcome.status, 1);
     ASSERT_FALSE(outcome.errorLines.isEmpty());
     EXPECT_EQ(outcome.errorLines.last(), QStringLiteral("corvane32: 4 assessments recorded in ") + store);
-    EXPECT_FALSE(outcome.errorLines.join(u'\n').contains(QStringLiteral("123-45-6789")));
+    // (The refusal of an SSAN names "123-45-6789" as an example of the form.)
+    for (const QString& ssan : {QStringLiteral("234-56-7890"), QStringLiteral("234567890"), QStringLiteral("345-67-8901")})
+      EXPECT_FALSE(outcome.errorLines.join(u'\n').contains(ssan));
     struct stat file {};
     ASSERT_EQ(::stat(QFile::encodeName(store).constData(), &file), 0);
     EXPECT_EQ(file.st_mode & 0777, 0600u);

@@ -112,6 +112,45 @@ class CommandLineTest : public QObject {
                                                << "--history goes with no --record";
     QTest::newRow("an SSAN in a usage error is not shown") << QStringList{"--forget", "123-45-6789", "--history", "123-45-6789"}
                                                            << "--history goes with no --forget";
+    QTest::newRow("a template of no method") << QStringList{"--roster-template", "tape"}
+                                             << "--roster-template takes one-site or multi-site, not \"tape\".";
+    QTest::newRow("a template of a page file") << QStringList{"--roster-template", "week.tsr"}
+                                               << "--roster-template takes one-site or multi-site, not \"week.tsr\".";
+    QTest::newRow("a template of an empty method") << QStringList{"--roster-template="}
+                                                   << "--roster-template takes one-site or multi-site, not \"\".";
+    QTest::newRow("a template of two methods") << QStringList{"--roster-template", "one-site", "multi-site"}
+                                               << "--roster-template takes one method, not 2.";
+    QTest::newRow("a template with a roster") << QStringList{"--roster", "r.csv", "--roster-template"}
+                                              << "--roster-template writes a roster to fill in; it takes no other";
+    QTest::newRow("a template with results") << QStringList{"--roster-template", "one-site", "--results", "r.csv"}
+                                             << "--roster-template writes a roster to fill in; it takes no other";
+    QTest::newRow("a template with a history") << QStringList{"--history", "DOE", "--roster-template"}
+                                               << "--roster-template writes a roster to fill in; it takes no other";
+  }
+
+  // The method follows the option as its own argument or after "=", in any spelling a
+  // roster's method column takes; without one the template is the multi-site method's.
+  void writesARosterTemplateOfEitherMethod_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("columns");
+    const QString multiSite = QStringLiteral("name,rank,ssan,sex,age,weight,height,method,neck1,");
+    const QString oneSite = QStringLiteral("name,rank,ssan,sex,age,weight,height,method,abdomen1,abdomen2,"
+                                           "abdomen3,abdomen4\r\n");
+    QTest::newRow("alone") << QStringList{"--roster-template"} << multiSite;
+    QTest::newRow("multi-site") << QStringList{"--roster-template", "multi-site"} << multiSite;
+    QTest::newRow("one-site") << QStringList{"--roster-template", "one-site"} << oneSite;
+    QTest::newRow("with =") << QStringList{"--roster-template=one-site"} << oneSite;
+    QTest::newRow("spelt as in a sheet") << QStringList{"--roster-template", "One Site"} << oneSite;
+    QTest::newRow("the method first") << QStringList{"one-site", "--roster-template"} << oneSite;
+  }
+
+  void writesARosterTemplateOfEitherMethod() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, columns);
+    const CommandLineOptions options = Parse(arguments);
+    QCOMPARE(options.request, Request::RosterTemplate);
+    QVERIFY2(options.text.startsWith(columns), qPrintable(options.text));
+    QCOMPARE(options.text.count(QStringLiteral("\r\n")), 2);
   }
 
   void takesARosterWithOrWithoutOutputFiles() {
