@@ -36,8 +36,8 @@ struct TapeMeasurements {
 
 // The one-site tape: the abdominal measurements as typed (the fourth 0 when the first three
 // did not need it) and every step of the computation as the worksheet prints it. Of
-// `steps`, the sex, weight, rounded body fat, maximum and verdict repeat the record's own
-// fields.
+// `steps`, the measurements as typed, the sex, weight, rounded body fat, maximum and verdict
+// repeat the record's own fields.
 struct OneSiteMeasurements {
   std::array<double, 4> typed{};
   OneSiteResult steps;
@@ -98,7 +98,8 @@ struct AssessmentRecord {
   DataPageTexts typed;  // the data page's fields as typed, which the worksheet prints
 
   // The measurements of the record's method: `tape` for the multi-site method, `oneSite`
-  // (present exactly then) for the one-site method.
+  // (present exactly then) for the one-site method. A soldier exempt from the tape has
+  // neither.
   TapeMeasurements tape;
   std::optional<OneSiteMeasurements> oneSite;
 

@@ -7,6 +7,8 @@
 
 #include <QSqlQuery>
 
+#include <algorithm>
+
 namespace {
 
 QString ColumnList() {
@@ -80,6 +82,32 @@ QStringList AssessmentStore::FindSoldiers(const QString& ssanOrName) {
   QStringList keys;
   while (query.next()) keys << query.value(0).toString();
   return keys;
+}
+
+std::vector<RecordedSoldier> AssessmentStore::SearchSoldiers(const QString& ssanOrName, int limit) {
+  const QString ssan = NormalizedSsan(ssanOrName);
+  // Each soldier's latest record names them; the name searched is anywhere in it, the
+  // pattern's own characters escaped with '!'.
+  const QString latest = QStringLiteral(
+      "SELECT soldier_key, name, rank, ssan FROM assessment AS a WHERE %1 AND assessed_on = "
+      "(SELECT MAX(assessed_on) FROM assessment AS b WHERE b.soldier_key = a.soldier_key) "
+      "ORDER BY name_key, soldier_key LIMIT %2");
+  QSqlQuery query = connection_->Prepare(
+      latest.arg(ssan.isEmpty() ? QStringLiteral("name_key LIKE ? ESCAPE '!'") : QStringLiteral("soldier_key = ?"))
+          .arg(std::max(limit, 0)));
+  if (ssan.isEmpty()) {
+    QString pattern = NameKey(ssanOrName);
+    for (const QChar special : {u'!', u'%', u'_'}) pattern.replace(special, QStringLiteral("!") + special);
+    query.addBindValue(u'%' + pattern + u'%');
+  } else {
+    query.addBindValue(QStringLiteral("ssan:") + ssan);
+  }
+  connection_->Run(query, QStringLiteral("finding a soldier"));
+  std::vector<RecordedSoldier> soldiers;
+  while (query.next())
+    soldiers.push_back({query.value(0).toString(), query.value(1).toString(), query.value(2).toString(),
+                        query.value(3).toString()});
+  return soldiers;
 }
 
 std::vector<AssessmentRecord> AssessmentStore::History(const QString& soldierKey) {

@@ -16,6 +16,15 @@
 
 class StoreConnection;
 
+// A soldier as a search lists them: the key (SoldierKey), and the name, rank and SSAN of the
+// soldier's latest record.
+struct RecordedSoldier {
+  QString key;
+  QString name;
+  QString rank;
+  QString ssan;  // "123-45-6789", or empty
+};
+
 class AssessmentStore {
  public:
   // Opens the store, making an SQLite file (owner-only, in an owner-only folder) when there
@@ -40,6 +49,10 @@ class AssessmentStore {
   // names: nine digits, with or without the two dashes, are an SSAN; anything else is a
   // name, in any case. A name can name more than one soldier.
   QStringList FindSoldiers(const QString& ssanOrName);
+  // The soldiers a search field names, by name: by the SSAN for nine digits (with or
+  // without the dashes), else every soldier whose latest name holds the text, in any case
+  // (all for an empty text). At most `limit` of them.
+  std::vector<RecordedSoldier> SearchSoldiers(const QString& ssanOrName, int limit);
   // A soldier's assessments, oldest first.
   std::vector<AssessmentRecord> History(const QString& soldierKey);
   // Deletes every assessment of the soldier and returns how many there were.

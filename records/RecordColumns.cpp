@@ -197,6 +197,7 @@ std::vector<RecordColumn> MakeColumns() {
 void CompleteFromColumns(AssessmentRecord& record) {
   if (!record.oneSite) return;
   OneSiteResult& steps = record.oneSite->steps;
+  steps.typed = record.oneSite->typed;
   steps.sex = record.sex;
   steps.weight = record.weight;
   steps.roundedBodyFat = std::llround(record.results.bodyFat);

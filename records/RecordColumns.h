@@ -22,6 +22,7 @@ struct RecordColumn {
 // Every column of the table, the key columns (soldier_key, assessed_on) first.
 const std::vector<RecordColumn>& RecordColumns();
 
-// Fills in what a record holds twice and the columns once: the one-site steps' sex,
-// weight, rounded body fat, maximum and tape verdict, from the record's own fields.
+// Fills in what a record holds twice and the columns once: the one-site steps' measurements
+// as typed, sex, weight, rounded body fat, maximum and tape verdict, from the record's own
+// fields.
 void CompleteFromColumns(AssessmentRecord& record);

@@ -91,8 +91,9 @@ class RowPass {
                      .arg(row.refusal->column, row.refusal->message)
                      .toStdString()
               << std::endl;
-    } else if (worksheets_ && !worksheetsStopped_) {
-      AppendWorksheet(row, record.line);
+    } else {
+      if (job_.accepted) job_.accepted->Take(*row.assessment);
+      if (worksheets_ && !worksheetsStopped_) AppendWorksheet(row, record.line);
     }
     if (results_) Write(*results_, ResultsLine(record.line, row, shape_));
   }
@@ -101,6 +102,7 @@ class RowPass {
   // when the roster had no header row or the PDF cannot be written.
   void Finish() {
     if (!header_) throw RosterError{0, QStringLiteral("no first row naming the columns"), job_.roster};
+    if (job_.accepted) job_.accepted->Finish();
     if (worksheetsStopped_) return;
     try {
       document_.Finish();

@@ -9,6 +9,17 @@
 #include <ostream>
 
 class TTsPrinter;
+struct Assessment;
+
+// Is given each accepted soldier's assessment as the rows are read (to record it), and told
+// once the last row is read, before the outputs are put in place. Its exceptions end the run
+// as an output's do.
+class AcceptedSoldiers {
+ public:
+  virtual ~AcceptedSoldiers() = default;
+  virtual void Take(const Assessment& assessment) = 0;
+  virtual void Finish() = 0;
+};
 
 struct RosterJob {
   QString roster;           // the roster file, as named on the command line
@@ -19,6 +30,7 @@ struct RosterJob {
   // as well is exported from there once all are stored. Without the preview the PDF's pages
   // are drawn straight into it.
   bool preview = false;
+  AcceptedSoldiers* accepted = nullptr;  // none: the accepted soldiers go nowhere else
 };
 
 struct RosterSummary {

@@ -2,15 +2,13 @@
 
 #include "entry/Assessment.h"
 #include "report/device/TsPrinter.h"
-#include "worksheets/OneSiteTexts.h"
-#include "worksheets/WorksheetFilling.h"
+#include "worksheets/AssessmentWorksheet.h"
+#include "worksheets/WorksheetForm.h"
 
 WorksheetDocument::WorksheetDocument(TTsPrinter& device, const QString& title) : device_(device), title_(title) {}
 
 void WorksheetDocument::Append(const Assessment& soldier) {
-  TWorksheetForm& worksheet = soldier.method == TapeMethod::OneSite ? FillOneSiteWorksheet(soldier, oneSite_)
-                                                                    : FillSelectedWorksheet(soldier, male_, female_);
-  SetComplianceMarks(worksheet, soldier.Complies());
+  TWorksheetForm& worksheet = FillAssessmentWorksheet(soldier, {male_, female_, oneSite_});
   if (!begun_) {
     worksheet.Report->BeginDocumentOn(device_);
     device_.Title = title_;

@@ -9,7 +9,7 @@ shift || true
 
 packages=(build-essential cmake qt6-base-dev qt6-svg-dev libgtest-dev libbenchmark-dev
           fonts-liberation poppler-utils libxcb1-dev libcups2-dev cups libcsv-dev
-          libqt6sql6-sqlite libqt6sql6-psql postgresql)
+          libqt6sql6-sqlite libqt6sql6-psql postgresql qt6-charts-dev)
 "$here/scripts/ensure-packages.sh" "${packages[@]}"
 
 cmake -S "$here" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null

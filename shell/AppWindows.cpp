@@ -8,3 +8,4 @@ TFemHips* FemHips = nullptr;
 TFemWrist* FemWrist = nullptr;
 TFemArm* FemArm = nullptr;
 TNavel* Navel = nullptr;
+THistoryForm* HistoryForm = nullptr;

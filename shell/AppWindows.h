@@ -10,6 +10,7 @@ class TFemHips;
 class TFemWrist;
 class TFemArm;
 class TNavel;
+class THistoryForm;
 
 extern TMainForm* MainForm;
 extern TSplash* Splash;
@@ -19,3 +20,4 @@ extern TFemHips* FemHips;
 extern TFemWrist* FemWrist;
 extern TFemArm* FemArm;
 extern TNavel* Navel;
+extern THistoryForm* HistoryForm;

@@ -143,7 +143,9 @@ CommandLineOptions ParseCommandLine(const QStringList& arguments) {
   const QCommandLineOption forget(QStringLiteral("forget"),
                                   QStringLiteral("Delete every assessment of the soldier: by SSAN or by name."),
                                   QStringLiteral("ID"));
-  parser.addOptions({database, history, forget});
+  const QCommandLineOption record(QStringLiteral("record"),
+                                  QStringLiteral("Record every accepted soldier of the roster in the assessment records."));
+  parser.addOptions({database, history, forget, record});
   const QCommandLineOption rosterTemplate(
       kRosterTemplate, QStringLiteral("Write a roster to fill in to standard output: its header row and one "
                                       "example row. For the one-site method follow it with one-site "
@@ -174,7 +176,7 @@ CommandLineOptions ParseCommandLine(const QStringList& arguments) {
   const QStringList files = parser.positionalArguments();
   if (parser.isSet(rosterTemplate)) {
     bool otherOption = false;
-    for (const QCommandLineOption& option : {roster, pdf, results, database, history, forget})
+    for (const QCommandLineOption& option : {roster, pdf, results, database, history, forget, record})
       otherOption = otherOption || parser.isSet(option);
     return RosterTemplateRequest(files, otherOption);
   }
@@ -182,7 +184,7 @@ CommandLineOptions ParseCommandLine(const QStringList& arguments) {
     return UsageError(QStringLiteral("--database needs a file or a postgresql:// URL."));
   if (parser.isSet(history) || parser.isSet(forget)) {
     const QCommandLineOption& command = parser.isSet(history) ? history : forget;
-    for (const QCommandLineOption& other : {roster, pdf, results, forget}) {
+    for (const QCommandLineOption& other : {roster, pdf, results, forget, record}) {
       if (other.names() != command.names() && parser.isSet(other))
         return UsageError(QStringLiteral("--%1 goes with no --%2.").arg(command.names().first(), other.names().first()));
     }
@@ -205,8 +207,10 @@ CommandLineOptions ParseCommandLine(const QStringList& arguments) {
     return {.roster = parser.value(roster),
             .pdf = parser.value(pdf),
             .results = parser.value(results),
-            .database = parser.value(database)};
+            .database = parser.value(database),
+            .record = parser.isSet(record)};
   }
+  if (parser.isSet(record)) return UsageError(QStringLiteral("--record needs a roster (--roster ROSTER.csv)."));
   for (const QCommandLineOption& output : {pdf, results}) {
     if (parser.isSet(output))
       return UsageError(QStringLiteral("--%1 needs a roster (--roster ROSTER.csv).").arg(output.names().first()));

@@ -22,6 +22,8 @@ struct CommandLineOptions {
   QString database{};
   QString history{};
   QString forget{};
+  // Run with a roster: every accepted soldier's assessment is recorded in the store.
+  bool record = false;
 
   // The run writes its outputs and shows no window.
   bool WritesFilesOnly() const { return !roster.isEmpty() && (!pdf.isEmpty() || !results.isEmpty()); }

@@ -13,6 +13,7 @@
 // `history` is one soldier's assessments, oldest first. The date is yyyy-MM-dd; body fat
 // and maximum read as the results page shows them (two decimals, whole percents for the
 // one-site method), and with a supplemental result the body fat is that result's, to the
-// tenth; the verdict is the final one, `within`, `not within` or `exempt`; abcp is the
-// progress in the weight-control program, or empty.
+// tenth, and both are empty for a soldier exempt from the tape (HistoryTexts.h); the verdict
+// is the final one, `within`, `not within` or `exempt`; abcp is the progress in the
+// weight-control program, or empty.
 QByteArray HistoryCsv(std::span<const AssessmentRecord> history);

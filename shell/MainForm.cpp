@@ -41,6 +41,7 @@ TMainForm::TMainForm(QWidget* parent)
   setObjectName(QStringLiteral("MainForm"));
   BuildMethodMenu();
   BuildAssessmentMenu();
+  BuildRecordsMenu();
   BuildFrame();
   BuildMainPage();
   BuildMalePage();
@@ -130,6 +131,8 @@ void TMainForm::ConnectHandlers() {
   connect(PrintButton, &QPushButton::clicked, this, &TMainForm::PrintButtonClick);
   connect(PolicyAction, &QAction::triggered, this, &TMainForm::PolicyActionClick);
   connect(SupplementalAction, &QAction::triggered, this, &TMainForm::SupplementalActionClick);
+  connect(SaveAssessmentAction, &QAction::triggered, this, &TMainForm::SaveAssessmentActionClick);
+  connect(HistoryAction, &QAction::triggered, this, &TMainForm::HistoryActionClick);
 }
 
 void TMainForm::showEvent(QShowEvent* event) {
@@ -177,6 +180,7 @@ bool TMainForm::ShowPage(TBevelPanel* page, bool nextEnabled, bool previousEnabl
   Next->setEnabled(nextEnabled);
   Previous->setEnabled(previousEnabled);
   SupplementalAction->setEnabled(page == ResultsPanel && assessment_ && assessment_->TakesSupplemental());
+  SaveAssessmentAction->setEnabled(page == ResultsPanel && assessment_);
   return true;
 }
 

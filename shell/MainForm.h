@@ -5,7 +5,9 @@
 // multi-site method measures on the male or the female page, the one-site method on the
 // one-site page. Its Assessment menu takes the date of the assessment, the component and
 // the fitness test, by which a soldier may be exempt from the tape, and a supplemental
-// body-fat result for a soldier the tape finds not within standards.
+// body-fat result for a soldier the tape finds not within standards. Its Records menu keeps
+// the assessment on the results page in the store of assessment records and opens the
+// History window; a worksheet printed or saved from Print Form's preview is recorded too.
 
 #include "entry/Assessment.h"
 #include "entry/DataPageRules.h"
@@ -18,6 +20,7 @@
 #include <span>
 #include <vector>
 
+class AssessmentRecorder;
 class QAction;
 class QGroupBox;
 class TWorksheetForm;
@@ -79,6 +82,13 @@ class TMainForm : public QWidget {
   // supplemental result (enabled on the results page of a soldier not within by the tape).
   QAction* PolicyAction;
   QAction* SupplementalAction;
+  // The Records menu: keep the assessment of the results page (enabled while it shows one),
+  // and the History window.
+  QAction* SaveAssessmentAction;
+  QAction* HistoryAction;
+
+  // Where assessments are recorded; none (a main window made without start-up): nothing is.
+  void SetRecorder(AssessmentRecorder* recorder) { recorder_ = recorder; }
 
   // Pages and button bar.
   TBevelPanel* MainPanel;
@@ -178,6 +188,8 @@ class TMainForm : public QWidget {
   void PrintButtonClick();
   void PolicyActionClick();
   void SupplementalActionClick();
+  void SaveAssessmentActionClick();
+  void HistoryActionClick();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -199,6 +211,7 @@ class TMainForm : public QWidget {
   void BuildOneSitePage();
   void BuildMethodMenu();
   void BuildAssessmentMenu();
+  void BuildRecordsMenu();
   void BuildResultsPage();
   void SetTabOrder();
   void ConnectHandlers();
@@ -240,6 +253,8 @@ class TMainForm : public QWidget {
   TWorksheetForm* MethodWorksheet() const;
   // The data page's fields as they read now.
   DataPageTexts PageTexts() const;
+  // Keeps the assessment in the store; a failure shows its message and gives false.
+  bool RecordAssessment(const Assessment& assessment);
   // Holds the assessment of the soldier the results page shows: the data page, SoldierData
   // and the results, by the one-site method when there is a one-site result.
   // The policy entry collected with the data page applies to it.
@@ -261,4 +276,5 @@ class TMainForm : public QWidget {
   std::optional<ExemptionDecision> collectedExemption_;
   // The results page's body fat captions, values and units, hidden for an exempt soldier.
   std::vector<QWidget*> bodyFatRows_;
+  AssessmentRecorder* recorder_ = nullptr;
 };

@@ -16,6 +16,7 @@
 #include "worksheets/WorksheetFilling.h"
 
 #include <QPushButton>
+#include <QTimer>
 
 namespace {
 
@@ -156,9 +157,9 @@ void TMainForm::PrintButtonClick() {
   if (!assessment_) return;
   // A copy: a second Print Form pressed while this preview is open holds a new assessment.
   const Assessment assessment = *assessment_;
-  if (assessment.method == TapeMethod::OneSite) {
-    PrintOneSiteWorksheet(assessment, *OneSiteForm);
-  } else {
-    PrintWorksheet(assessment, *MaleForm, *FemaleForm);
-  }
+  // A worksheet printed or saved is recorded, once the print or the save has ended: the
+  // print pass is not to wait for the store, nor a message box to open within it.
+  PrintWorksheet(assessment, {*MaleForm, *FemaleForm, *OneSiteForm}, [this, assessment] {
+    QTimer::singleShot(0, this, [this, assessment] { RecordAssessment(assessment); });
+  });
 }

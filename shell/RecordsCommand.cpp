@@ -4,7 +4,7 @@
 #include "records/StoreError.h"
 #include "shell/CommandLine.h"
 #include "shell/HistoryCsv.h"
-#include "shell/SettingsFile.h"
+#include "shell/StoreChoice.h"
 
 #include <QFileInfo>
 
@@ -49,10 +49,8 @@ int ForOneSoldier(AssessmentStore& store, const CommandLineOptions& options) {
 }  // namespace
 
 int RunRecordsCommand(const CommandLineOptions& options) {
-  const QString named = options.database.isEmpty() ? SettingsValue(QStringLiteral("database")) : options.database;
   QString problem;
-  const std::optional<StoreLocation> location =
-      named.isEmpty() ? DefaultStoreLocation() : ParseStoreLocation(named, &problem);
+  const std::optional<StoreLocation> location = ChosenStoreLocation(options.database, &problem);
   if (!location) {
     Say(problem);
     return kUsageErrorStatus;

@@ -1,7 +1,9 @@
 #include "shell/Startup.h"
 
 #include "shell/AppWindows.h"
+#include "shell/AssessmentRecorder.h"
 #include "shell/Glyphs.h"
+#include "shell/HistoryForm.h"
 #include "shell/MainForm.h"
 #include "shell/MethodSetting.h"
 #include "shell/PlainMessage.h"
@@ -52,6 +54,7 @@ void CreateInstances(Instance*&... instances) {
 // and all are freed only when the program ends.
 struct WindowLifetime {
   ~WindowLifetime() {
+    Free(HistoryForm);
     Free(OneSiteForm);
     Free(FemaleForm);
     Free(MaleForm);
@@ -97,8 +100,11 @@ bool PrepareProgram(QGuiApplication& app, const StartupOptions& options) {
 int RunProgram(QApplication& app, const StartupOptions& options) {
   if (!PrepareProgram(app, options)) return kTableErrorStatus;
 
+  // Taken right after the tables were loaded; outlives every window that records or reads.
+  AssessmentRecorder recorder(options.database, options.baseDir);
   WindowLifetime windows;
   MainForm = new TMainForm;
+  MainForm->SetRecorder(&recorder);
   Splash = new TSplash(options.ticks);
   Splash->show();
   PaintNow();
@@ -112,6 +118,8 @@ int RunProgram(QApplication& app, const StartupOptions& options) {
   CreateInstances(FemArm);
   CreateInstances(MaleForm);
   CreateInstances(FemaleForm, OneSiteForm);
+  // The History window has worksheets of its own: with the last step.
+  HistoryForm = new THistoryForm(recorder);
   Splash->close();
   MainForm->SetMethod(RememberedMethod());
   QObject::connect(MainForm, &TMainForm::MethodChanged, &RememberMethod);

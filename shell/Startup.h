@@ -12,6 +12,7 @@ struct StartupOptions {
   QString baseDir;                 // the program's directory; the tables are in its TABLES/
   TickSource ticks = SteadyTicks;  // the millisecond counter the splash times itself by
   bool errorBox = true;            // false when no window is shown: errors go to standard error only
+  QString database{};              // the records' store as --database names it; empty: the settings' or the default
 };
 
 // Exit status of a start-up that could not load its tables.

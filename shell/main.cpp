@@ -51,7 +51,7 @@ int main(int argc, char* argv[]) {
   const CommandLineOptions options = ParseCommandLine(QCoreApplication::arguments());
   if (options.request != CommandLineOptions::Request::Run) return AnswerOnConsole(options);
   if (options.RecordsCommand()) return RunRecordsCommand(options);
-  const StartupOptions startup{QCoreApplication::applicationDirPath()};
+  const StartupOptions startup{.baseDir = QCoreApplication::applicationDirPath(), .database = options.database};
   if (options.WritesFilesOnly()) return RunRosterToFiles(app, startup, options);
   if (!options.roster.isEmpty()) return RunRosterPreview(app, startup, options);
   if (!options.pageFile.isEmpty()) return RunPageFileProgram(app, startup, options.pageFile);

@@ -96,6 +96,7 @@ std::optional<OneSiteResult> ComputeOneSiteBodyFat(Sex sex, int32_t age, int32_t
   }
 
   for (int i = 0; i < result.count; ++i) {
+    result.typed[i] = measurements[i];
     if (i != result.setAside) result.sumOfThree += result.halfInches[i];
   }
   result.averageHalfInches = result.sumOfThree / kUsedMeasurements;  // positive: rounds down

@@ -32,6 +32,7 @@ struct OneSiteResult {
   Sex sex = Sex::Male;
   int32_t weight = 0;                    // pounds
   OneSiteEquation equation;              // the sex's equation as the table gave it
+  std::array<double, 4> typed{};         // the measurements taken, as given (inches); 0 if not taken
   std::array<int32_t, 4> halfInches{};  // the measurements taken, on the half inch
   int count = 0;                         // 3, or 4 when a fourth was needed
   int setAside = -1;                     // the measurement the average leaves out, or -1

@@ -150,6 +150,9 @@ class TTsPrinter : public QObject, public LiveInstances<TTsPrinter> {
   std::function<void(TTsPrinter*)> OnPreviewClosed;  // sent by the closing preview window
   std::function<void()> AfterPreviewClosed;
   std::function<void()> AfterPrint;
+  // Run by the preview once it has saved the device's pages to a file, a page file or a PDF;
+  // pages loaded from a file are no longer the report's, and loading drops it.
+  std::function<void()> AfterSave;
 
   // The preview's Print button: posts the print request to the master report when the
   // pages come from a generation pass; prints the stored pages when loaded from a file.

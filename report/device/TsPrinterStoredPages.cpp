@@ -103,6 +103,7 @@ void TTsPrinter::LoadFromFile(const QString& fileName) {
   }
   d->status = TsPrinterStatus::Finished;
   OnPrintSetup = nullptr;
+  AfterSave = nullptr;
   d->loadedFromFile = true;
 }
 

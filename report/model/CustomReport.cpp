@@ -111,5 +111,8 @@ std::unique_ptr<TTsPrinter> TCustomReport::NewDevice() const {
   device->AfterPrint = [this] {
     if (AfterPrint) AfterPrint();
   };
+  device->AfterSave = [this] {
+    if (AfterSave) AfterSave();
+  };
   return device;
 }

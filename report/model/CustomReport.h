@@ -96,6 +96,8 @@ class TCustomReport : public QObject {
   // is called instead of opening it.
   std::function<void()> AfterPreview;
   std::function<void()> OnPreview;
+  // Runs when the preview has saved the report's pages to a file (a page file or a PDF).
+  std::function<void()> AfterSave;
   std::function<void(TCustomReport&)> OnStartPage;
   std::function<void(TCustomReport&)> OnEndPage;
 
@@ -104,8 +106,8 @@ class TCustomReport : public QObject {
   TTsPrinter* Device() const { return m_device.get(); }
   void SetDevice(std::unique_ptr<TTsPrinter> device);
   std::unique_ptr<TTsPrinter> TakeDevice();
-  // A fresh device whose after-preview-closed and after-print hooks run AfterPreview and
-  // AfterPrint.
+  // A fresh device whose after-preview-closed, after-print and after-save hooks run
+  // AfterPreview, AfterPrint and AfterSave.
   std::unique_ptr<TTsPrinter> NewDevice() const;
 
   // One generation pass on the current device (TsPrintError "Printer not ready" without

@@ -191,7 +191,10 @@ void TTsStandardPreview::SaveClick() {
       ExportPdf(*Device(), target->fileName);
   } catch (const TsPrintError& error) {
     ShowPlainMessage(this, QString::fromStdString(error.what()));
+    return;
   }
+  // The export of pages still being generated writes nothing, silently.
+  if (Device() && Device()->Status() == TsPrinterStatus::Finished && Device()->AfterSave) Device()->AfterSave();
 }
 
 void TTsStandardPreview::LoadClick() {

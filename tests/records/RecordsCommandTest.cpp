@@ -155,7 +155,7 @@ TEST_P(RecordsCommandDefaultsTest, AStoreThatCannotBeOpenedAndUsageErrorsEndWith
         QStringList{QStringLiteral("--history"), kSsan, QStringLiteral("--roster"), QStringLiteral("r.csv")},
         QStringList{QStringLiteral("--history"), kSsan, QStringLiteral("--database"), QString()},
         QStringList{QStringLiteral("--forget"), kSsan, QStringLiteral("page.tsr")},
-        QStringList{QStringLiteral("--roster"), QStringLiteral("r.csv"), QStringLiteral("--record")}}) {
+        QStringList{QStringLiteral("--record"), QStringLiteral("--database"), QStringLiteral("unit.sqlite")}}) {
     const Outcome outcome = Run(arguments);
     EXPECT_EQ(outcome.status, 2) << arguments.join(u' ').toStdString();
   }

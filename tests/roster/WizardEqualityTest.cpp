@@ -1,25 +1,35 @@
 // The same soldier typed into the wizard and read from a roster: the same results and the
-// same worksheet page, pixel for pixel, on the shipped tables, by either tape method.
+// same worksheet page, pixel for pixel, on the shipped tables, by either tape method; the
+// same record kept by either, and a worksheet made again from its record that is the page
+// printed.
 
+#include "records/AssessmentConversion.h"
+#include "records/AssessmentStore.h"
 #include "report/device/TsPrinter.h"
 #include "report/preview/TsStandardPreview.h"
 #include "roster/RosterColumns.h"
 #include "roster/SoldierRow.h"
 #include "roster/WorksheetDocument.h"
 #include "shell/AppWindows.h"
+#include "shell/AssessmentRecorder.h"
 #include "shell/BevelPanel.h"
 #include "shell/CurrentSoldier.h"
 #include "shell/MainForm.h"
+#include "shell/RosterRecording.h"
 #include "shell/maskedit/MaskedEdit.h"
 #include "worksheets/DA5500.h"
 #include "worksheets/DA5501.h"
 #include "worksheets/OneSiteWorksheet.h"
 #include "standards/Calculate.h"
 #include "tests/report/support/StoredDocuments.h"
+#include "tests/roster/EveryColumnRow.h"
 #include "tests/report/support/VisiblePreviews.h"
 #include "tests/shell/support/MessageBoxWatcher.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -99,16 +109,7 @@ class WizardAndRoster : public ::testing::Test {
   }
 
   // The same soldier as a roster record; the fields' texts become roster values.
-  static SoldierRow ReadFromRoster(const Values& values) {
-    QStringList names;
-    QStringList record;
-    for (const RosterColumn& column : RosterColumns()) {
-      names << QLatin1String(column.name);
-      const auto value = values.find(column.name);
-      record << (value == values.end() ? QString() : value->second.trimmed());
-    }
-    return EvaluateRow(RosterHeader(names), record);
-  }
+  static SoldierRow ReadFromRoster(const Values& values) { return EveryColumnRow(values); }
 
   // Enters the soldier in the wizard and reads the same values as a roster record: the
   // record's results, verdict and worksheet page are the wizard's. Returns the record's row;
@@ -280,4 +281,159 @@ TEST_F(WizardAndRoster, ASupplementalResultGivesTheSameVerdictAndWorksheet) {
     EXPECT_FALSE(wizardPage.isNull());
     EXPECT_TRUE(RosterPage(roster) == wizardPage);
   }
+}
+
+namespace {
+
+// The wizard's fields for a man's and a woman's values, and for a one-site soldier's.
+std::map<std::string, TMaskedEdit*> ManFields(TMainForm& form) {
+  return {{"ssan", form.SSANumber}, {"age", form.Age},       {"weight", form.Weight}, {"height", form.Height},
+          {"neck1", form.MNeck1},   {"neck2", form.MNeck2},  {"neck3", form.MNeck3},  {"abdomen1", form.Waist1},
+          {"abdomen2", form.Waist2}, {"abdomen3", form.Waist3}};
+}
+
+const Values kMan = {{"name", "DOE, JOHN A"}, {"rank", "SGT"},     {"ssan", "123-45-6789"}, {"sex", "Male"},
+                     {"age", "24"},          {"weight", "205"},   {"height", "69.50"},     {"neck1", "16.00"},
+                     {"neck2", "16.25"},     {"neck3", "16.00"},  {"abdomen1", "39.50"},   {"abdomen2", "39.75"},
+                     {"abdomen3", "39.50"}};
+
+// Presses "&Print Form" and, in its preview, Print, to a PDF file; returns the page the
+// preview showed once the print has ended and the window is closed.
+QImage PrintFromPreview(TMainForm& form, TWorksheetForm& worksheet, const QString& pdf) {
+  QImage page;
+  bool printing = false;
+  worksheet.Report->PrinterSettings.OutputFileName = pdf;
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    for (TTsStandardPreview* preview : VisiblePreviews()) {
+      TTsPrinter* device = worksheet.Report->Device();
+      if (!device || !device->ShowingPreview || device->Status() != TsPrinterStatus::Finished) continue;
+      if (!printing) {
+        page = RenderDevicePage(*device, 1);
+        printing = true;
+        device->RequestPrint();
+      } else if (QFile::exists(pdf)) {
+        preview->close();
+      }
+    }
+  });
+  poll.start(20);
+  form.PrintButton->click();
+  QCoreApplication::processEvents();  // the recording waits for the print to have ended
+  worksheet.Report->PrinterSettings.OutputFileName.clear();
+  return page;
+}
+
+}  // namespace
+
+// Records, Save assessment in the wizard and a roster run with --record keep the same record
+// of the same soldier, field for field; recording the soldier again on the same date
+// replaces the record.
+TEST_F(WizardAndRoster, TheWizardAndTheRosterRecordTheSameAssessment) {
+  TMainForm& form = *MainForm;
+  QTemporaryDir folder;
+  const QString tables = QCoreApplication::applicationDirPath();
+  AssessmentRecorder wizard(folder.filePath(QStringLiteral("wizard.sqlite")), tables);
+  AssessmentRecorder roster(folder.filePath(QStringLiteral("roster.sqlite")), tables);
+  form.SetRecorder(&wizard);
+  const Values woman = {{"name", "O'NEIL, ANNE"}, {"rank", "PFC"},     {"ssan", ""},          {"sex", "Female"},
+                        {"age", "19"},            {"weight", " 98"},   {"height", "60.50"},   {"hips1", "35.25"},
+                        {"hips2", "35.00"},       {"hips3", "35.50"},  {"forearm1", "09.75"}, {"forearm2", "09.75"},
+                        {"forearm3", "10.00"},    {"neck1", "12.00"},  {"neck2", "12.25"},    {"neck3", "12.00"},
+                        {"wrist1", " 5.75"},      {"wrist2", "06.00"}, {"wrist3", " 5.75"}};
+  Values oneSite = kMan;
+  oneSite.insert({{"method", "one-site"}, {"abdomen4", "38.00"}});
+  oneSite["abdomen2"] = QStringLiteral("41.00");
+  Values supplemental = kMan;
+  supplemental.insert({{"supplemental_method", "bia"}, {"supplemental_body_fat", "21.5"}, {"supplemental_date", "2026-04-03"}});
+  const std::map<std::string, TMaskedEdit*> womanFields = {
+      {"ssan", form.SSANumber}, {"age", form.Age},       {"weight", form.Weight}, {"height", form.Height},
+      {"hips1", form.Hips1},    {"hips2", form.Hips2},   {"hips3", form.Hips3},   {"forearm1", form.Arm1},
+      {"forearm2", form.Arm2},  {"forearm3", form.Arm3}, {"neck1", form.FNeck1},  {"neck2", form.FNeck2},
+      {"neck3", form.FNeck3},   {"wrist1", form.Wrist1}, {"wrist2", form.Wrist2}, {"wrist3", form.Wrist3}};
+  const std::map<std::string, TMaskedEdit*> oneSiteFields = {
+      {"ssan", form.SSANumber}, {"age", form.Age}, {"weight", form.Weight}, {"height", form.Height},
+      {"abdomen1", form.Abdomen1}, {"abdomen2", form.Abdomen2}, {"abdomen3", form.Abdomen3}, {"abdomen4", form.Abdomen4}};
+
+  for (const auto& [values, fields, method] :
+       {std::tuple{kMan, ManFields(form), TapeMethod::MultiSite}, std::tuple{woman, womanFields, TapeMethod::MultiSite},
+        std::tuple{oneSite, oneSiteFields, TapeMethod::OneSite},
+        std::tuple{supplemental, ManFields(form), TapeMethod::MultiSite}}) {
+    SCOPED_TRACE(values.at("name").toStdString() + " " + std::string(TapeMethodName(method)));
+    form.SetMethod(method);
+    EXPECT_FALSE(form.SaveAssessmentAction->isEnabled());
+    EnterInWizard(values, fields);
+    if (values.count("supplemental_method"))
+      ASSERT_TRUE(form.SetSupplemental({SupplementalMethod::Bia, 215, ParseIsoDate("2026-04-03").value()}));
+    ASSERT_TRUE(form.SaveAssessmentAction->isEnabled());
+    form.SaveAssessmentAction->trigger();
+    EXPECT_EQ(boxes_->lastText(), QStringLiteral("Assessment recorded."));
+    boxes_->clear();
+    form.Previous->click();
+    form.Previous->click();
+
+    const SoldierRow row = ReadFromRoster(values);
+    ASSERT_FALSE(row.refusal) << row.refusal->message.toStdString();
+    RosterRecording recording(roster);
+    recording.Take(*row.assessment);
+    recording.Finish();
+    const QString key = SoldierKey(AssessmentRecordOf(*row.assessment, roster.TablesChecksum()));
+    const std::vector<AssessmentRecord> byWizard = wizard.Store().History(key);
+    ASSERT_EQ(byWizard.size(), 1u);
+    EXPECT_EQ(byWizard, roster.Store().History(key));
+    EXPECT_FALSE(byWizard.front().tablesChecksum.isEmpty());
+
+    RosterRecording again(wizard);
+    again.Take(*row.assessment);
+    again.Finish();
+    EXPECT_EQ(wizard.Store().History(key), byWizard);
+  }
+  form.SetMethod(TapeMethod::MultiSite);
+  form.SetRecorder(nullptr);
+}
+
+// Print in Print Form's preview records the assessment, silently; the worksheet made again
+// from what the store read back is the page that was printed, as is the roster's from its
+// record. A store that cannot be opened loses nothing of the print and says so.
+TEST_F(WizardAndRoster, APrintedWorksheetIsRecordedAndMadeAgainFromItsRecord) {
+  TMainForm& form = *MainForm;
+  QTemporaryDir folder;
+  AssessmentRecorder recorder(folder.filePath(QStringLiteral("records.sqlite")), QCoreApplication::applicationDirPath());
+  form.SetRecorder(&recorder);
+  EnterInWizard(kMan, ManFields(form));
+  const QImage printed = PrintFromPreview(form, *MaleForm, folder.filePath(QStringLiteral("printed.pdf")));
+  ASSERT_FALSE(printed.isNull());
+  EXPECT_TRUE(QFile::exists(folder.filePath(QStringLiteral("printed.pdf"))));
+  EXPECT_EQ(boxes_->count(), 0) << boxes_->lastText().toStdString();
+  const QStringList soldiers = recorder.Store().FindSoldiers(QStringLiteral("123456789"));
+  ASSERT_EQ(soldiers.size(), 1);
+  const std::vector<AssessmentRecord> history = recorder.Store().History(soldiers.front());
+  ASSERT_EQ(history.size(), 1u);
+  EXPECT_TRUE(RosterPage(AssessmentOf(history.front())) == printed);
+
+  const SoldierRow row = ReadFromRoster(kMan);
+  ASSERT_TRUE(row.assessment);
+  AssessmentRecorder rosterStore(folder.filePath(QStringLiteral("roster.sqlite")), QCoreApplication::applicationDirPath());
+  RosterRecording recording(rosterStore);
+  recording.Take(*row.assessment);
+  recording.Finish();
+  const std::vector<AssessmentRecord> rosterHistory = rosterStore.Store().History(soldiers.front());
+  ASSERT_EQ(rosterHistory.size(), 1u);
+  EXPECT_TRUE(RosterPage(AssessmentOf(rosterHistory.front())) == RosterPage(*row.assessment));
+  EXPECT_TRUE(RosterPage(AssessmentOf(rosterHistory.front())) == printed);
+
+  AssessmentRecorder unreachable(QStringLiteral("/proc/no-such-folder/records.sqlite"),
+                                 QCoreApplication::applicationDirPath());
+  form.SetRecorder(&unreachable);
+  const QString pdf = folder.filePath(QStringLiteral("printed-again.pdf"));
+  EXPECT_FALSE(PrintFromPreview(form, *MaleForm, pdf).isNull());
+  EXPECT_TRUE(QFile::exists(pdf));
+  EXPECT_EQ(boxes_->count(), 1);
+  EXPECT_TRUE(boxes_->lastText().startsWith(QStringLiteral("The assessment was not recorded: /proc/no-such-folder")))
+      << boxes_->lastText().toStdString();
+  EXPECT_FALSE(boxes_->lastText().contains(QStringLiteral("123-45-6789")));
+  boxes_->clear();
+  form.SetRecorder(nullptr);
+  form.Previous->click();
+  form.Previous->click();
 }

@@ -105,8 +105,11 @@ class CommandLineTest : public QObject {
                                                << "--database needs a file or a postgresql:// URL";
     QTest::newRow("a database given twice") << QStringList{"--database", "a", "--database", "b"}
                                             << "--database is given more than once.";
-    QTest::newRow("the roster's recording, which this version does not have")
-        << QStringList{"--roster", "r.csv", "--record"} << "Unknown option 'record'";
+    QTest::newRow("a recording without a roster") << QStringList{"--record", "--database", "a.sqlite"}
+                                                  << "--record needs a roster (--roster ROSTER.csv).";
+    QTest::newRow("a recording of a page file") << QStringList{"--record", "a.tsr"} << "--record needs a roster";
+    QTest::newRow("a recording and a history") << QStringList{"--history", "DOE", "--record"}
+                                               << "--history goes with no --record";
     QTest::newRow("an SSAN in a usage error is not shown") << QStringList{"--forget", "123-45-6789", "--history", "123-45-6789"}
                                                            << "--history goes with no --forget";
     QTest::newRow("a template of no method") << QStringList{"--roster-template", "tape"}
@@ -162,6 +165,11 @@ class CommandLineTest : public QObject {
     const CommandLineOptions preview = Parse({"--roster", "unit.csv"});
     QCOMPARE(preview.roster, QStringLiteral("unit.csv"));
     QVERIFY(!preview.WritesFilesOnly());
+    QVERIFY(!preview.record);
+    const CommandLineOptions recorded = Parse({"--record", "--roster", "unit.csv", "--database", "unit.sqlite"});
+    QCOMPARE(recorded.request, Request::Run);
+    QVERIFY(recorded.record);
+    QCOMPARE(recorded.database, QStringLiteral("unit.sqlite"));
   }
 
   void refusesAnyOtherLine() {

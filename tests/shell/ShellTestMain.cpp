@@ -3,6 +3,7 @@
 int RunCommandLineTests(int argc, char** argv);
 int RunStartupTests(int argc, char** argv);
 int RunWizardTests(int argc, char** argv);
+int RunHistoryFormTests(int argc, char** argv);
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -11,5 +12,6 @@ int main(int argc, char** argv) {
   int failures = RunStartupTests(argc, argv);
   failures += RunWizardTests(argc, argv);
   failures += RunCommandLineTests(argc, argv);
+  failures += RunHistoryFormTests(argc, argv);
   return failures;
 }

@@ -211,8 +211,42 @@ class PageFileTest : public QObject {
     QVERIFY(window->isVisible());
   }
 
+  // The device's after-save hook runs once a page file or a PDF has been written, and after
+  // nothing else: not after a failed save, nor for pages loaded from a file.
+  void theAfterSaveHookRunsOnceTheFileIsWritten() {
+    auto device = StoreDocument(1);
+    int saved = 0;
+    device->AfterSave = [&saved] { ++saved; };
+    TTsStandardPreview* window = OpenPreview(device.get());
+    QVERIFY(window);
+    MessageBoxWatcher boxes;
+    const auto save = [&](const QString& name, const char* filter) {
+      FileDialogAnswer answer("SaveDialog", dir_.filePath(name), filter);
+      Button(window, "SaveReport")->trigger();
+      return answer.Answered();
+    };
+    QVERIFY(save("hooked.tsr", "Tessary file(*.tsr)"));
+    QCOMPARE(saved, 1);
+    QVERIFY(save("hooked.pdf", "PDF document (*.pdf)"));
+    QCOMPARE(saved, 2);
+    QVERIFY(save("no-such-folder/hooked.tsr", "Tessary file(*.tsr)"));
+    QVERIFY(save("no-such-folder/hooked.pdf", "PDF document (*.pdf)"));
+    QCOMPARE(boxes.count(), 2);
+    QCOMPARE(saved, 2);
+    {
+      FileDialogAnswer answer("LoadDialog", dir_.filePath("hooked.tsr"));
+      Button(window, "LoadReport")->trigger();
+      QVERIFY(answer.Answered());
+    }
+    QVERIFY(save("loaded.tsr", "Tessary file(*.tsr)"));
+    QVERIFY(QFile::exists(dir_.filePath("loaded.tsr")));
+    QCOMPARE(saved, 2);
+  }
+
   void nothingIsSavedBeforeGenerationHasFinished() {
     auto device = StoreDocument(1, TTsPaperSize::Letter, TTsOrientation::poPortrait, false);
+    int saved = 0;
+    device->AfterSave = [&saved] { ++saved; };
     TTsStandardPreview* window = OpenPreview(device.get());
     QVERIFY(window);
     MessageBoxWatcher boxes;
@@ -226,6 +260,7 @@ class PageFileTest : public QObject {
     // The page file says why; the PDF export writes nothing, silently.
     QCOMPARE(boxes.count(), 1);
     QCOMPARE(boxes.lastText(), QString("The pages cannot be saved before the report has finished."));
+    QCOMPARE(saved, 0);
   }
 
   // A page the store cannot give back (its temporary file damaged) fails the export with a
