@@ -7,13 +7,13 @@
 #include "records/AssessmentStore.h"
 #include "report/device/TsPrinter.h"
 #include "report/preview/TsPreview.h"
-#include "roster/WorksheetDocument.h"
 #include "shell/AssessmentRecorder.h"
 #include "shell/HistoryForm.h"
 #include "standards/Calculate.h"
 #include "tests/report/support/StoredDocuments.h"
 #include "tests/report/support/VisiblePreviews.h"
 #include "tests/roster/EveryColumnRow.h"
+#include "tests/roster/RosterPage.h"
 #include "tests/shell/support/MessageBoxWatcher.h"
 
 #include <QChart>
@@ -34,10 +34,8 @@ namespace {
 // A man's assessment on a date, by his weight and abdomen.
 Assessment Man(const QString& name, const QString& ssan, const QString& date, const QString& weight,
                const QString& abdomen) {
-  return EveryColumnRow({{"name", name},       {"rank", "SGT"},      {"ssan", ssan},       {"sex", "M"},
-                    {"age", "24"},        {"weight", weight},   {"height", "69.50"},  {"neck1", "16.00"},
-                    {"neck2", "16.25"},   {"neck3", "16.00"},   {"abdomen1", abdomen}, {"abdomen2", abdomen},
-                    {"abdomen3", abdomen}, {"date", date}})
+  return EveryColumnRow(With(SampleMan(), {{"name", name}, {"ssan", ssan}, {"date", date}, {"weight", weight},
+                                           {"abdomen1", abdomen}, {"abdomen2", abdomen}, {"abdomen3", abdomen}}))
       .assessment.value();
 }
 
@@ -58,15 +56,6 @@ QStringList Row(const QTableWidget& table, int row) {
   QStringList cells;
   for (int column = 0; column < table.columnCount(); ++column) cells << table.item(row, column)->text();
   return cells;
-}
-
-// The page of the worksheet that the roster would print for the assessment.
-QImage RosterPage(const Assessment& assessment) {
-  TTsPrinter device;
-  WorksheetDocument document(device, QStringLiteral("roster.csv"));
-  document.Append(assessment);
-  document.Finish();
-  return RenderDevicePage(device, 1);
 }
 
 }  // namespace
