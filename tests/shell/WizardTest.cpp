@@ -40,6 +40,7 @@
 #include <memory>
 
 Q_DECLARE_METATYPE(PolicyEntry)
+Q_DECLARE_METATYPE(FinalVerdict)
 
 class WizardTest : public QObject {
   Q_OBJECT
@@ -527,21 +528,25 @@ class WizardTest : public QObject {
     FemHips = new TFemHips;
     FemWrist = new TFemWrist;
     FemArm = new TFemArm;
+    Navel = new TNavel;
     const std::pair<QPushButton*, QWidget*> buttons[] = {
         {Form().MaleNeckPic, MaleNeck}, {Form().MaleWaistPic, MaleAbdomen}, {Form().Hips, FemHips},
-        {Form().Forearm, FemArm},       {Form().FNeck, MaleNeck},           {Form().Wrist, FemWrist}};
-    const QList<QWidget*> pictures = {MaleNeck, MaleAbdomen, FemHips, FemWrist, FemArm};
+        {Form().Forearm, FemArm},       {Form().FNeck, MaleNeck},           {Form().Wrist, FemWrist},
+        {Form().NavelPic, Navel}};
+    const QList<QWidget*> pictures = {MaleNeck, MaleAbdomen, FemHips, FemWrist, FemArm, Navel};
     for (const auto& [button, window] : buttons) {
       for (QWidget* picture : pictures) picture->hide();
       button->click();
       for (QWidget* picture : pictures) QCOMPARE(picture->isVisible(), picture == window);
     }
+    QCOMPARE(Navel->windowTitle(), QStringLiteral("Navel"));
     qDeleteAll(pictures);
     MaleNeck = nullptr;
     MaleAbdomen = nullptr;
     FemHips = nullptr;
     FemWrist = nullptr;
     FemArm = nullptr;
+    Navel = nullptr;
   }
 
   void theMultiSiteMethodIsTheDefault() {
@@ -663,23 +668,42 @@ class WizardTest : public QObject {
     QVERIFY(!shownTexts().contains(name));
   }
 
-  // An exempt soldier over the screening weight is not taped: the wizard goes from the data
-  // page to the results, which state the exemption in place of the body fat.
+  // An exempt soldier is not taped: the wizard goes from the data page to the results,
+  // which state the exemption in place of the body fat. Over the screening weight the
+  // soldier is exempt, under it within standards; a guard soldier's test still exempts on
+  // its last valid day.
+  void anExemptSoldierSkipsTheTape_data() {
+    QTest::addColumn<PolicyEntry>("policy");
+    QTest::addColumn<QString>("weight");
+    QTest::addColumn<FinalVerdict>("verdict");
+    QTest::addColumn<QString>("verdictText");
+    QTest::addColumn<QString>("validUntil");
+    QTest::newRow("over the screening weight") << TestedPolicy() << "200" << FinalVerdict::Exempt << "Soldier is Exempt"
+                                               << "2026-11-02";
+    QTest::newRow("under it") << TestedPolicy() << "140" << FinalVerdict::Within << "Soldier is within Standards"
+                              << "2026-11-02";
+    QTest::newRow("guard, the last valid day") << TestedPolicy(97, Day(2027, 3, 2), Component::Guard) << "200"
+                                               << FinalVerdict::Exempt << "Soldier is Exempt" << "2027-03-02";
+  }
   void anExemptSoldierSkipsTheTape() {
-    Form().SetPolicy(TestedPolicy());
-    EnterSoldier(QStringLiteral("200"), QStringLiteral("70.00"));
+    QFETCH(PolicyEntry, policy);
+    QFETCH(QString, weight);
+    QFETCH(FinalVerdict, verdict);
+    QFETCH(QString, verdictText);
+    QFETCH(QString, validUntil);
+    Form().SetPolicy(policy);
+    EnterSoldier(weight, QStringLiteral("70.00"));
     Form().Next->click();
     QCOMPARE(VisiblePages(), QList<QWidget*>{Form().ResultsPanel});
     QVERIFY(!Form().Next->isEnabled() && Form().Previous->isEnabled());
     const QString sentence =
-        QStringLiteral("Exempt from the body fat standard (fitness test 485 on 2026-03-02, valid until 2026-11-02)");
-    QCOMPARE(ShownResultTexts(), (QStringList{QStringLiteral("Soldier is Exempt"), QStringLiteral("Maximum weight:"),
-                                              QStringLiteral("Actual weight:"), QStringLiteral("150"),
-                                              QStringLiteral("200"), QStringLiteral("lbs."), QStringLiteral("lbs."),
-                                              sentence}));
+        QStringLiteral("Exempt from the body fat standard (fitness test 485 on 2026-03-02, valid until %1)").arg(validUntil);
+    QCOMPARE(ShownResultTexts(), (QStringList{verdictText, QStringLiteral("Maximum weight:"),
+                                              QStringLiteral("Actual weight:"), QStringLiteral("150"), weight,
+                                              QStringLiteral("lbs."), QStringLiteral("lbs."), sentence}));
     CheckResultsPageLayout();
     QVERIFY(Messages().isEmpty());
-    QCOMPARE(Form().HeldAssessment()->Verdict(), FinalVerdict::Exempt);
+    QCOMPARE(Form().HeldAssessment()->Verdict(), verdict);
     QVERIFY(!Form().SupplementalAction->isEnabled());
 
     // The results came from the data page, and go back to it.
@@ -692,18 +716,6 @@ class WizardTest : public QObject {
     QCOMPARE(Form().HeldAssessment()->method, TapeMethod::OneSite);
     QVERIFY(!Form().ResultsMethod->isVisible());
     QVERIFY(Form().ResultsNote->isVisible());
-  }
-
-  // Under the screening weight an exempt soldier is within standards, untaped as well.
-  void anExemptSoldierUnderTheScreeningWeightIsWithin() {
-    Form().SetPolicy(TestedPolicy());
-    EnterSoldier(QStringLiteral("140"), QStringLiteral("70.00"));
-    Form().Next->click();
-    QCOMPARE(VisiblePages(), QList<QWidget*>{Form().ResultsPanel});
-    QCOMPARE(Form().FinalResults->text(), QStringLiteral("Soldier is within Standards"));
-    QVERIFY(Form().ResultsNote->isVisible());
-    QVERIFY(Form().ResultsNote->text().startsWith(QStringLiteral("Exempt from the body fat standard")));
-    QCOMPARE(Form().HeldAssessment()->Verdict(), FinalVerdict::Within);
   }
 
   // Then a soldier without a test is taped again, and the page shows the body fat rows.
@@ -745,16 +757,6 @@ class WizardTest : public QObject {
     Form().Next->click();
     QCOMPARE(Form().FinalResults->text(), QStringLiteral("Soldier is NOT within Standards"));
     QVERIFY(!Form().HeldAssessment()->Exempt());
-  }
-
-  // The last valid day of a guard soldier's test still exempts.
-  void aGuardSoldiersTestLastsTwelveMonths() {
-    Form().SetPolicy(TestedPolicy(97, Day(2027, 3, 2), Component::Guard));
-    EnterSoldier(QStringLiteral("200"), QStringLiteral("70.00"));
-    Form().Next->click();
-    QCOMPARE(VisiblePages(), QList<QWidget*>{Form().ResultsPanel});
-    QCOMPARE(Form().ResultsNote->text(),
-             QStringLiteral("Exempt from the body fat standard (fitness test 485 on 2026-03-02, valid until 2027-03-02)"));
   }
 
   // A test belongs to the soldier it was given for: the next soldier is taped.
@@ -872,18 +874,6 @@ class WizardTest : public QObject {
     const PolicyEntry policy = Form().Policy();
     QCOMPARE(policy.date, Day(2026, 5, 6));
     QVERIFY(policy.test.has_value());
-  }
-
-  void theNavelButtonShowsItsPicture() {
-    TNavel navel;
-    Navel = &navel;
-    Form().OneSiteAction->trigger();
-    EnterSoldier(QStringLiteral("200"), QStringLiteral("70.00"));
-    Form().Next->click();
-    Form().NavelPic->click();
-    QVERIFY(navel.isVisible());
-    QCOMPARE(navel.windowTitle(), QStringLiteral("Navel"));
-    Navel = nullptr;
   }
 };
 
