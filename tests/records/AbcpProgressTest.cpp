@@ -157,13 +157,4 @@ TEST(AbcpProgress, OneSiteBodyFatCountsInWholePercents) {
   EXPECT_EQ(AbcpProgressOf(history), (std::vector<P>{P::Enrolled, P::Satisfactory, P::Unsatisfactory}));
 }
 
-TEST(AbcpProgress, Names) {
-  EXPECT_EQ(AbcpProgressName(P::None), QString());
-  EXPECT_EQ(AbcpProgressName(P::Enrolled), QStringLiteral("enrolled"));
-  EXPECT_EQ(AbcpProgressName(P::Released), QStringLiteral("released"));
-  EXPECT_EQ(AbcpProgressName(P::Satisfactory), QStringLiteral("satisfactory"));
-  EXPECT_EQ(AbcpProgressName(P::Unsatisfactory), QStringLiteral("unsatisfactory"));
-  EXPECT_EQ(AbcpProgressName(P::Failing), QStringLiteral("failing"));
-}
-
 }  // namespace
