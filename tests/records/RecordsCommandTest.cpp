@@ -47,13 +47,12 @@ class RecordsCommandTest : public StoreTest {
 
   void RecordFiveMonths() {
     AssessmentStore store(Location());
-    store.Record(MultiSiteMan(QStringLiteral("DOE JOHN"), kSsan, QDate(2026, 2, 15), 197, 27.9));
-    store.Record(MultiSiteMan(QStringLiteral("DOE JOHN"), kSsan, QDate(2026, 1, 15), 200, 28));
-    store.Record(OneSiteMan(QStringLiteral("DOE JOHN"), kSsan, QDate(2026, 3, 15), 197, 27));
-    store.Record(WithExemptionAndSupplemental(
-        MultiSiteMan(QStringLiteral("DOE JOHN"), kSsan, QDate(2026, 4, 15), 196, 27.5), false, 258));
-    store.Record(WithExemptionAndSupplemental(
-        MultiSiteMan(QStringLiteral("DOE JOHN"), kSsan, QDate(2026, 5, 15), 196, 28), true, 270));
+    store.Record(MultiSiteMan("DOE JOHN", kSsan, QDate(2026, 2, 15), 197, 27.9));
+    store.Record(MultiSiteMan("DOE JOHN", kSsan, QDate(2026, 1, 15), 200, 28));
+    store.Record(OneSiteMan("DOE JOHN", kSsan, QDate(2026, 3, 15), 197, 27));
+    store.Record(
+        WithExemptionAndSupplemental(MultiSiteMan("DOE JOHN", kSsan, QDate(2026, 4, 15), 196, 27.5), false, 258));
+    store.Record(WithExemptionAndSupplemental(MultiSiteMan("DOE JOHN", kSsan, QDate(2026, 5, 15), 196, 28), true, 270));
     store.Record(MultiSiteMan(QStringLiteral("=HYPERLINK(\"x\")"), QString(), QDate(2026, 4, 15), 150, 20));
   }
 };
@@ -81,7 +80,7 @@ TEST_P(RecordsCommandTest, HistoryWritesTheAssessmentsOldestFirstWithTheirProgre
 
 TEST_P(RecordsCommandTest, NoSuchSoldierOrANameOfTwoEndsWithStatusOne) {
   RecordFiveMonths();
-  AssessmentStore(Location()).Record(MultiSiteMan(QStringLiteral("DOE JOHN"), QStringLiteral("555-44-3333"), QDate(2026, 1, 1), 180, 20));
+  AssessmentStore(Location()).Record(MultiSiteMan("DOE JOHN", "555-44-3333", QDate(2026, 1, 1), 180, 20));
   for (const QString& id : {QStringLiteral("987-65-4321"), QStringLiteral("NOBODY")}) {
     const Outcome outcome = History(id);
     EXPECT_EQ(outcome.status, 1);
@@ -118,7 +117,7 @@ TEST_P(RecordsCommandDefaultsTest, WithoutDatabaseTheSettingsOrTheDefaultStoreIs
   EXPECT_FALSE(QFile::exists(folder_.filePath(QStringLiteral("data/corvane32/assessments.sqlite"))));
 
   const StoreLocation defaultStore{.path = folder_.filePath(QStringLiteral("data/corvane32/assessments.sqlite"))};
-  AssessmentStore(defaultStore).Record(MultiSiteMan(QStringLiteral("DOE JOHN"), kSsan, QDate(2026, 1, 15), 200, 28));
+  AssessmentStore(defaultStore).Record(MultiSiteMan("DOE JOHN", kSsan, QDate(2026, 1, 15), 200, 28));
   EXPECT_EQ(Run({QStringLiteral("--history"), kSsan}).status, 0);
 
   // The settings file names another store, which holds no such soldier.
@@ -127,7 +126,7 @@ TEST_P(RecordsCommandDefaultsTest, WithoutDatabaseTheSettingsOrTheDefaultStoreIs
   ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
   settings.write("[General]\ndatabase=" + Location().path.toUtf8() + "\n");
   settings.close();
-  AssessmentStore(Location()).Record(MultiSiteMan(QStringLiteral("ROE JANE"), QString(), QDate(2026, 1, 15), 150, 20));
+  AssessmentStore(Location()).Record(MultiSiteMan("ROE JANE", QString(), QDate(2026, 1, 15), 150, 20));
   EXPECT_EQ(Run({QStringLiteral("--history"), kSsan}).status, 1);
   EXPECT_EQ(Run({QStringLiteral("--history"), QStringLiteral("roe jane")}).status, 0);
   // --database before the settings.

@@ -5,6 +5,7 @@
 #include "roster/SoldierRow.h"
 #include "roster/WrittenNames.h"
 #include "standards/Calculate.h"
+#include "tests/roster/RowOfValues.h"
 
 #include <QCoreApplication>
 
@@ -18,12 +19,6 @@ const QString kHeader = QStringLiteral("name,rank,ssan,sex,age,weight,height,met
 // The row, as comma-separated values under kHeader.
 SoldierRow Evaluate(const QString& values) {
   return EvaluateRow(RosterHeader(kHeader.split(u',')), values.split(u','));
-}
-
-// "COLUMN: message", or "accepted".
-std::string RefusalOf(const SoldierRow& row) {
-  return row.refusal ? (row.refusal->column + QStringLiteral(": ") + row.refusal->message).toStdString()
-                     : std::string("accepted");
 }
 
 class RowValues : public ::testing::Test {
