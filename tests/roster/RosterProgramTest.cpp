@@ -425,19 +425,6 @@ TEST_F(RosterProgram, TheRosterTemplateReadsBackAsARosterWithItsExampleAccepted)
   }
 }
 
-TEST_F(RosterProgram, ReadsARosterSavedInWindows1252) {
-  // What a spreadsheet on Windows saves as CSV: an umlaut and curly quotes in one byte each.
-  QByteArray roster = kRoster.left(kRoster.indexOf("Male,BAD SSAN"));
-  roster.replace("\xEF\xBB\xBF", "").replace("Doe, John \"\"Jack\"\"", "D\xD6" "E, John \x93Jack\x94");
-  ASSERT_TRUE(Write("ansi.csv", roster));
-  const Outcome run = RunProgram({"--roster", "ansi.csv", "--results", "ansi-results.csv"});
-  EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(run.errorLines, QStringList());
-  const QString results = QString::fromUtf8(Read("ansi-results.csv"));
-  EXPECT_TRUE(results.contains(QStringLiteral("\r\n2,\"DÖE, JOHN “JACK”\",SGT,Male,ok,150,yes,"))) << results.toStdString();
-  EXPECT_EQ(results.count(QStringLiteral(",ok,")), 3);
-}
-
 // Rows are taken as they are read and not kept: a hundred thousand soldiers (6.8 MB) are
 // assessed within 96 MB of data memory, where holding every row needed more than 128 MB.
 // The limit is set on the child alone; a sanitizer reserves far more than it for itself.
