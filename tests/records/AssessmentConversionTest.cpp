@@ -52,17 +52,17 @@ Values WithSupplemental(const Values& values, const QString& bodyFat) {
 
 // Every kind of assessment, by name.
 std::map<std::string, Assessment> EveryKind() {
-  const Values exemptOneSite = With(WithFitnessTest(OneSite(false), QStringLiteral("guard")), {{"weight", "150"}});
-  const Values notExempting = With(WithFitnessTest(Man(), QStringLiteral("regular")), {{"aft_plank", "79"}});
+  const Values exemptOneSite = With(WithFitnessTest(OneSite(false), "guard"), {{"weight", "150"}});
+  const Values notExempting = With(WithFitnessTest(Man(), "regular"), {{"aft_plank", "79"}});
   return {{"multi-site man", Evaluated(Man())},
           {"multi-site woman without an SSAN", Evaluated(With(SampleWoman(), {{"ssan", ""}, {"date", "2026-04-01"}}))},
           {"one-site, three measurements", Evaluated(OneSite(false))},
           {"one-site with a fourth", Evaluated(OneSite(true))},
-          {"exempt over the screening weight", Evaluated(WithFitnessTest(Man(), QStringLiteral("regular")))},
+          {"exempt over the screening weight", Evaluated(WithFitnessTest(Man(), "regular"))},
           {"exempt under the screening weight, one-site", Evaluated(exemptOneSite)},
           {"a fitness test that does not exempt", Evaluated(notExempting)},
-          {"supplemental within", Evaluated(WithSupplemental(Man(), QStringLiteral("22.0")))},
-          {"supplemental not within", Evaluated(WithSupplemental(Man(), QStringLiteral("22.1")))}};
+          {"supplemental within", Evaluated(WithSupplemental(Man(), "22.0"))},
+          {"supplemental not within", Evaluated(WithSupplemental(Man(), "22.1"))}};
 }
 
 // The worksheet page of an assessment, filled on worksheets of their own.
@@ -142,7 +142,7 @@ TEST_F(AssessmentConversion, WhatTheAssessmentDidNotTakeIsNotRecorded) {
     return assessment;
   };
   for (const auto& [kind, assessment] : EveryKind()) {
-    if (assessment.page.Sex == QStringLiteral("Female")) continue;
+    if (assessment.page.Sex == "Female") continue;
     SCOPED_TRACE(kind);
     EXPECT_EQ(AssessmentRecordOf(leftOver(assessment), kChecksum), AssessmentRecordOf(assessment, kChecksum));
   }
@@ -158,15 +158,15 @@ TEST_F(AssessmentConversion, TheIdentityIsTheDataPagesAsTyped) {
   Assessment assessment = Evaluated(Man());
   assessment.page.Name = QStringLiteral("  DOE, JOHN A ");
   AssessmentRecord record = AssessmentRecordOf(assessment, kChecksum);
-  EXPECT_EQ(record.name, QStringLiteral("DOE, JOHN A"));
-  EXPECT_EQ(record.ssan, QStringLiteral("123-45-6789"));
+  EXPECT_EQ(record.name, "DOE, JOHN A");
+  EXPECT_EQ(record.ssan, "123-45-6789");
   EXPECT_EQ(record.typed, assessment.page);
   EXPECT_EQ(record.date, QDate(2026, 4, 1));
   EXPECT_EQ(record.tablesChecksum, kChecksum);
   assessment.page.SSANumber = QStringLiteral("123-45-67  ");
   record = AssessmentRecordOf(assessment, kChecksum);
   EXPECT_EQ(record.ssan, QString());
-  EXPECT_EQ(SoldierKey(record), QStringLiteral("name:DOE, JOHN A"));
+  EXPECT_EQ(SoldierKey(record), "name:DOE, JOHN A");
 }
 
 int main(int argc, char** argv) {

@@ -74,10 +74,10 @@ TEST_P(AssessmentStoreTest, SoldiersAreFoundBySsanOrByName) {
   store.Record(MultiSiteMan("ROE JANE", QString(), QDate(2026, 2, 1), 150, 20));
   EXPECT_EQ(store.FindSoldiers(QStringLiteral("123456789")), QStringList{QStringLiteral("ssan:") + kSsan});
   EXPECT_EQ(store.FindSoldiers(QStringLiteral(" 123-45-6789 ")), QStringList{QStringLiteral("ssan:") + kSsan});
-  EXPECT_EQ(store.FindSoldiers(QStringLiteral("roe jane")), QStringList{QStringLiteral("name:ROE JANE")});
+  EXPECT_EQ(store.FindSoldiers(QStringLiteral("roe jane")), QStringList{"name:ROE JANE"});
   // A name two soldiers bear names both.
   EXPECT_EQ(store.FindSoldiers(QStringLiteral("Doe John")),
-            (QStringList{QStringLiteral("ssan:") + kSsan, QStringLiteral("ssan:555-44-3333")}));
+            (QStringList{QStringLiteral("ssan:") + kSsan, "ssan:555-44-3333"}));
   EXPECT_TRUE(store.FindSoldiers(QStringLiteral("123-45-678")).isEmpty());
   EXPECT_TRUE(store.FindSoldiers(QStringLiteral("NOBODY")).isEmpty());
   // A name is matched whole, never as a pattern.

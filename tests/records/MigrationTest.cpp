@@ -29,9 +29,9 @@ void WriteAsVersionOne(StoreConnection& connection, const AssessmentRecord& reco
     values << column.value(record);
   }
   QSqlQuery insert = connection.Prepare(QStringLiteral("INSERT INTO assessment (%1) VALUES (%2)")
-                                            .arg(names.join(u','), QStringList(names.size(), QStringLiteral("?")).join(u',')));
+                                            .arg(names.join(u','), QStringList(names.size(), "?").join(u',')));
   for (const QVariant& value : values) insert.addBindValue(value);
-  connection.Run(insert, QStringLiteral("writing a version-1 record"));
+  connection.Run(insert, "writing a version-1 record");
 }
 
 TEST_P(MigrationTest, AVersionOneStoreIsBroughtToTheCurrentVersionWithItsRecords) {

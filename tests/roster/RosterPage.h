@@ -11,7 +11,7 @@
 // Null unless the document is one page.
 inline QImage RosterPage(const Assessment& assessment) {
   TTsPrinter device;
-  WorksheetDocument document(device, QStringLiteral("roster.csv"));
+  WorksheetDocument document(device, "roster.csv");
   document.Append(assessment);
   document.Finish();
   return device.PageCount() == 1 ? RenderDevicePage(device, 1) : QImage();

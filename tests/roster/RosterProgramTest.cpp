@@ -233,7 +233,7 @@ TEST_F(RosterProgram, RefusesCommandLinesRostersAndOutputsItCannotUseWithoutTouc
   ASSERT_TRUE(Write("unit.csv", kFirstSoldier));
   ASSERT_TRUE(QFile::link(Path("unit.csv"), Path("unit-link.csv")));
   // Opening a pipe for reading waits for a writer: a roster that is one must not.
-  ASSERT_FALSE(MakeFifo(*dir_, QStringLiteral("pipe.csv")).isEmpty());
+  ASSERT_FALSE(MakeFifo(*dir_, "pipe.csv").isEmpty());
   QDir(dir_->path()).mkdir(QStringLiteral("folder.csv"));
   const QString notAFile = QStringLiteral("not a regular file (a pipe, a device or a socket): a roster is read from a file");
   const QString help = QStringLiteral("Try 'corvane32 --help' for more information.");
@@ -291,9 +291,9 @@ TEST_F(RosterProgram, ATableThatCannotBeLoadedEndsTheRunWithoutABox) {
     const Outcome run = RunProgram({"--roster", "one.csv", "--results", "one-results.csv"}, program);
     EXPECT_EQ(run.status, 217);
     EXPECT_EQ(run.errorLines,
-              QStringList{incomplete ? "Runtime error 217 at " + ShownTablePath(broken, QStringLiteral("Table.B-1")) +
+              QStringList{incomplete ? "Runtime error 217 at " + ShownTablePath(broken, "Table.B-1") +
                                            ": no row for 17 inches (the table needs 5 to 40)"
-                                     : "Runtime error 217 at " + ShownTablePath(broken, QStringLiteral("Table.B-8")) +
+                                     : "Runtime error 217 at " + ShownTablePath(broken, "Table.B-8") +
                                            ": file not found"});
     EXPECT_FALSE(QFile::exists(Path("one-results.csv")));
   }
@@ -520,7 +520,7 @@ TEST_F(RosterProgram, WritesAFifoInPlaceAndTheResultsToStandardOutputForADash) {
   EXPECT_FALSE(QFile::exists(Path("-")));
 
   QTemporaryDir special;
-  const QString fifo = MakeFifo(special, QStringLiteral("results"));
+  const QString fifo = MakeFifo(special, "results");
   FifoReader reader(fifo);
   ASSERT_TRUE(reader.IsOpen());
   EXPECT_EQ(RunProgram({"--roster", "pipe-roster.csv", "--results", fifo}).status, 0);
@@ -607,7 +607,7 @@ TEST_F(RosterProgram, RecordsEveryAcceptedRowAndASecondRunReplacesThem) {
     ASSERT_FALSE(outcome.errorLines.isEmpty());
     EXPECT_EQ(outcome.errorLines.last(), QStringLiteral("corvane32: 4 assessments recorded in ") + store);
     // (The refusal of an SSAN names "123-45-6789" as an example of the form.)
-    for (const QString& ssan : {QStringLiteral("234-56-7890"), QStringLiteral("234567890"), QStringLiteral("345-67-8901")})
+    for (const QString& ssan : {"234-56-7890", "234567890", "345-67-8901"})
       EXPECT_FALSE(outcome.errorLines.join(u'\n').contains(ssan));
     EXPECT_EQ(ModeOf(store) & 0777, 0600u);
 

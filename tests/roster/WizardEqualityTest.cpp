@@ -253,7 +253,7 @@ TEST_F(WizardAndRoster, ASupplementalResultGivesTheSameVerdictAndWorksheet) {
     const Values values = With(SampleMan(), {{"supplemental_method", "dxa"}, {"supplemental_body_fat", bodyFat},
                                              {"supplemental_date", "2026-04-03"}});
     EnterInWizard(values, ManFields());
-    ASSERT_EQ(form.FinalResults->text(), QStringLiteral("Soldier is NOT within Standards"));
+    ASSERT_EQ(form.FinalResults->text(), "Soldier is NOT within Standards");
     ASSERT_TRUE(form.SetSupplemental({SupplementalMethod::Dxa, ParseBodyFatTenths(bodyFat).value(),
                                       ParseIsoDate("2026-04-03").value()}));
     const QString wizardVerdict = form.FinalResults->text();
@@ -299,7 +299,7 @@ TEST_F(WizardAndRoster, TheWizardAndTheRosterRecordTheSameAssessment) {
       ASSERT_TRUE(form.SetSupplemental({SupplementalMethod::Bia, 215, ParseIsoDate("2026-04-03").value()}));
     ASSERT_TRUE(form.SaveAssessmentAction->isEnabled());
     form.SaveAssessmentAction->trigger();
-    EXPECT_EQ(boxes_->lastText(), QStringLiteral("Assessment recorded."));
+    EXPECT_EQ(boxes_->lastText(), "Assessment recorded.");
     boxes_->clear();
     form.Previous->click();
     form.Previous->click();

@@ -160,7 +160,7 @@ class CommandLineTest : public QObject {
     QVERIFY(files.WritesFilesOnly());
     const CommandLineOptions toOutput = Parse({"--roster", "unit.csv", "--results", "-"});
     QCOMPARE(toOutput.request, Request::Run);
-    QCOMPARE(toOutput.results, QStringLiteral("-"));
+    QCOMPARE(toOutput.results, "-");
     QVERIFY(toOutput.WritesFilesOnly());
     const CommandLineOptions preview = Parse({"--roster", "unit.csv"});
     QCOMPARE(preview.roster, QStringLiteral("unit.csv"));
@@ -169,7 +169,7 @@ class CommandLineTest : public QObject {
     const CommandLineOptions recorded = Parse({"--record", "--roster", "unit.csv", "--database", "unit.sqlite"});
     QCOMPARE(recorded.request, Request::Run);
     QVERIFY(recorded.record);
-    QCOMPARE(recorded.database, QStringLiteral("unit.sqlite"));
+    QCOMPARE(recorded.database, "unit.sqlite");
   }
 
   void refusesAnyOtherLine() {
@@ -202,7 +202,7 @@ class CommandLineTest : public QObject {
 
   // Read before the application object exists: Qt's own options on the line are passed over.
   void aRunToFilesIsToldBeforeTheApplicationStarts() {
-    const QStringList program{QStringLiteral("corvane32")};
+    const QStringList program{"corvane32"};
     QVERIFY(AsksForFilesOnly(program + QStringList{"--roster", "r.csv", "--pdf", "w.pdf"}));
     QVERIFY(AsksForFilesOnly(program + QStringList{"-platform", "offscreen", "--roster=r.csv", "-style", "fusion",
                                                    "--results", "-"}));
@@ -280,7 +280,7 @@ class CommandLineTest : public QObject {
     QCOMPARE(RunPageFileProgram(*qApp, {tables.path()}, SavePageFile()), kTableErrorStatus);
     QCOMPARE(boxes.count(), 1);
     QCOMPARE(boxes.boxes()[0].text,
-             QStringLiteral("Runtime error 217 at %1: file not found").arg(ShownTablePath(tables, QStringLiteral("Table.B-8"))));
+             QStringLiteral("Runtime error 217 at %1: file not found").arg(ShownTablePath(tables, "Table.B-8")));
     QCOMPARE(LiveInstances<TTsStandardPreview>::Live(), 0);
   }
 };

@@ -89,7 +89,7 @@ class HistoryFormTest : public QObject {
       records.push_back(AssessmentRecordOf(month, recorder_->TablesChecksum()));
     records.push_back(AssessmentRecordOf(Man("DOE, JANE", "", "2026-01-15", "150", "33.00"), recorder_->TablesChecksum()));
     AssessmentRecord older = AssessmentRecordOf(Man("SMITH, ANN", "987-65-4321", "2025-06-01", "150", "33.00"),
-                                                QStringLiteral("tables of another installation"));
+                                                "tables of another installation");
     records.push_back(older);
     recorder_->Store().RecordAll(records);
     window_ = std::make_unique<THistoryForm>(*recorder_);
@@ -100,16 +100,16 @@ class HistoryFormTest : public QObject {
   void aNameFindsEverySoldierBearingItWithoutTheirSsan() {
     Find(QStringLiteral("doe"));
     QCOMPARE(window_->SoldierList->topLevelItemCount(), 2);
-    QCOMPARE(window_->SoldierList->topLevelItem(0)->text(0), QStringLiteral("DOE, JANE"));
-    QCOMPARE(window_->SoldierList->topLevelItem(0)->text(2), QStringLiteral("(none)"));
-    QCOMPARE(window_->SoldierList->topLevelItem(1)->text(0), QStringLiteral("DOE, JOHN A"));
-    QCOMPARE(window_->SoldierList->topLevelItem(1)->text(1), QStringLiteral("SGT"));
-    QCOMPARE(window_->SoldierList->topLevelItem(1)->text(2), QStringLiteral("***-**-6789"));
+    QCOMPARE(window_->SoldierList->topLevelItem(0)->text(0), "DOE, JANE");
+    QCOMPARE(window_->SoldierList->topLevelItem(0)->text(2), "(none)");
+    QCOMPARE(window_->SoldierList->topLevelItem(1)->text(0), "DOE, JOHN A");
+    QCOMPARE(window_->SoldierList->topLevelItem(1)->text(1), "SGT");
+    QCOMPARE(window_->SoldierList->topLevelItem(1)->text(2), "***-**-6789");
     QCOMPARE(window_->AssessmentTable->rowCount(), 0);  // none chosen yet
     QVERIFY(!window_->WorksheetButton->isEnabled());
     Find(QStringLiteral("nobody"));
     QCOMPARE(window_->SoldierList->topLevelItemCount(), 0);
-    QCOMPARE(window_->SearchNote->text(), QStringLiteral("No soldier is recorded by that name or SSAN."));
+    QCOMPARE(window_->SearchNote->text(), "No soldier is recorded by that name or SSAN.");
     // The pattern's own characters are letters to find.
     Find(QStringLiteral("%"));
     QCOMPARE(window_->SoldierList->topLevelItemCount(), 0);
@@ -121,8 +121,8 @@ class HistoryFormTest : public QObject {
     const QTableWidget& table = *window_->AssessmentTable;
     QCOMPARE(table.rowCount(), 4);
     QCOMPARE(Row(table, 0), (QStringList{"2026-01-15", "multi-site", "205", "28.40", "22.00", "not within", "enrolled"}));
-    QCOMPARE(Row(table, 1).at(6), QStringLiteral("satisfactory"));
-    QCOMPARE(Row(table, 2).at(6), QStringLiteral("unsatisfactory"));
+    QCOMPARE(Row(table, 1).at(6), "satisfactory");
+    QCOMPARE(Row(table, 2).at(6), "unsatisfactory");
     QCOMPARE(Row(table, 3).mid(5), (QStringList{"within", "released"}));
     for (const QString& text : ShownTexts(*window_)) QVERIFY2(!text.contains(QStringLiteral("6789")) || text.startsWith(u'*'), qPrintable(text));
 

@@ -133,8 +133,7 @@ class WizardTest : public QObject {
   void CheckResultsPageLayout() {
     QList<const QWidget*> shown;
     for (const QWidget* widget : Form().ResultsPanel->findChildren<QWidget*>())
-      if (widget->isVisible() && widget->parentWidget() == Form().ResultsPanel &&
-          widget->objectName() != QStringLiteral("Result"))
+      if (widget->isVisible() && widget->parentWidget() == Form().ResultsPanel && widget->objectName() != "Result")
         shown << widget;
     for (const QWidget* widget : shown) {
       QVERIFY2(Form().ResultsPanel->rect().contains(widget->geometry()), qPrintable(widget->objectName()));
@@ -539,7 +538,7 @@ class WizardTest : public QObject {
       button->click();
       for (QWidget* picture : pictures) QCOMPARE(picture->isVisible(), picture == window);
     }
-    QCOMPARE(Navel->windowTitle(), QStringLiteral("Navel"));
+    QCOMPARE(Navel->windowTitle(), "Navel");
     qDeleteAll(pictures);
     MaleNeck = nullptr;
     MaleAbdomen = nullptr;
@@ -648,7 +647,7 @@ class WizardTest : public QObject {
              qPrintable(shownTexts().join(u'|')));
 
     Form().OneSiteAction->trigger();
-    EnterAbdomen({QStringLiteral("38.50"), QStringLiteral("38.50"), QStringLiteral("38.50")});
+    EnterAbdomen({"38.50", "38.50", "38.50"});
     Form().Next->click();
     QCOMPARE(VisiblePages(), QList<QWidget*>{Form().ResultsPanel});
     QVERIFY2(shownTexts().contains(name), qPrintable(shownTexts().join(u'|')));
@@ -692,15 +691,14 @@ class WizardTest : public QObject {
     QFETCH(QString, verdictText);
     QFETCH(QString, validUntil);
     Form().SetPolicy(policy);
-    EnterSoldier(weight, QStringLiteral("70.00"));
+    EnterSoldier(weight, "70.00");
     Form().Next->click();
     QCOMPARE(VisiblePages(), QList<QWidget*>{Form().ResultsPanel});
     QVERIFY(!Form().Next->isEnabled() && Form().Previous->isEnabled());
     const QString sentence =
         QStringLiteral("Exempt from the body fat standard (fitness test 485 on 2026-03-02, valid until %1)").arg(validUntil);
-    QCOMPARE(ShownResultTexts(), (QStringList{verdictText, QStringLiteral("Maximum weight:"),
-                                              QStringLiteral("Actual weight:"), QStringLiteral("150"), weight,
-                                              QStringLiteral("lbs."), QStringLiteral("lbs."), sentence}));
+    QCOMPARE(ShownResultTexts(),
+             (QStringList{verdictText, "Maximum weight:", "Actual weight:", "150", weight, "lbs.", "lbs.", sentence}));
     CheckResultsPageLayout();
     QVERIFY(Messages().isEmpty());
     QCOMPARE(Form().HeldAssessment()->Verdict(), verdict);
@@ -721,14 +719,14 @@ class WizardTest : public QObject {
   // Then a soldier without a test is taped again, and the page shows the body fat rows.
   void theBodyFatRowsComeBackAfterAnExemptSoldier() {
     Form().SetPolicy(TestedPolicy());
-    EnterSoldier(QStringLiteral("200"), QStringLiteral("70.00"));
+    EnterSoldier(QStringLiteral("200"), "70.00");
     Form().Next->click();
     Form().Previous->click();
     Form().SetPolicy({Day(2026, 4, 1), Component::Regular, std::nullopt});
     Form().Next->click();
     EnterMan(QStringLiteral("36.00"));
     Form().Next->click();
-    QCOMPARE(ResultTexts(), (QStringList{QStringLiteral("Soldier is within Standards"), "150", "200", "26.00", "26.00"}));
+    QCOMPARE(ResultTexts(), (QStringList{"Soldier is within Standards", "150", "200", "26.00", "26.00"}));
     QVERIFY(Form().ActualBFC->isVisible() && !Form().ResultsNote->isVisible());
     QVERIFY(Messages().isEmpty());
   }
@@ -748,14 +746,14 @@ class WizardTest : public QObject {
     QFETCH(PolicyEntry, policy);
     QFETCH(QString, why);
     Form().SetPolicy(policy);
-    EnterSoldier(QStringLiteral("200"), QStringLiteral("70.00"));
+    EnterSoldier(QStringLiteral("200"), "70.00");
     Form().Next->click();
     QCOMPARE(VisiblePages(), QList<QWidget*>{Form().MalePanel});
-    QCOMPARE(Messages(), QStringList{QStringLiteral("No exemption: ") + why +
-                                     QStringLiteral(". The tape measurement is taken as usual.")});
+    QCOMPARE(Messages(),
+             QStringList{QStringLiteral("No exemption: ") + why + ". The tape measurement is taken as usual."});
     EnterMan(QStringLiteral("35.00"));
     Form().Next->click();
-    QCOMPARE(Form().FinalResults->text(), QStringLiteral("Soldier is NOT within Standards"));
+    QCOMPARE(Form().FinalResults->text(), "Soldier is NOT within Standards");
     QVERIFY(!Form().HeldAssessment()->Exempt());
   }
 
@@ -764,7 +762,7 @@ class WizardTest : public QObject {
     Form().Name->setText(QStringLiteral("DOE, JOHN"));
     Form().SetPolicy(TestedPolicy());
     Form().Name->setText(QStringLiteral("ROE, RICHARD"));
-    EnterSoldier(QStringLiteral("200"), QStringLiteral("70.00"));
+    EnterSoldier(QStringLiteral("200"), "70.00");
     Form().Next->click();
     QCOMPARE(VisiblePages(), QList<QWidget*>{Form().MalePanel});
     QCOMPARE(Messages().size(), 1);
@@ -796,7 +794,7 @@ class WizardTest : public QObject {
     // A new tape result leaves the supplemental one behind.
     Form().Previous->click();
     Form().Next->click();
-    QCOMPARE(Form().FinalResults->text(), QStringLiteral("Soldier is NOT within Standards"));
+    QCOMPARE(Form().FinalResults->text(), "Soldier is NOT within Standards");
     QVERIFY(!Form().ResultsMethod->isVisible());
   }
 
@@ -804,11 +802,11 @@ class WizardTest : public QObject {
     Form().OneSiteAction->trigger();
     EnterSoldier(QStringLiteral("200"), QStringLiteral("70.00"));
     Form().Next->click();
-    EnterAbdomen({QStringLiteral("40.00"), QStringLiteral("40.00"), QStringLiteral("40.00")});
+    EnterAbdomen({"40.00", "40.00", "40.00"});
     Form().Next->click();
-    QCOMPARE(Form().FinalResults->text(), QStringLiteral("Soldier is NOT within Standards"));
+    QCOMPARE(Form().FinalResults->text(), "Soldier is NOT within Standards");
     QVERIFY(Form().SetSupplemental({SupplementalMethod::Bia, 199, Day(2026, 4, 2)}));
-    QCOMPARE(Form().ResultsMethod->text(), QStringLiteral("One-site tape: NOT within; BIA 19.9 %: within"));
+    QCOMPARE(Form().ResultsMethod->text(), "One-site tape: NOT within; BIA 19.9 %: within");
     CheckResultsPageLayout();
   }
 
@@ -824,12 +822,12 @@ class WizardTest : public QObject {
 
   void theAssessmentDialogShowsTheTotalAndTheDecision() {
     TAssessmentDialog dialog(TestedPolicy(), &Form());
-    QCOMPARE(dialog.AssessmentDate->text(), QStringLiteral("2026-04-01"));
-    QCOMPARE(dialog.Total->text(), QStringLiteral("485 points"));
+    QCOMPARE(dialog.AssessmentDate->text(), "2026-04-01");
+    QCOMPARE(dialog.Total->text(), "485 points");
     QVERIFY(dialog.Decision->text().startsWith(QStringLiteral("Exempt from the body fat standard")));
     dialog.EventPoints[static_cast<std::size_t>(AftEvent::Plank)]->setValue(79);
-    QCOMPARE(dialog.Total->text(), QStringLiteral("467 points"));
-    QCOMPARE(dialog.Decision->text(), QStringLiteral("No exemption: the plank scored 79 points, under 80."));
+    QCOMPARE(dialog.Total->text(), "467 points");
+    QCOMPARE(dialog.Decision->text(), "No exemption: the plank scored 79 points, under 80.");
     dialog.ComponentChoice->setCurrentIndex(2);
     const PolicyEntry entry = dialog.Entry();
     QCOMPARE(entry.component, Component::Guard);
@@ -838,15 +836,15 @@ class WizardTest : public QObject {
     QCOMPARE(entry.test->points, (std::array<int32_t, 5>{100, 100, 100, 79, 88}));
     dialog.TestGroup->setChecked(false);
     QCOMPARE(dialog.Entry().test, std::nullopt);
-    QCOMPARE(dialog.Decision->text(), QStringLiteral("No fitness test: the tape is taken as usual."));
+    QCOMPARE(dialog.Decision->text(), "No fitness test: the tape is taken as usual.");
   }
 
   void theSupplementalDialogTakesABodyFatOfOneDecimal() {
     TSupplementalDialog dialog(std::nullopt, Day(2026, 4, 1), &Form());
     QPushButton* ok = dialog.Buttons->button(QDialogButtonBox::Ok);
     QVERIFY(!ok->isEnabled());
-    QTest::keyClicks(dialog.BodyFat, QStringLiteral("23.45"));
-    QCOMPARE(dialog.BodyFat->text(), QStringLiteral("23.4"));  // no second decimal
+    QTest::keyClicks(dialog.BodyFat, "23.45");
+    QCOMPARE(dialog.BodyFat->text(), "23.4");  // no second decimal
     QVERIFY(ok->isEnabled());
     dialog.MethodChoice->setCurrentIndex(2);
     const SupplementalResult result = dialog.Result().value();

@@ -105,7 +105,7 @@ TEST_F(OutputFileTest, AWriteNotCommittedOrFailedLeavesTheTargetAsItWasAndNothin
 }
 
 TEST_F(OutputFileTest, AFifoIsWrittenInPlaceAndStaysAFifo) {
-  const QString fifo = MakeFifo(dir_, QStringLiteral("pipe"));
+  const QString fifo = MakeFifo(dir_, "pipe");
   ASSERT_FALSE(fifo.isEmpty());
   FifoReader reader(fifo);
   ASSERT_TRUE(reader.IsOpen());
@@ -154,8 +154,7 @@ TEST_F(OutputFileTest, LinksAreFollowedExceptAnotherUsersLinkInAFolderOpenToAll)
   ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("shared")));
   ASSERT_EQ(::chmod(QFile::encodeName(shared).constData(), 01777), 0);
   ASSERT_TRUE(MakeLinkOwnedBy(shared + "/other", Path("target.csv"), 65534));
-  const QString refusal =
-      QStringLiteral("it is another user's symbolic link in a folder open to all users, which is not followed");
+  const QString refusal = "it is another user's symbolic link in a folder open to all users, which is not followed";
   EXPECT_EQ(Refusal([&] { WriteThrough(shared + "/other", "planted"); }), refusal);
   EXPECT_EQ(Refusal([&] { OutputFile::Probe(shared + "/other"); }), refusal);
   EXPECT_EQ(FileBytes(Path("target.csv")), "through my link");

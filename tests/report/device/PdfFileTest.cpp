@@ -92,9 +92,9 @@ TEST_F(PdfFileTest, DrawsThePagesTheStoreExportsPixelForPixel) {
     straight->EndDoc();
     EXPECT_EQ(straight->PageList(), nullptr);  // no page went through a store
 
-    const QString size = PdfInfoField(Path("exported.pdf"), QStringLiteral("Page size"));
-    EXPECT_TRUE(size == QStringLiteral("612 x 792 pts (letter)") || size == QStringLiteral("842 x 595 pts (A4)")) << size.toStdString();
-    EXPECT_EQ(PdfInfoField(Path("straight.pdf"), QStringLiteral("Page size")), size);
+    const QString size = PdfInfoField(Path("exported.pdf"), "Page size");
+    EXPECT_TRUE(size == "612 x 792 pts (letter)" || size == "842 x 595 pts (A4)") << size.toStdString();
+    EXPECT_EQ(PdfInfoField(Path("straight.pdf"), "Page size"), size);
     for (const int dpi : {72, 150}) {
       const QList<QImage> exported = RenderPdfPages(Path("exported.pdf"), dpi);
       const QList<QImage> drawn = RenderPdfPages(Path("straight.pdf"), dpi);
@@ -122,9 +122,9 @@ TEST_F(PdfFileTest, TheFileIsOpenedWithTheFirstPageUnderItsTitleAndPutInPlaceAtT
   device->EndDoc();
   EXPECT_EQ(device->PageCount(), 3);
   EXPECT_EQ(Entries(), QStringList{"week.pdf"});
-  EXPECT_EQ(PdfInfoField(Path("week.pdf"), QStringLiteral("Pages")), QStringLiteral("3"));
-  EXPECT_EQ(PdfInfoField(Path("week.pdf"), QStringLiteral("Title")), QStringLiteral("roster.csv"));
-  EXPECT_EQ(PdfInfoField(Path("week.pdf"), QStringLiteral("Creator")), QStringLiteral("Corvane 32"));
+  EXPECT_EQ(PdfInfoField(Path("week.pdf"), "Pages"), "3");
+  EXPECT_EQ(PdfInfoField(Path("week.pdf"), "Title"), "roster.csv");
+  EXPECT_EQ(PdfInfoField(Path("week.pdf"), "Creator"), "Corvane 32");
   EXPECT_EQ(ModeOf(Path("week.pdf")) & 0777, 0640u);  // a replaced file keeps its mode
 }
 
@@ -166,7 +166,7 @@ TEST_F(PdfFileTest, AWriteThatFailsStopsTheDocumentAtTheNextPageAndLeavesNothing
       reason = error.reason;
     }
   }
-  EXPECT_EQ(reason, QStringLiteral("File too large"));
+  EXPECT_EQ(reason, "File too large");
   EXPECT_LT(device->PageCount(), 20);
   device->AbortDoc();
   EXPECT_EQ(Entries(), QStringList());
