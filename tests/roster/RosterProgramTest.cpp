@@ -344,42 +344,10 @@ TEST_F(RosterProgram, AssessesOneSiteRowsBesideMultiSiteRows) {
                                       {"DA Form 5501-ER", "O'SMITH"}});
 }
 
-TEST_F(RosterProgram, ARosterNeedsOnlyTheColumnsItsRowsRead) {
-  // The one-site page's columns alone: every one-site row is assessed; the multi-site rows
-  // are refused, each naming all the columns it lacks, and the others go on.
-  const QByteArray header = "name,rank,ssan,sex,age,weight,height,method,abdomen1,abdomen2,abdomen3,abdomen4\n";
-  const QByteArray oneSiteRows =
-      "ONE MAN,PVT,123-45-6789,M,20,200,70,one-site,38.5,40,38.5,38.5\n"
-      "ONE WOMAN,PFC,345-67-8901,F,20,95,65,one-site,30,30.5,31,\n";
-  ASSERT_TRUE(Write("lean.csv", header + oneSiteRows +
-                                    "DOE,PVT,123-45-6789,Male,20,200,70,,35,35,35,\n"
-                                    "O'SMITH,CPT,345-67-8901,F,20,95,65,multi-site,,,,\n"));
-  const Outcome run = RunProgram({"--roster", "lean.csv", "--pdf", "lean.pdf", "--results", "lean-results.csv"});
-  EXPECT_EQ(run.status, 1);
-  const QByteArray neck = "The roster has no columns neck1, neck2, neck3, which this multi-site row reads.";
-  const QByteArray women =
-      "The roster has no columns hips1, hips2, hips3, forearm1, forearm2, forearm3, neck1, neck2, neck3, wrist1, "
-      "wrist2, wrist3, which this multi-site row reads.";
-  EXPECT_EQ(run.errorLines, (QStringList{"lean.csv:4: neck1: " + neck, "lean.csv:5: hips1: " + women}));
-  EXPECT_EQ(Read("lean-results.csv").toStdString(),
-            (kResultsHeader + ",method\r\n"
-                              "2,ONE MAN,PVT,Male,ok,150,yes,,38.50,,,,,,,,,,,26,26,within,one-site\r\n"
-                              "3,ONE WOMAN,PFC,Female,ok,140,no,,30.50,,,,,,,,,,,28,30,within,one-site\r\n"
-                              "4,DOE,PVT,Male,\"refused: " +  // a refusal holding commas is quoted whole
-             neck + '"' + kRefusedResults.chopped(2) + ",multi-site\r\n5,O'SMITH,CPT,Female,\"refused: " + women +
-             '"' + kRefusedResults.chopped(2) + ",multi-site\r\n")
-                .toStdString());
-  EXPECT_EQ(PdfPages(Path("lean.pdf")).size(), 2);
-
-  ASSERT_TRUE(Write("one-site.csv", header + oneSiteRows));
-  const Outcome oneSite = RunProgram({"--roster", "one-site.csv", "--results", "one-site-results.csv"});
-  EXPECT_EQ(oneSite.status, 0);
-  EXPECT_EQ(oneSite.errorLines, QStringList());
-}
-
 // A one-site roster as a unit's spreadsheet saves it: a byte-order mark, CR LF, its own
 // column names (with units, blanks, "SSN"), empty columns and rows past the data, the
-// method as the sheet spells it. It is taken whole on the first run.
+// method as the sheet spells it. It is taken whole on the first run, though it has the
+// one-site page's columns alone. (The rows a roster's columns leave out: MissingColumnsTest.)
 TEST_F(RosterProgram, ASpreadsheetsOneSiteRosterIsAcceptedOnTheFirstRun) {
   ASSERT_TRUE(Write("sheet.csv", "\xEF\xBB\xBF"
                                  "Name,Rank,SSN,Sex,Age,Weight (lbs),Height (in),Method,"
