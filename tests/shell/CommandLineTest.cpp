@@ -99,8 +99,12 @@ class CommandLineTest : public QObject {
                                                << "--forget goes with no --roster";
     QTest::newRow("a history and results") << QStringList{"--results", "r.csv", "--history", "DOE"}
                                            << "--history goes with no --results";
+    QTest::newRow("a history and a roster") << QStringList{"--history", "DOE", "--roster", "r.csv"}
+                                            << "--history goes with no --roster";
     QTest::newRow("a history and a page file") << QStringList{"--history", "DOE", "a.tsr"} << "--history opens no page file";
+    QTest::newRow("a forgetting and a page file") << QStringList{"--forget", "DOE", "a.tsr"} << "--forget opens no page file";
     QTest::newRow("a history of nobody") << QStringList{"--history", " "} << "--history needs the soldier's SSAN or name";
+    QTest::newRow("a history of no name") << QStringList{"--history", ""} << "--history needs the soldier's SSAN or name";
     QTest::newRow("a database without a name") << QStringList{"--database=", "--history", "DOE"}
                                                << "--database needs a file or a postgresql:// URL";
     QTest::newRow("a database given twice") << QStringList{"--database", "a", "--database", "b"}
