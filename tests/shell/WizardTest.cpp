@@ -93,10 +93,15 @@ class WizardTest : public QObject {
       for (TMaskedEdit* field : fields) field->SetFieldText(value);
   }
 
-  // A man of 200 lb and 70 in, age 20, neck 15, from the data page to the results page.
-  void EvaluateMan(const QString& waist) {
+  // A man of 200 lb and 70 in, age 20, from the data page to the measurement page.
+  void LeaveDataPage() {
     EnterSoldier(QStringLiteral("200"), QStringLiteral("70.00"));
     Form().Next->click();
+  }
+
+  // The same man, neck 15, from the data page to the results page.
+  void EvaluateMan(const QString& waist) {
+    LeaveDataPage();
     EnterMan(waist);
     Form().Next->click();
   }
@@ -719,8 +724,7 @@ class WizardTest : public QObject {
   // Then a soldier without a test is taped again, and the page shows the body fat rows.
   void theBodyFatRowsComeBackAfterAnExemptSoldier() {
     Form().SetPolicy(TestedPolicy());
-    EnterSoldier(QStringLiteral("200"), "70.00");
-    Form().Next->click();
+    LeaveDataPage();
     Form().Previous->click();
     Form().SetPolicy({Day(2026, 4, 1), Component::Regular, std::nullopt});
     Form().Next->click();
@@ -746,8 +750,7 @@ class WizardTest : public QObject {
     QFETCH(PolicyEntry, policy);
     QFETCH(QString, why);
     Form().SetPolicy(policy);
-    EnterSoldier(QStringLiteral("200"), "70.00");
-    Form().Next->click();
+    LeaveDataPage();
     QCOMPARE(VisiblePages(), QList<QWidget*>{Form().MalePanel});
     QCOMPARE(Messages(),
              QStringList{QStringLiteral("No exemption: ") + why + ". The tape measurement is taken as usual."});
@@ -762,8 +765,7 @@ class WizardTest : public QObject {
     Form().Name->setText(QStringLiteral("DOE, JOHN"));
     Form().SetPolicy(TestedPolicy());
     Form().Name->setText(QStringLiteral("ROE, RICHARD"));
-    EnterSoldier(QStringLiteral("200"), "70.00");
-    Form().Next->click();
+    LeaveDataPage();
     QCOMPARE(VisiblePages(), QList<QWidget*>{Form().MalePanel});
     QCOMPARE(Messages().size(), 1);
     QVERIFY2(Messages().first().startsWith(QStringLiteral("The fitness test was given for DOE, JOHN, not for this soldier")),
@@ -800,8 +802,7 @@ class WizardTest : public QObject {
 
   void aOneSiteSupplementalResultNamesTheMethod() {
     Form().OneSiteAction->trigger();
-    EnterSoldier(QStringLiteral("200"), QStringLiteral("70.00"));
-    Form().Next->click();
+    LeaveDataPage();
     EnterAbdomen({"40.00", "40.00", "40.00"});
     Form().Next->click();
     QCOMPARE(Form().FinalResults->text(), "Soldier is NOT within Standards");
