@@ -109,12 +109,6 @@ class AssessmentTest : public QObject {
     exempt.supplemental = Dxa(300);
     QCOMPARE(exempt.Verdict(), FinalVerdict::Exempt);
   }
-
-  void verdictsHaveTheResultsFilesWords() {
-    QCOMPARE(FinalVerdictName(FinalVerdict::Within), std::string_view("within"));
-    QCOMPARE(FinalVerdictName(FinalVerdict::NotWithin), std::string_view("not within"));
-    QCOMPARE(FinalVerdictName(FinalVerdict::Exempt), std::string_view("exempt"));
-  }
 };
 
 int RunAssessmentTests(int argc, char** argv) {

@@ -16,7 +16,7 @@ using P = AbcpProgress;
 class History {
  public:
   History& At(QDate date, int weight, double bodyFat) {
-    records_.push_back(MultiSiteMan(QStringLiteral("DOE JOHN"), QString(), date, weight, bodyFat));
+    records_.push_back(MultiSiteMan("DOE JOHN", QString(), date, weight, bodyFat));
     return *this;
   }
   History& Next(int weight, double bodyFat) {
@@ -151,19 +151,10 @@ TEST(AbcpProgress, TheSupplementalResultDecidesAndIsTheBodyFatCompared) {
 }
 
 TEST(AbcpProgress, OneSiteBodyFatCountsInWholePercents) {
-  std::vector<AssessmentRecord> history = {OneSiteMan(QStringLiteral("DOE"), QString(), QDate(2026, 1, 5), 200, 30),
-                                           OneSiteMan(QStringLiteral("DOE"), QString(), QDate(2026, 2, 5), 200, 29),
-                                           OneSiteMan(QStringLiteral("DOE"), QString(), QDate(2026, 3, 5), 199, 29)};
+  std::vector<AssessmentRecord> history = {OneSiteMan("DOE", QString(), QDate(2026, 1, 5), 200, 30),
+                                           OneSiteMan("DOE", QString(), QDate(2026, 2, 5), 200, 29),
+                                           OneSiteMan("DOE", QString(), QDate(2026, 3, 5), 199, 29)};
   EXPECT_EQ(AbcpProgressOf(history), (std::vector<P>{P::Enrolled, P::Satisfactory, P::Unsatisfactory}));
-}
-
-TEST(AbcpProgress, Names) {
-  EXPECT_EQ(AbcpProgressName(P::None), QString());
-  EXPECT_EQ(AbcpProgressName(P::Enrolled), QStringLiteral("enrolled"));
-  EXPECT_EQ(AbcpProgressName(P::Released), QStringLiteral("released"));
-  EXPECT_EQ(AbcpProgressName(P::Satisfactory), QStringLiteral("satisfactory"));
-  EXPECT_EQ(AbcpProgressName(P::Unsatisfactory), QStringLiteral("unsatisfactory"));
-  EXPECT_EQ(AbcpProgressName(P::Failing), QStringLiteral("failing"));
 }
 
 }  // namespace

@@ -24,7 +24,7 @@
 
 namespace {
 
-using Values = std::map<std::string, QString>;
+using Values = ColumnValues;
 
 const QString kChecksum = QStringLiteral("0123456789abcdef0123456789abcdef0123456789abcdef0123456789abcdef");
 
@@ -35,55 +35,34 @@ Assessment Evaluated(const Values& values) {
   return row.assessment.value_or(Assessment{});
 }
 
-Values Man(const QString& weight = QStringLiteral("205")) {
-  return {{"name", "DOE, JOHN A"}, {"rank", "SGT"},      {"ssan", "123-45-6789"}, {"sex", "Male"},
-          {"age", "24"},          {"weight", weight},   {"height", "69.50"},     {"neck1", "16.00"},
-          {"neck2", "16.25"},     {"neck3", "16.00"},   {"abdomen1", "39.50"},   {"abdomen2", "39.75"},
-          {"abdomen3", "39.50"},  {"date", "2026-04-01"}};
-}
-
-Values Woman() {
-  return {{"name", "O'NEIL, ANNE"}, {"rank", "PFC"},     {"ssan", ""},          {"sex", "F"},
-          {"age", "19"},            {"weight", "98"},    {"height", "60.50"},   {"hips1", "35.25"},
-          {"hips2", "35.00"},       {"hips3", "35.50"},  {"forearm1", "9.75"},  {"forearm2", "9.75"},
-          {"forearm3", "10.00"},    {"neck1", "12.00"},  {"neck2", "12.25"},    {"neck3", "12.00"},
-          {"wrist1", "5.75"},       {"wrist2", "6.00"},  {"wrist3", "5.75"},    {"date", "2026-04-01"}};
-}
+Values Man() { return With(SampleMan(), {{"date", "2026-04-01"}}); }
 
 Values OneSite(bool fourth) {
-  Values values = Man();
-  values["method"] = QStringLiteral("one-site");
-  values["abdomen2"] = fourth ? QStringLiteral("41.00") : QStringLiteral("39.00");
-  if (fourth) values["abdomen4"] = QStringLiteral("38.00");
-  return values;
+  return With(Man(), fourth ? Values{{"method", "one-site"}, {"abdomen2", "41.00"}, {"abdomen4", "38.00"}}
+                            : Values{{"method", "one-site"}, {"abdomen2", "39.00"}});
 }
 
-Values WithFitnessTest(Values values, const QString& component) {
-  values.insert({{"component", component}, {"aft_date", "2026-03-02"}, {"aft_deadlift", "100"}, {"aft_pushup", "100"},
-                 {"aft_sdc", "100"}, {"aft_plank", "97"}, {"aft_run", "88"}});
-  return values;
+Values WithFitnessTest(const Values& values, const QString& component) {
+  return With(With(values, SampleFitnessTest()), {{"component", component}});
 }
 
-Values WithSupplemental(Values values, const QString& bodyFat) {
-  values.insert({{"supplemental_method", "dxa"}, {"supplemental_body_fat", bodyFat}, {"supplemental_date", "2026-04-03"}});
-  return values;
+Values WithSupplemental(const Values& values, const QString& bodyFat) {
+  return With(values, {{"supplemental_method", "dxa"}, {"supplemental_body_fat", bodyFat}, {"supplemental_date", "2026-04-03"}});
 }
 
 // Every kind of assessment, by name.
 std::map<std::string, Assessment> EveryKind() {
-  Values exemptOneSite = WithFitnessTest(OneSite(false), QStringLiteral("guard"));
-  exemptOneSite["weight"] = QStringLiteral("150");
-  Values notExempting = WithFitnessTest(Man(), QStringLiteral("regular"));
-  notExempting["aft_plank"] = QStringLiteral("79");
+  const Values exemptOneSite = With(WithFitnessTest(OneSite(false), "guard"), {{"weight", "150"}});
+  const Values notExempting = With(WithFitnessTest(Man(), "regular"), {{"aft_plank", "79"}});
   return {{"multi-site man", Evaluated(Man())},
-          {"multi-site woman without an SSAN", Evaluated(Woman())},
+          {"multi-site woman without an SSAN", Evaluated(With(SampleWoman(), {{"ssan", ""}, {"date", "2026-04-01"}}))},
           {"one-site, three measurements", Evaluated(OneSite(false))},
           {"one-site with a fourth", Evaluated(OneSite(true))},
-          {"exempt over the screening weight", Evaluated(WithFitnessTest(Man(), QStringLiteral("regular")))},
+          {"exempt over the screening weight", Evaluated(WithFitnessTest(Man(), "regular"))},
           {"exempt under the screening weight, one-site", Evaluated(exemptOneSite)},
           {"a fitness test that does not exempt", Evaluated(notExempting)},
-          {"supplemental within", Evaluated(WithSupplemental(Man(), QStringLiteral("22.0")))},
-          {"supplemental not within", Evaluated(WithSupplemental(Man(), QStringLiteral("22.1")))}};
+          {"supplemental within", Evaluated(WithSupplemental(Man(), "22.0"))},
+          {"supplemental not within", Evaluated(WithSupplemental(Man(), "22.1"))}};
 }
 
 // The worksheet page of an assessment, filled on worksheets of their own.
@@ -163,7 +142,7 @@ TEST_F(AssessmentConversion, WhatTheAssessmentDidNotTakeIsNotRecorded) {
     return assessment;
   };
   for (const auto& [kind, assessment] : EveryKind()) {
-    if (assessment.page.Sex == QStringLiteral("Female")) continue;
+    if (assessment.page.Sex == "Female") continue;
     SCOPED_TRACE(kind);
     EXPECT_EQ(AssessmentRecordOf(leftOver(assessment), kChecksum), AssessmentRecordOf(assessment, kChecksum));
   }
@@ -179,15 +158,15 @@ TEST_F(AssessmentConversion, TheIdentityIsTheDataPagesAsTyped) {
   Assessment assessment = Evaluated(Man());
   assessment.page.Name = QStringLiteral("  DOE, JOHN A ");
   AssessmentRecord record = AssessmentRecordOf(assessment, kChecksum);
-  EXPECT_EQ(record.name, QStringLiteral("DOE, JOHN A"));
-  EXPECT_EQ(record.ssan, QStringLiteral("123-45-6789"));
+  EXPECT_EQ(record.name, "DOE, JOHN A");
+  EXPECT_EQ(record.ssan, "123-45-6789");
   EXPECT_EQ(record.typed, assessment.page);
   EXPECT_EQ(record.date, QDate(2026, 4, 1));
   EXPECT_EQ(record.tablesChecksum, kChecksum);
   assessment.page.SSANumber = QStringLiteral("123-45-67  ");
   record = AssessmentRecordOf(assessment, kChecksum);
   EXPECT_EQ(record.ssan, QString());
-  EXPECT_EQ(SoldierKey(record), QStringLiteral("name:DOE, JOHN A"));
+  EXPECT_EQ(SoldierKey(record), "name:DOE, JOHN A");
 }
 
 int main(int argc, char** argv) {

@@ -46,7 +46,7 @@ TEST_P(ConcurrencyTest, TwoProcessesWritingFiveHundredEachIntoANewStoreLoseNothi
 }
 
 TEST_P(ConcurrencyTest, TwoProcessesReplacingTheSameRecordsLeaveOneOfEach) {
-  RunTwoWriters(DatabaseArgument(), {QStringLiteral("shared")});
+  RunTwoWriters(DatabaseArgument(), {"shared"});
   AssessmentStore store(Location());
   for (int i = 0; i < kEach; ++i) {
     const QString ssan = NormalizedSsan(QStringLiteral("%1").arg(i, 9, 10, QLatin1Char('0')));

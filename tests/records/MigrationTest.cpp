@@ -29,15 +29,14 @@ void WriteAsVersionOne(StoreConnection& connection, const AssessmentRecord& reco
     values << column.value(record);
   }
   QSqlQuery insert = connection.Prepare(QStringLiteral("INSERT INTO assessment (%1) VALUES (%2)")
-                                            .arg(names.join(u','), QStringList(names.size(), QStringLiteral("?")).join(u',')));
+                                            .arg(names.join(u','), QStringList(names.size(), "?").join(u',')));
   for (const QVariant& value : values) insert.addBindValue(value);
-  connection.Run(insert, QStringLiteral("writing a version-1 record"));
+  connection.Run(insert, "writing a version-1 record");
 }
 
 TEST_P(MigrationTest, AVersionOneStoreIsBroughtToTheCurrentVersionWithItsRecords) {
-  const AssessmentRecord notWithin =
-      MultiSiteMan(QStringLiteral("DOE JOHN"), QStringLiteral("123-45-6789"), QDate(2025, 11, 3), 210, 28.25);
-  const AssessmentRecord within = OneSiteMan(QStringLiteral("ROE JANE"), QString(), QDate(2025, 11, 4), 150, 22);
+  const AssessmentRecord notWithin = MultiSiteMan("DOE JOHN", "123-45-6789", QDate(2025, 11, 3), 210, 28.25);
+  const AssessmentRecord within = OneSiteMan("ROE JANE", QString(), QDate(2025, 11, 4), 150, 22);
   {
     StoreConnection connection(Location());
     MigrateSchema(connection, 1);
@@ -53,8 +52,8 @@ TEST_P(MigrationTest, AVersionOneStoreIsBroughtToTheCurrentVersionWithItsRecords
   EXPECT_EQ(store.History(SoldierKey(within)), std::vector<AssessmentRecord>{within});
   EXPECT_TRUE(store.History(SoldierKey(within)).front().results.within);
   // The new columns take new records.
-  const AssessmentRecord supplemented = WithExemptionAndSupplemental(
-      MultiSiteMan(QStringLiteral("DOE JOHN"), QStringLiteral("123-45-6789"), QDate(2025, 12, 3), 208, 27.5), false, 258);
+  const AssessmentRecord supplemented =
+      WithExemptionAndSupplemental(MultiSiteMan("DOE JOHN", "123-45-6789", QDate(2025, 12, 3), 208, 27.5), false, 258);
   store.Record(supplemented);
   EXPECT_EQ(store.History(SoldierKey(notWithin)), (std::vector<AssessmentRecord>{notWithin, supplemented}));
   StoreConnection connection(Location());
@@ -64,7 +63,7 @@ TEST_P(MigrationTest, AVersionOneStoreIsBroughtToTheCurrentVersionWithItsRecords
 TEST_P(MigrationTest, AStoreOfANewerVersionIsRefusedAndLeftAsItIs) {
   {
     AssessmentStore store(Location());
-    store.Record(MultiSiteMan(QStringLiteral("DOE JOHN"), QString(), QDate(2026, 1, 1), 200, 20));
+    store.Record(MultiSiteMan("DOE JOHN", QString(), QDate(2026, 1, 1), 200, 20));
   }
   {
     StoreConnection connection(Location());

@@ -53,14 +53,11 @@ PostgresServer::PostgresServer()
       throw std::runtime_error("cannot give the temporary folder to the postgres user");
   }
   const QString data = folder_.filePath(QStringLiteral("data"));
-  Run(binaries_ + QStringLiteral("/initdb"), {QStringLiteral("-D"), data, QStringLiteral("-U"), kSuperuser,
-                                               QStringLiteral("-A"), QStringLiteral("trust"), QStringLiteral("-E"),
-                                               QStringLiteral("UTF8"), QStringLiteral("--locale=C"),
-                                               QStringLiteral("--no-sync")});
+  Run(binaries_ + QStringLiteral("/initdb"),
+      {"-D", data, "-U", kSuperuser, "-A", "trust", "-E", "UTF8", "--locale=C", "--no-sync"});
   // No TCP port: only the socket in the private folder, which no other server uses.
   Run(binaries_ + QStringLiteral("/pg_ctl"),
-      {QStringLiteral("start"), QStringLiteral("-w"), QStringLiteral("-D"), data, QStringLiteral("-l"),
-       folder_.filePath(QStringLiteral("server.log")), QStringLiteral("-o"),
+      {"start", "-w", "-D", data, "-l", folder_.filePath(QStringLiteral("server.log")), "-o",
        QStringLiteral("-k %1 -c listen_addresses='' -c fsync=off").arg(folder_.path())});
   QFile pidFile(data + QStringLiteral("/postmaster.pid"));
   if (pidFile.open(QIODevice::ReadOnly)) postmasterPid_ = pidFile.readLine().trimmed().toLongLong();
@@ -69,9 +66,8 @@ PostgresServer::PostgresServer()
 
 PostgresServer::~PostgresServer() {
   try {
-    Run(binaries_ + QStringLiteral("/pg_ctl"), {QStringLiteral("stop"), QStringLiteral("-w"), QStringLiteral("-m"),
-                                                QStringLiteral("fast"), QStringLiteral("-D"),
-                                                folder_.filePath(QStringLiteral("data"))});
+    Run(binaries_ + QStringLiteral("/pg_ctl"),
+        {"stop", "-w", "-m", "fast", "-D", folder_.filePath(QStringLiteral("data"))});
   } catch (const std::runtime_error&) {
     // pg_ctl could not stop it: end the postmaster this object started.
     ::kill(static_cast<pid_t>(postmasterPid_), SIGKILL);
@@ -83,7 +79,7 @@ QString PostgresServer::Run(const QString& program, const QStringList& arguments
   process.setWorkingDirectory(folder_.path());
   process.setProcessChannelMode(QProcess::MergedChannels);
   if (asPostgresUser_) {
-    process.start(QStringLiteral("runuser"), QStringList{QStringLiteral("-u"), kSuperuser, QStringLiteral("--"), program} + arguments);
+    process.start(QStringLiteral("runuser"), QStringList{"-u", kSuperuser, "--", program} + arguments);
   } else {
     process.start(program, arguments);
   }

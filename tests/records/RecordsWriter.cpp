@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
   }
   const int writer = arguments[2].toInt();
   const int count = arguments[3].toInt();
-  const bool shared = arguments.size() > 4 && arguments[4] == QStringLiteral("shared");
+  const bool shared = arguments.size() > 4 && arguments[4] == "shared";
   try {
     AssessmentStore store(*location);
     for (int i = 0; i < count; ++i) {

@@ -52,7 +52,7 @@ class SqliteFileTest : public ::testing::Test {
 TEST_F(SqliteFileTest, TheFileItsLogAndTheFoldersMadeAreTheOwnersAlone) {
   const StoreLocation location = At(QStringLiteral("data/corvane32/assessments.sqlite"));
   AssessmentStore store(location);
-  store.Record(MultiSiteMan(QStringLiteral("DOE JOHN"), QStringLiteral("123-45-6789"), QDate(2026, 1, 1), 200, 28));
+  store.Record(MultiSiteMan("DOE JOHN", "123-45-6789", QDate(2026, 1, 1), 200, 28));
   EXPECT_EQ(Mode(location.path), 0600u);
   EXPECT_EQ(Mode(location.path + QStringLiteral("-wal")), 0600u);
   EXPECT_EQ(Mode(location.path + QStringLiteral("-shm")), 0600u);
@@ -67,7 +67,7 @@ TEST_F(SqliteFileTest, AnExistingFileKeepsItsMode) {
   file.close();
   ASSERT_EQ(::chmod(QFile::encodeName(location.path).constData(), 0640), 0);
   AssessmentStore store(location);
-  store.Record(MultiSiteMan(QStringLiteral("DOE JOHN"), QString(), QDate(2026, 1, 1), 200, 28));
+  store.Record(MultiSiteMan("DOE JOHN", QString(), QDate(2026, 1, 1), 200, 28));
   EXPECT_EQ(Mode(location.path), 0640u);
   EXPECT_EQ(Mode(location.path + QStringLiteral("-wal")), 0640u);
 }
@@ -93,8 +93,8 @@ TEST_F(SqliteFileTest, AForgottenSoldierIsGoneFromTheFilesBytes) {
   const StoreLocation location = At(QStringLiteral("assessments.sqlite"));
   AssessmentStore store(location);
   for (int month = 1; month <= 6; ++month) {
-    store.Record(MultiSiteMan(QStringLiteral("QUIXOTE ALONSO"), QStringLiteral("314-15-9265"), QDate(2026, month, 1), 200, 28));
-    store.Record(MultiSiteMan(QStringLiteral("PANZA SANCHO"), QStringLiteral("271-82-8182"), QDate(2026, month, 1), 180, 22));
+    store.Record(MultiSiteMan("QUIXOTE ALONSO", "314-15-9265", QDate(2026, month, 1), 200, 28));
+    store.Record(MultiSiteMan("PANZA SANCHO", "271-82-8182", QDate(2026, month, 1), 180, 22));
   }
   const auto holds = [&](const QByteArray& text) {
     return Bytes(location.path).contains(text) || Bytes(location.path + QStringLiteral("-wal")).contains(text);

@@ -22,32 +22,32 @@ QString Refusal(const QString& text) {
 TEST(StoreLocation, APathIsAnSqliteFile) {
   const StoreLocation location = Parsed(QStringLiteral("records/unit.sqlite"));
   EXPECT_EQ(location.kind, StoreLocation::Kind::SqliteFile);
-  EXPECT_EQ(location.path, QStringLiteral("records/unit.sqlite"));
-  EXPECT_EQ(location.Description(), QStringLiteral("records/unit.sqlite"));
+  EXPECT_EQ(location.path, "records/unit.sqlite");
+  EXPECT_EQ(location.Description(), "records/unit.sqlite");
 }
 
 TEST(StoreLocation, APostgreSqlUrlNamesUserHostPortAndDatabase) {
   const StoreLocation location = Parsed(QStringLiteral("postgresql://clerk@db.unit.example:5433/weighin"));
   EXPECT_EQ(location.kind, StoreLocation::Kind::PostgreSql);
-  EXPECT_EQ(location.user, QStringLiteral("clerk"));
-  EXPECT_EQ(location.host, QStringLiteral("db.unit.example"));
+  EXPECT_EQ(location.user, "clerk");
+  EXPECT_EQ(location.host, "db.unit.example");
   EXPECT_EQ(location.port, 5433);
-  EXPECT_EQ(location.database, QStringLiteral("weighin"));
-  EXPECT_EQ(location.Description(), QStringLiteral("postgresql://clerk@db.unit.example:5433/weighin"));
+  EXPECT_EQ(location.database, "weighin");
+  EXPECT_EQ(location.Description(), "postgresql://clerk@db.unit.example:5433/weighin");
   // postgres:// as libpq takes it; no user, host or port: libpq's defaults.
   const StoreLocation bare = Parsed(QStringLiteral("postgres:///weighin"));
   EXPECT_EQ(bare.user, QString());
   EXPECT_EQ(bare.host, QString());
   EXPECT_EQ(bare.port, -1);
-  EXPECT_EQ(bare.database, QStringLiteral("weighin"));
+  EXPECT_EQ(bare.database, "weighin");
 }
 
 TEST(StoreLocation, TheHostParameterNamesASocketFolder) {
   const StoreLocation location = Parsed(QStringLiteral("postgresql://postgres@/records?host=/tmp/pg%20sock"));
-  EXPECT_EQ(location.host, QStringLiteral("/tmp/pg sock"));
-  EXPECT_EQ(location.user, QStringLiteral("postgres"));
-  EXPECT_EQ(location.database, QStringLiteral("records"));
-  EXPECT_EQ(Parsed(location.Description()).host, QStringLiteral("/tmp/pg sock"));
+  EXPECT_EQ(location.host, "/tmp/pg sock");
+  EXPECT_EQ(location.user, "postgres");
+  EXPECT_EQ(location.database, "records");
+  EXPECT_EQ(Parsed(location.Description()).host, "/tmp/pg sock");
 }
 
 TEST(StoreLocation, RefusalsSayWhy) {
@@ -62,7 +62,7 @@ TEST(StoreLocation, RefusalsSayWhy) {
 
 TEST(StoreLocation, TheDefaultIsInTheUsersDataFolder) {
   qputenv("XDG_DATA_HOME", "/home/clerk/.data");
-  EXPECT_EQ(DefaultStoreLocation().path, QStringLiteral("/home/clerk/.data/corvane32/assessments.sqlite"));
+  EXPECT_EQ(DefaultStoreLocation().path, "/home/clerk/.data/corvane32/assessments.sqlite");
   EXPECT_EQ(DefaultStoreLocation().kind, StoreLocation::Kind::SqliteFile);
 }
 

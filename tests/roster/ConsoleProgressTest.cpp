@@ -13,7 +13,7 @@ namespace {
 std::string ProgressOf(bool terminal, int total) {
   std::ostringstream out;
   {
-    ConsoleProgress progress(out, terminal, QStringLiteral("unit.pdf"), QStringLiteral("pages"), total);
+    ConsoleProgress progress(out, terminal, "unit.pdf", "pages", total);
     for (int done = 1; done <= total; ++done) progress.Show(done);
   }
   return out.str();
@@ -23,7 +23,7 @@ std::string ProgressOf(bool terminal, int total) {
 std::string ProgressOfBytes(bool terminal, qint64 size) {
   std::ostringstream out;
   {
-    ConsoleProgress progress = ConsoleProgress::OfBytes(out, terminal, QStringLiteral("unit.csv"), size);
+    ConsoleProgress progress = ConsoleProgress::OfBytes(out, terminal, "unit.csv", size);
     for (qint64 read = 0; read < size;) progress.Show(read = std::min(size, read + 65536));
   }
   return out.str();

@@ -6,13 +6,13 @@
 #include <gtest/gtest.h>
 
 TEST(EchoedValue, ShowsAtMostEightyCharactersWithEverythingATerminalActsOnEscaped) {
-  EXPECT_EQ(EchoedValue(QStringLiteral("ÖZTÜRK, ADA")), QStringLiteral("\"ÖZTÜRK, ADA\""));
-  EXPECT_EQ(EchoedValue(QString()), QStringLiteral("\"\""));
-  EXPECT_EQ(EchoedValue(QStringLiteral("a\tb\r\nc\\d\"e")), QStringLiteral("\"a\\tb\\r\\nc\\\\d\\\"e\""));
+  EXPECT_EQ(EchoedValue(QStringLiteral("ÖZTÜRK, ADA")), "\"ÖZTÜRK, ADA\"");
+  EXPECT_EQ(EchoedValue(QString()), "\"\"");
+  EXPECT_EQ(EchoedValue(QStringLiteral("a\tb\r\nc\\d\"e")), "\"a\\tb\\r\\nc\\\\d\\\"e\"");
   // ESC, CSI (C1), DEL, a NUL, a right-to-left override and a paragraph separator.
   EXPECT_EQ(EchoedValue(QString::fromUtf8("\x1b]0;title\x07\xC2\x9B" "2J\x7f") + QChar(0) + QChar(0x202E) +
                         QChar(0x2029)),
-            QStringLiteral("\"\\x1b]0;title\\x07\\x9b2J\\x7f\\x00\\u{202e}\\u{2029}\""));
+            "\"\\x1b]0;title\\x07\\x9b2J\\x7f\\x00\\u{202e}\\u{2029}\"");
 
   const QString eighty(80, u'N');
   EXPECT_EQ(EchoedValue(eighty), u'"' + eighty + u'"');

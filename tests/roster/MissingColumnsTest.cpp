@@ -80,6 +80,13 @@ TEST_F(MissingColumns, AOneSiteRosterWithJustItsColumnsAssessesAsAFullOne) {
   }
   EXPECT_EQ(Evaluate(oneSite, kOneSiteMan).assessment->oneSite->count, 4);
 
+  // A multi-site row names every column of its sex that the roster lacks.
+  EXPECT_EQ(RefusalOf(Evaluate(oneSite, kMultiSiteMan)),
+            "neck1: The roster has no columns neck1, neck2, neck3, which this multi-site row reads.");
+  EXPECT_EQ(RefusalOf(Evaluate(oneSite, kMultiSiteWoman)),
+            "hips1: The roster has no columns hips1, hips2, hips3, forearm1, forearm2, forearm3, neck1, neck2, neck3, "
+            "wrist1, wrist2, wrist3, which this multi-site row reads.");
+
   // The fourth column is read only when the first three ask for a fourth; a roster without
   // it refuses such a row with the page's reason, as it always has.
   const QStringList withoutFourth = Without(oneSite, {"abdomen4"});

@@ -14,7 +14,7 @@ QByteArray RefusedLine(const QString& name, const QString& rank, const QString& 
   row.rank = rank;
   row.sex = sex;
   row.method = method;
-  row.refusal = RowRefusal{QStringLiteral("sex"), QStringLiteral("Invalid input value.")};
+  row.refusal = RowRefusal{"sex", "Invalid input value."};
   return ResultsLine(2, row, {.method = true});
 }
 

@@ -91,7 +91,7 @@ TEST(RosterFile, WhatIsNotTextOrNotCsvIsRefusedWithItsLine) {
   EXPECT_EQ(ErrorOf([] { ParseRoster(QByteArray("\xFF\xFEn\0a\0", 6)); }).line, 1);
   const RosterError nul = ErrorOf([] { ParseRoster(QByteArray("name\n\"DOE\nR\0E\"\n", 15)); });
   EXPECT_EQ(nul.line, 3);  // inside a field that began on line 2
-  EXPECT_EQ(nul.message, QStringLiteral("not a text file: it holds a NUL byte"));
+  EXPECT_EQ(nul.message, "not a text file: it holds a NUL byte");
 
   const RosterError stray = ErrorOf([] { ParseRoster("name,rank\nDOE,S\"GT\n"); });
   EXPECT_EQ(stray.line, 2);
@@ -105,18 +105,18 @@ TEST(RosterFile, TextThatIsNotUtf8IsReadAsWindows1252) {
   // As a spreadsheet on Windows saves "CSV": the euro sign, curly quotes and an umlaut.
   const std::vector<RosterRecord> ansi = ParseRoster("name,rank\r\n\"M\xDCLLER, \x93JO\x94\",\x80\r\n");
   ASSERT_EQ(ansi.size(), 2u);
-  EXPECT_EQ(ansi[1].values, (QStringList{QStringLiteral("MÜLLER, “JO”"), QStringLiteral("€")}));
+  EXPECT_EQ(ansi[1].values, (QStringList{"MÜLLER, “JO”", "€"}));
   // Valid UTF-8 stays UTF-8, though its bytes would read in Windows-1252 too (0x81 among
   // them: the second byte of "Á").
-  EXPECT_EQ(ParseRoster("name\n\xC3\x81LVAREZ\n")[1].values, QStringList{QStringLiteral("ÁLVAREZ")});
+  EXPECT_EQ(ParseRoster("name\n\xC3\x81LVAREZ\n")[1].values, QStringList{"ÁLVAREZ"});
 
   // A byte-order mark declares UTF-8; a byte that Windows-1252 leaves undefined is in neither.
   const RosterError declared = ErrorOf([] { ParseRoster("\xEF\xBB\xBFname\nOK\n\xDC" "BEL\n"); });
   EXPECT_EQ(declared.line, 3);
-  EXPECT_EQ(declared.message, QStringLiteral("not a text file in UTF-8, which its byte-order mark declares"));
+  EXPECT_EQ(declared.message, "not a text file in UTF-8, which its byte-order mark declares");
   const RosterError neither = ErrorOf([] { ParseRoster("name\n\xDC\nX\x8D\n"); });
   EXPECT_EQ(neither.line, 3);
-  EXPECT_EQ(neither.message, QStringLiteral("not a text file in UTF-8 or Windows-1252: byte 0x8D is in neither"));
+  EXPECT_EQ(neither.message, "not a text file in UTF-8 or Windows-1252: byte 0x8D is in neither");
 }
 
 // The file is parsed in slices of 64 KiB: a record, a quoted line break or a CR LF cut by
@@ -148,8 +148,7 @@ TEST(RosterFile, ARowOfMoreThanAMebibyteIsRefusedAtItsLine) {
   const QByteArray commas(kLongestRecord + 1, ',');  // empty fields: their commas count
   const RosterError fields = ErrorOf([&] { ParseRoster(header + "OK,X\n\n" + commas + "\n"); });
   EXPECT_EQ(fields.line, 4);
-  EXPECT_EQ(fields.message,
-            QStringLiteral("a row of more than 1 MiB, which no soldier's row comes near: is a quote left open?"));
+  EXPECT_EQ(fields.message, "a row of more than 1 MiB, which no soldier's row comes near: is a quote left open?");
   // A quote left open is caught as it grows, long before the end of the file.
   EXPECT_EQ(ErrorOf([&] { ParseRoster(header + "\"DOE\n" + QByteArray(8 * kLongestRecord, 'x')); }).line, 2);
   EXPECT_EQ(ErrorOf([&] { ParseRoster(header + "X," + longest + "\n"); }).line, 2);
@@ -175,7 +174,7 @@ TEST(RosterFile, TheHeaderNamesEveryColumnInAnyOrderAndCase) {
   EXPECT_EQ(padded.UnnamedValue(record + QStringList{"", "", "", "y"}), names.size() + 3);
 
   EXPECT_EQ(ErrorOf([&] { RosterHeader(names + QStringList{"AGE"}); }).message,
-            QStringLiteral("column age appears twice, as \"age\" and \"AGE\""));
+            "column age appears twice, as \"age\" and \"AGE\"");
   // A column may be left out: the rows that read it say so.
   names.removeAt(3);  // forearm3, in the reversed order
   const RosterHeader withoutForearm3(names);
@@ -192,7 +191,7 @@ TEST(RosterFile, TheHeaderNamesColumnsAsSpreadsheetUsersWriteThem) {
                              "abdomen1", "abdomen2", "abdomen3", "method", "hips1"})
     EXPECT_TRUE(header.Has(column)) << column;
   EXPECT_FALSE(header.Has("abdomen4"));
-  EXPECT_EQ(header.Value(QStringList{"DOE", "", "012-34-5678"}, "ssan"), QStringLiteral("012-34-5678"));
+  EXPECT_EQ(header.Value(QStringList{"DOE", "", "012-34-5678"}, "ssan"), "012-34-5678");
 
   // Every column of the table is found by its own name, however written: none hides
   // another.
@@ -205,20 +204,19 @@ TEST(RosterFile, TheHeaderNamesColumnsAsSpreadsheetUsersWriteThem) {
   // Two cells that name one column are both shown; a unit alone, or a name the unit does
   // not make known, is an unknown column.
   EXPECT_EQ(ErrorOf([] { RosterHeader({"Abdomen 1", "name", "abdomen_1"}); }).message,
-            QStringLiteral("column abdomen1 appears twice, as \"Abdomen 1\" and \"abdomen_1\""));
+            "column abdomen1 appears twice, as \"Abdomen 1\" and \"abdomen_1\"");
   EXPECT_EQ(ErrorOf([] { RosterHeader({"ssan", "SSN"}); }).message,
-            QStringLiteral("column ssan appears twice, as \"ssan\" and \"SSN\""));
-  EXPECT_EQ(ErrorOf([] { RosterHeader({"name", "(in)"}); }).message, QStringLiteral("unknown column \"(in)\""));
-  EXPECT_EQ(ErrorOf([] { RosterHeader({"name", "Waist (in)"}); }).message,
-            QStringLiteral("unknown column \"Waist (in)\""));
+            "column ssan appears twice, as \"ssan\" and \"SSN\"");
+  EXPECT_EQ(ErrorOf([] { RosterHeader({"name", "(in)"}); }).message, "unknown column \"(in)\"");
+  EXPECT_EQ(ErrorOf([] { RosterHeader({"name", "Waist (in)"}); }).message, "unknown column \"Waist (in)\"");
   EXPECT_EQ(ErrorOf([] { RosterHeader({"name", "weight (lbs) (kg)"}); }).message,
-            QStringLiteral("unknown column \"weight (lbs) (kg)\""));
+            "unknown column \"weight (lbs) (kg)\"");
 }
 
 TEST(RosterFile, AHeaderIsRefusedWithItsNamesShownSafelyOrNotAtAll) {
   // A name from the file is shown cut and escaped: no byte of it reaches the terminal raw.
   const RosterError coloured = ErrorOf([] { RosterHeader({"name", "\x1b[31mrank\x1b[0m\r"}); });
-  EXPECT_EQ(coloured.message, QStringLiteral("unknown column \"\\x1b[31mrank\\x1b[0m\\r\""));
+  EXPECT_EQ(coloured.message, "unknown column \"\\x1b[31mrank\\x1b[0m\\r\"");
   const RosterError twice = ErrorOf([] { RosterHeader({"name", "NAME" + QString(100, u'\t')}); });
   EXPECT_EQ(twice.message,
             QStringLiteral("column name appears twice, as \"name\" and \"NAME%1…\"")
@@ -227,7 +225,7 @@ TEST(RosterFile, AHeaderIsRefusedWithItsNamesShownSafelyOrNotAtAll) {
   // A first row with no column name at all is a roster without its header: none of its
   // values is shown.
   const RosterError headless = ErrorOf([] { RosterHeader({"DOE", "SGT", "123-45-6789", "Male", "", "ssan "}); });
-  EXPECT_EQ(headless.message, QStringLiteral("unknown column \"DOE\""));  // "ssan" is a column name
+  EXPECT_EQ(headless.message, "unknown column \"DOE\"");  // "ssan" is a column name
   const RosterError data = ErrorOf([] { RosterHeader({"DOE, JOHN", "SGT", "123-45-6789", "Male", ""}); });
   EXPECT_EQ(data.message, QStringLiteral("the first row names no known column: a roster begins with a row of column "
                                          "names such as name,rank,ssan,sex,age,weight,height"));

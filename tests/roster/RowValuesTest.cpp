@@ -5,6 +5,7 @@
 #include "roster/SoldierRow.h"
 #include "roster/WrittenNames.h"
 #include "standards/Calculate.h"
+#include "tests/roster/RowOfValues.h"
 
 #include <QCoreApplication>
 
@@ -18,12 +19,6 @@ const QString kHeader = QStringLiteral("name,rank,ssan,sex,age,weight,height,met
 // The row, as comma-separated values under kHeader.
 SoldierRow Evaluate(const QString& values) {
   return EvaluateRow(RosterHeader(kHeader.split(u',')), values.split(u','));
-}
-
-// "COLUMN: message", or "accepted".
-std::string RefusalOf(const SoldierRow& row) {
-  return row.refusal ? (row.refusal->column + QStringLiteral(": ") + row.refusal->message).toStdString()
-                     : std::string("accepted");
 }
 
 class RowValues : public ::testing::Test {
@@ -71,23 +66,23 @@ TEST_F(RowValues, AValueItsFieldCannotHoldIsRefusedWithWhatTheColumnTakes) {
   ASSERT_EQ(RefusalOf(Evaluate(good)), "accepted");
   const std::string invalid = "Invalid input value. ";
   EXPECT_EQ(with(0, QString(32768, u'N')), "name: " + invalid + "(at most 32767 characters)");
-  EXPECT_EQ(with(1, QStringLiteral("SGTX")), "rank: " + invalid + "(at most 3 characters)");
-  EXPECT_EQ(with(2, QStringLiteral("123-45-678")), "ssan: " + invalid + "(nine digits such as 123-45-6789)");
-  EXPECT_EQ(with(2, QStringLiteral("1234567890")), "ssan: " + invalid + "(nine digits such as 123-45-6789)");
+  EXPECT_EQ(with(1, "SGTX"), "rank: " + invalid + "(at most 3 characters)");
+  EXPECT_EQ(with(2, "123-45-678"), "ssan: " + invalid + "(nine digits such as 123-45-6789)");
+  EXPECT_EQ(with(2, "1234567890"), "ssan: " + invalid + "(nine digits such as 123-45-6789)");
   // An SSAN stored as a number loses its leading zeros: 012-34-5678 is 12345678.
-  EXPECT_EQ(with(2, QStringLiteral("12345678")),
+  EXPECT_EQ(with(2, "12345678"),
             "ssan: " + invalid + "(nine digits such as 123-45-6789; the spreadsheet may have dropped a leading zero)");
-  EXPECT_EQ(with(2, QStringLiteral("1234567")),
+  EXPECT_EQ(with(2, "1234567"),
             "ssan: " + invalid + "(nine digits such as 123-45-6789; the spreadsheet may have dropped two leading "
                                  "zeros)");
-  EXPECT_EQ(with(2, QStringLiteral("1234-5678")), "ssan: " + invalid + "(nine digits such as 123-45-6789)");
-  EXPECT_EQ(with(3, QStringLiteral("X")), "sex: " + invalid + "(male or female (m or f))");
-  EXPECT_EQ(with(4, QStringLiteral("27.5")), "age: " + invalid + "(a whole number of years)");
-  EXPECT_EQ(with(5, QStringLiteral("190 lbs")), "weight: " + invalid + "(a whole number of pounds)");
-  EXPECT_EQ(with(6, QStringLiteral("5'11")), "height: " + invalid + "(a number of inches such as 34.25)");
-  EXPECT_EQ(with(12, QStringLiteral("36..5")), "abdomen2: " + invalid + "(a number of inches such as 34.25)");
+  EXPECT_EQ(with(2, "1234-5678"), "ssan: " + invalid + "(nine digits such as 123-45-6789)");
+  EXPECT_EQ(with(3, "X"), "sex: " + invalid + "(male or female (m or f))");
+  EXPECT_EQ(with(4, "27.5"), "age: " + invalid + "(a whole number of years)");
+  EXPECT_EQ(with(5, "190 lbs"), "weight: " + invalid + "(a whole number of pounds)");
+  EXPECT_EQ(with(6, "5'11"), "height: " + invalid + "(a number of inches such as 34.25)");
+  EXPECT_EQ(with(12, "36..5"), "abdomen2: " + invalid + "(a number of inches such as 34.25)");
 
   // The wizard's other messages are its own, without a hint.
-  EXPECT_EQ(with(4, QStringLiteral("7")), "age: Age is outside this application's range!");
-  EXPECT_EQ(with(11, QStringLiteral("0")), "abdomen1: This is a required Field!");
+  EXPECT_EQ(with(4, "7"), "age: Age is outside this application's range!");
+  EXPECT_EQ(with(11, "0"), "abdomen1: This is a required Field!");
 }

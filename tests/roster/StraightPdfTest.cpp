@@ -37,7 +37,7 @@ const QByteArray kRoster =
 
 TEST(StraightPdf, DrawsTheWorksheetsThePageStoreExports) {
   LoadTables(QCoreApplication::applicationDirPath().toStdString());
-  QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+  QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), "Liberation Sans");
   QTemporaryDir dir;
   const QString roster = dir.filePath(QStringLiteral("roster.csv"));
   QFile file(roster);
@@ -62,7 +62,7 @@ TEST(StraightPdf, DrawsTheWorksheetsThePageStoreExports) {
   ASSERT_EQ(exported.size(), 6);
   ASSERT_EQ(drawn.size(), 6);
   for (int page = 0; page < 6; ++page) EXPECT_TRUE(drawn[page] == exported[page]) << "page " << page + 1;
-  for (const QString& field : {QStringLiteral("Title"), QStringLiteral("Creator"), QStringLiteral("Page size")})
+  for (const QString& field : {"Title", "Creator", "Page size"})
     EXPECT_EQ(PdfInfoField(dir.filePath(QStringLiteral("straight.pdf")), field),
               PdfInfoField(dir.filePath(QStringLiteral("exported.pdf")), field));
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files),

@@ -9,7 +9,6 @@
 #include "report/preview/TsStandardPreview.h"
 #include "roster/RosterColumns.h"
 #include "roster/SoldierRow.h"
-#include "roster/WorksheetDocument.h"
 #include "shell/AppWindows.h"
 #include "shell/AssessmentRecorder.h"
 #include "shell/BevelPanel.h"
@@ -23,6 +22,7 @@
 #include "standards/Calculate.h"
 #include "tests/report/support/StoredDocuments.h"
 #include "tests/roster/EveryColumnRow.h"
+#include "tests/roster/RosterPage.h"
 #include "tests/report/support/VisiblePreviews.h"
 #include "tests/shell/support/MessageBoxWatcher.h"
 
@@ -44,7 +44,8 @@
 
 namespace {
 
-using Values = std::map<std::string, QString>;
+using Values = ColumnValues;
+using Fields = std::map<std::string, TMaskedEdit*>;
 
 // The record's results that a soldier of the sex gets.
 std::vector<double> Results(const TSoldierData& data, bool female) {
@@ -58,21 +59,35 @@ std::vector<double> Results(const TSoldierData& data, bool female) {
   return results;
 }
 
-// Presses "&Print Form" and returns the page of the worksheet's preview.
-QImage PrintFormPage(TMainForm& form, TWorksheetForm& worksheet) {
+// Presses "&Print Form" and returns the page of the worksheet's preview. With a PDF named,
+// presses Print in the preview as well, and closes it once the PDF is written.
+QImage PrintFormPage(TMainForm& form, TWorksheetForm& worksheet, const QString& pdf = QString()) {
   QImage page;
+  worksheet.Report->PrinterSettings.OutputFileName = pdf;
   QTimer poll;
   QObject::connect(&poll, &QTimer::timeout, [&] {
     for (TTsStandardPreview* preview : VisiblePreviews()) {
       TTsPrinter* device = worksheet.Report->Device();
-      if (!device || device->Status() != TsPrinterStatus::Finished) continue;
-      page = RenderDevicePage(*device, 1);
-      preview->close();
+      if (!device || !device->ShowingPreview || device->Status() != TsPrinterStatus::Finished) continue;
+      if (page.isNull()) {
+        page = RenderDevicePage(*device, 1);
+        if (!pdf.isEmpty()) device->RequestPrint();
+      }
+      if (pdf.isEmpty() || QFile::exists(pdf)) preview->close();
     }
   });
   poll.start(20);
   form.PrintButton->click();
+  QCoreApplication::processEvents();  // the recording waits for the print to have ended
+  worksheet.Report->PrinterSettings.OutputFileName.clear();
   return page;
+}
+
+// Records the assessment as a roster run with --record does.
+void RecordAsTheRoster(AssessmentRecorder& recorder, const Assessment& assessment) {
+  RosterRecording recording(recorder);
+  recording.Take(assessment);
+  recording.Finish();
 }
 
 class WizardAndRoster : public ::testing::Test {
@@ -95,9 +110,33 @@ class WizardAndRoster : public ::testing::Test {
     delete boxes_;
   }
 
+  // The wizard's fields for the data page's values, and for a man's, a woman's and a
+  // one-site soldier's as well.
+  static Fields DataFields() {
+    const TMainForm& form = *MainForm;
+    return {{"ssan", form.SSANumber}, {"age", form.Age}, {"weight", form.Weight}, {"height", form.Height}};
+  }
+  static Fields ManFields() {
+    const TMainForm& form = *MainForm;
+    return With(DataFields(), {{"neck1", form.MNeck1}, {"neck2", form.MNeck2}, {"neck3", form.MNeck3},
+                               {"abdomen1", form.Waist1}, {"abdomen2", form.Waist2}, {"abdomen3", form.Waist3}});
+  }
+  static Fields WomanFields() {
+    const TMainForm& form = *MainForm;
+    return With(DataFields(), {{"hips1", form.Hips1}, {"hips2", form.Hips2}, {"hips3", form.Hips3},
+                               {"forearm1", form.Arm1}, {"forearm2", form.Arm2}, {"forearm3", form.Arm3},
+                               {"neck1", form.FNeck1}, {"neck2", form.FNeck2}, {"neck3", form.FNeck3},
+                               {"wrist1", form.Wrist1}, {"wrist2", form.Wrist2}, {"wrist3", form.Wrist3}});
+  }
+  static Fields OneSiteFields() {
+    const TMainForm& form = *MainForm;
+    return With(DataFields(), {{"abdomen1", form.Abdomen1}, {"abdomen2", form.Abdomen2},
+                               {"abdomen3", form.Abdomen3}, {"abdomen4", form.Abdomen4}});
+  }
+
   // Types the soldier into the wizard, field by field as the roster's values would read,
   // and takes it to the results page.
-  static void EnterInWizard(const Values& values, const std::map<std::string, TMaskedEdit*>& fields) {
+  static void EnterInWizard(const Values& values, const Fields& fields) {
     TMainForm& form = *MainForm;
     form.Name->setText(values.at("name"));
     form.Rank->setText(values.at("rank"));
@@ -108,14 +147,10 @@ class WizardAndRoster : public ::testing::Test {
     ASSERT_TRUE(form.ResultsPanel->isVisible());
   }
 
-  // The same soldier as a roster record; the fields' texts become roster values.
-  static SoldierRow ReadFromRoster(const Values& values) { return EveryColumnRow(values); }
-
   // Enters the soldier in the wizard and reads the same values as a roster record: the
   // record's results, verdict and worksheet page are the wizard's. Returns the record's row;
   // the wizard is back on its data page, its results page as the soldier left it.
-  static SoldierRow Compare(const Values& values, const std::map<std::string, TMaskedEdit*>& fields,
-                            TWorksheetForm& worksheet) {
+  static SoldierRow Compare(const Values& values, const Fields& fields, TWorksheetForm& worksheet) {
     EnterInWizard(values, fields);
     const bool female = values.at("sex") == QLatin1String("Female");
     const std::vector<double> wizardResults = Results(SoldierData, female);
@@ -124,7 +159,7 @@ class WizardAndRoster : public ::testing::Test {
     MainForm->Previous->click();
     MainForm->Previous->click();
 
-    SoldierRow row = ReadFromRoster(values);
+    SoldierRow row = EveryColumnRow(values);
     // The row is evaluated on a record of its own: the wizard's soldier stays as it was.
     EXPECT_EQ(Results(SoldierData, female), wizardResults);
     if (row.refusal) {
@@ -139,16 +174,6 @@ class WizardAndRoster : public ::testing::Test {
     return row;
   }
 
-  // The worksheet of the row's assessment as the roster's document holds it; null unless it
-  // is one page.
-  static QImage RosterPage(const Assessment& assessment) {
-    TTsPrinter device;
-    WorksheetDocument document(device, QStringLiteral("roster.csv"));
-    document.Append(assessment);
-    document.Finish();
-    return device.PageCount() == 1 ? RenderDevicePage(device, 1) : QImage();
-  }
-
   // The results page's numbers.
   static QStringList ResultsPage() {
     const TMainForm& form = *MainForm;
@@ -160,29 +185,10 @@ class WizardAndRoster : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(WizardAndRoster, AManGetsTheSameResultsAndWorksheet) {
-  TMainForm& form = *MainForm;
-  Compare({{"name", "DOE, JOHN A"}, {"rank", "SGT"}, {"ssan", "123-45-6789"}, {"sex", "Male"}, {"age", "24"},
-           {"weight", "205"}, {"height", "69.50"}, {"neck1", "16.00"}, {"neck2", "16.25"}, {"neck3", "16.00"},
-           {"abdomen1", "39.50"}, {"abdomen2", "39.75"}, {"abdomen3", "39.50"}},
-          {{"ssan", form.SSANumber}, {"age", form.Age}, {"weight", form.Weight}, {"height", form.Height},
-           {"neck1", form.MNeck1}, {"neck2", form.MNeck2}, {"neck3", form.MNeck3},
-           {"abdomen1", form.Waist1}, {"abdomen2", form.Waist2}, {"abdomen3", form.Waist3}},
-          *MaleForm);
-}
+TEST_F(WizardAndRoster, AManGetsTheSameResultsAndWorksheet) { Compare(SampleMan(), ManFields(), *MaleForm); }
 
 TEST_F(WizardAndRoster, AWomanOfUnderAHundredPoundsGetsTheSameResultsAndWorksheet) {
-  TMainForm& form = *MainForm;
-  // The weight in the last two cells, a wrist with a blank before its single digit.
-  Compare({{"name", "O'NEIL, ANNE"}, {"rank", "PFC"}, {"ssan", "456-78-9012"}, {"sex", "Female"}, {"age", "19"},
-           {"weight", " 98"}, {"height", "60.50"}, {"hips1", "35.25"}, {"hips2", "35.00"}, {"hips3", "35.50"},
-           {"forearm1", "09.75"}, {"forearm2", "09.75"}, {"forearm3", "10.00"}, {"neck1", "12.00"},
-           {"neck2", "12.25"}, {"neck3", "12.00"}, {"wrist1", " 5.75"}, {"wrist2", "06.00"}, {"wrist3", " 5.75"}},
-          {{"ssan", form.SSANumber}, {"age", form.Age}, {"weight", form.Weight}, {"height", form.Height},
-           {"hips1", form.Hips1}, {"hips2", form.Hips2}, {"hips3", form.Hips3}, {"forearm1", form.Arm1},
-           {"forearm2", form.Arm2}, {"forearm3", form.Arm3}, {"neck1", form.FNeck1}, {"neck2", form.FNeck2},
-           {"neck3", form.FNeck3}, {"wrist1", form.Wrist1}, {"wrist2", form.Wrist2}, {"wrist3", form.Wrist3}},
-          *FemaleForm);
+  Compare(SampleWoman(), WomanFields(), *FemaleForm);
 }
 
 TEST_F(WizardAndRoster, AOneSiteSoldierWithAFourthMeasurementGetsTheSameResultsAndWorksheet) {
@@ -190,16 +196,9 @@ TEST_F(WizardAndRoster, AOneSiteSoldierWithAFourthMeasurementGetsTheSameResultsA
   form.SetMethod(TapeMethod::OneSite);
   // The three spread by 1.5 in: the fourth is taken, the second set aside, the average of
   // 38.50, 38.00 and 38.50 rounded down to 38.00. The neck is not the one-site page's.
-  const Values values = {{"name", "ROE, RICHARD"}, {"rank", "SPC"},      {"ssan", "234-56-7890"},
-                         {"sex", "Male"},          {"age", "31"},        {"weight", "205"},
-                         {"height", "69.50"},      {"method", "one-site"}, {"neck1", "16.00"},
-                         {"abdomen1", "38.50"},    {"abdomen2", "40.00"}, {"abdomen3", "38.50"},
-                         {"abdomen4", "38.00"}};
-  const SoldierRow row = Compare(values, {{"ssan", form.SSANumber}, {"age", form.Age}, {"weight", form.Weight},
-                                          {"height", form.Height}, {"abdomen1", form.Abdomen1},
-                                          {"abdomen2", form.Abdomen2}, {"abdomen3", form.Abdomen3},
-                                          {"abdomen4", form.Abdomen4}},
-                                 *OneSiteForm);
+  const SoldierRow row = Compare(With(SampleMan(), {{"age", "31"}, {"method", "one-site"}, {"abdomen1", "38.50"},
+                                                    {"abdomen2", "40.00"}, {"abdomen3", "38.50"}, {"abdomen4", "38.00"}}),
+                                 OneSiteFields(), *OneSiteForm);
   ASSERT_TRUE(row.assessment && row.assessment->oneSite);
   const OneSiteResult& result = *row.assessment->oneSite;
   EXPECT_EQ(result.setAside, 1);
@@ -213,30 +212,26 @@ TEST_F(WizardAndRoster, AOneSiteSoldierWithAFourthMeasurementGetsTheSameResultsA
 // the screening weight by the multi-site method, one under it by the one-site method.
 TEST_F(WizardAndRoster, AnExemptSoldierGetsTheSameVerdictAndWorksheet) {
   TMainForm& form = *MainForm;
-  const CalendarDate assessed = ParseIsoDate("2026-04-01").value();
   const FitnessTest test{ParseIsoDate("2026-03-02").value(), {100, 100, 100, 97, 88}};
-  const Values common = {{"rank", "SGT"},        {"ssan", "123-45-6789"}, {"sex", "Male"},
-                         {"age", "24"},          {"height", "69.50"},     {"date", "2026-04-01"},
-                         {"aft_date", "2026-03-02"}, {"aft_deadlift", "100"}, {"aft_pushup", "100"},
-                         {"aft_sdc", "100"},     {"aft_plank", "97"},     {"aft_run", "88"}};
+  const Values common = With(SampleFitnessTest(), {{"name", "EXEMPT, ERIN"}, {"rank", "SGT"}, {"ssan", "123-45-6789"},
+                                                   {"sex", "Male"}, {"age", "24"}, {"height", "69.50"},
+                                                   {"date", "2026-04-01"}});
   for (const auto& [method, weight, component, verdict] :
        {std::tuple{TapeMethod::MultiSite, "205", Component::Regular, FinalVerdict::Exempt},
         std::tuple{TapeMethod::OneSite, "150", Component::Guard, FinalVerdict::Within}}) {
     form.SetMethod(method);
-    form.Name->setText(QStringLiteral("EXEMPT, ERIN"));
-    form.SetPolicy({assessed, component, test});
-    Values values = common;
-    values["name"] = QStringLiteral("EXEMPT, ERIN");
-    values["weight"] = QLatin1String(weight);
-    values["method"] = QLatin1String(TapeMethodName(method).data());
-    values["component"] = QLatin1String(ComponentName(component).data());
-    EnterInWizard(values, {{"ssan", form.SSANumber}, {"age", form.Age}, {"weight", form.Weight}, {"height", form.Height}});
+    form.Name->setText(common.at("name"));
+    form.SetPolicy({ParseIsoDate("2026-04-01").value(), component, test});
+    const Values values = With(common, {{"weight", weight},
+                                        {"method", QLatin1String(TapeMethodName(method).data())},
+                                        {"component", QLatin1String(ComponentName(component).data())}});
+    EnterInWizard(values, DataFields());
     const Assessment wizard = form.HeldAssessment().value();
     const QImage wizardPage = PrintFormPage(form, method == TapeMethod::OneSite ? static_cast<TWorksheetForm&>(*OneSiteForm)
                                                                                : *MaleForm);
     form.Previous->click();
 
-    const SoldierRow row = ReadFromRoster(values);
+    const SoldierRow row = EveryColumnRow(values);
     ASSERT_FALSE(row.refusal) << row.refusal->message.toStdString();
     const Assessment& roster = row.assessment.value();
     EXPECT_EQ(wizard.Verdict(), verdict);
@@ -255,15 +250,10 @@ TEST_F(WizardAndRoster, AnExemptSoldierGetsTheSameVerdictAndWorksheet) {
 TEST_F(WizardAndRoster, ASupplementalResultGivesTheSameVerdictAndWorksheet) {
   TMainForm& form = *MainForm;
   for (const auto& [bodyFat, verdict] : {std::pair{"22.0", FinalVerdict::Within}, std::pair{"22.1", FinalVerdict::NotWithin}}) {
-    const Values values = {{"name", "DOE, JOHN A"}, {"rank", "SGT"},     {"ssan", "123-45-6789"}, {"sex", "Male"},
-                           {"age", "24"},          {"weight", "205"},   {"height", "69.50"},     {"neck1", "16.00"},
-                           {"neck2", "16.25"},     {"neck3", "16.00"},  {"abdomen1", "39.50"},   {"abdomen2", "39.75"},
-                           {"abdomen3", "39.50"},  {"supplemental_method", "dxa"},
-                           {"supplemental_body_fat", QLatin1String(bodyFat)}, {"supplemental_date", "2026-04-03"}};
-    EnterInWizard(values, {{"ssan", form.SSANumber}, {"age", form.Age}, {"weight", form.Weight}, {"height", form.Height},
-                           {"neck1", form.MNeck1}, {"neck2", form.MNeck2}, {"neck3", form.MNeck3},
-                           {"abdomen1", form.Waist1}, {"abdomen2", form.Waist2}, {"abdomen3", form.Waist3}});
-    ASSERT_EQ(form.FinalResults->text(), QStringLiteral("Soldier is NOT within Standards"));
+    const Values values = With(SampleMan(), {{"supplemental_method", "dxa"}, {"supplemental_body_fat", bodyFat},
+                                             {"supplemental_date", "2026-04-03"}});
+    EnterInWizard(values, ManFields());
+    ASSERT_EQ(form.FinalResults->text(), "Soldier is NOT within Standards");
     ASSERT_TRUE(form.SetSupplemental({SupplementalMethod::Dxa, ParseBodyFatTenths(bodyFat).value(),
                                       ParseIsoDate("2026-04-03").value()}));
     const QString wizardVerdict = form.FinalResults->text();
@@ -271,7 +261,7 @@ TEST_F(WizardAndRoster, ASupplementalResultGivesTheSameVerdictAndWorksheet) {
     form.Previous->click();
     form.Previous->click();
 
-    const SoldierRow row = ReadFromRoster(values);
+    const SoldierRow row = EveryColumnRow(values);
     ASSERT_FALSE(row.refusal) << row.refusal->message.toStdString();
     const Assessment& roster = row.assessment.value();
     EXPECT_EQ(roster.Verdict(), verdict);
@@ -283,49 +273,6 @@ TEST_F(WizardAndRoster, ASupplementalResultGivesTheSameVerdictAndWorksheet) {
   }
 }
 
-namespace {
-
-// The wizard's fields for a man's and a woman's values, and for a one-site soldier's.
-std::map<std::string, TMaskedEdit*> ManFields(TMainForm& form) {
-  return {{"ssan", form.SSANumber}, {"age", form.Age},       {"weight", form.Weight}, {"height", form.Height},
-          {"neck1", form.MNeck1},   {"neck2", form.MNeck2},  {"neck3", form.MNeck3},  {"abdomen1", form.Waist1},
-          {"abdomen2", form.Waist2}, {"abdomen3", form.Waist3}};
-}
-
-const Values kMan = {{"name", "DOE, JOHN A"}, {"rank", "SGT"},     {"ssan", "123-45-6789"}, {"sex", "Male"},
-                     {"age", "24"},          {"weight", "205"},   {"height", "69.50"},     {"neck1", "16.00"},
-                     {"neck2", "16.25"},     {"neck3", "16.00"},  {"abdomen1", "39.50"},   {"abdomen2", "39.75"},
-                     {"abdomen3", "39.50"}};
-
-// Presses "&Print Form" and, in its preview, Print, to a PDF file; returns the page the
-// preview showed once the print has ended and the window is closed.
-QImage PrintFromPreview(TMainForm& form, TWorksheetForm& worksheet, const QString& pdf) {
-  QImage page;
-  bool printing = false;
-  worksheet.Report->PrinterSettings.OutputFileName = pdf;
-  QTimer poll;
-  QObject::connect(&poll, &QTimer::timeout, [&] {
-    for (TTsStandardPreview* preview : VisiblePreviews()) {
-      TTsPrinter* device = worksheet.Report->Device();
-      if (!device || !device->ShowingPreview || device->Status() != TsPrinterStatus::Finished) continue;
-      if (!printing) {
-        page = RenderDevicePage(*device, 1);
-        printing = true;
-        device->RequestPrint();
-      } else if (QFile::exists(pdf)) {
-        preview->close();
-      }
-    }
-  });
-  poll.start(20);
-  form.PrintButton->click();
-  QCoreApplication::processEvents();  // the recording waits for the print to have ended
-  worksheet.Report->PrinterSettings.OutputFileName.clear();
-  return page;
-}
-
-}  // namespace
-
 // Records, Save assessment in the wizard and a roster run with --record keep the same record
 // of the same soldier, field for field; recording the soldier again on the same date
 // replaces the record.
@@ -336,29 +283,14 @@ TEST_F(WizardAndRoster, TheWizardAndTheRosterRecordTheSameAssessment) {
   AssessmentRecorder wizard(folder.filePath(QStringLiteral("wizard.sqlite")), tables);
   AssessmentRecorder roster(folder.filePath(QStringLiteral("roster.sqlite")), tables);
   form.SetRecorder(&wizard);
-  const Values woman = {{"name", "O'NEIL, ANNE"}, {"rank", "PFC"},     {"ssan", ""},          {"sex", "Female"},
-                        {"age", "19"},            {"weight", " 98"},   {"height", "60.50"},   {"hips1", "35.25"},
-                        {"hips2", "35.00"},       {"hips3", "35.50"},  {"forearm1", "09.75"}, {"forearm2", "09.75"},
-                        {"forearm3", "10.00"},    {"neck1", "12.00"},  {"neck2", "12.25"},    {"neck3", "12.00"},
-                        {"wrist1", " 5.75"},      {"wrist2", "06.00"}, {"wrist3", " 5.75"}};
-  Values oneSite = kMan;
-  oneSite.insert({{"method", "one-site"}, {"abdomen4", "38.00"}});
-  oneSite["abdomen2"] = QStringLiteral("41.00");
-  Values supplemental = kMan;
-  supplemental.insert({{"supplemental_method", "bia"}, {"supplemental_body_fat", "21.5"}, {"supplemental_date", "2026-04-03"}});
-  const std::map<std::string, TMaskedEdit*> womanFields = {
-      {"ssan", form.SSANumber}, {"age", form.Age},       {"weight", form.Weight}, {"height", form.Height},
-      {"hips1", form.Hips1},    {"hips2", form.Hips2},   {"hips3", form.Hips3},   {"forearm1", form.Arm1},
-      {"forearm2", form.Arm2},  {"forearm3", form.Arm3}, {"neck1", form.FNeck1},  {"neck2", form.FNeck2},
-      {"neck3", form.FNeck3},   {"wrist1", form.Wrist1}, {"wrist2", form.Wrist2}, {"wrist3", form.Wrist3}};
-  const std::map<std::string, TMaskedEdit*> oneSiteFields = {
-      {"ssan", form.SSANumber}, {"age", form.Age}, {"weight", form.Weight}, {"height", form.Height},
-      {"abdomen1", form.Abdomen1}, {"abdomen2", form.Abdomen2}, {"abdomen3", form.Abdomen3}, {"abdomen4", form.Abdomen4}};
-
+  const Values oneSite = With(SampleMan(), {{"method", "one-site"}, {"abdomen2", "41.00"}, {"abdomen4", "38.00"}});
+  const Values supplemental = With(SampleMan(), {{"supplemental_method", "bia"}, {"supplemental_body_fat", "21.5"},
+                                                 {"supplemental_date", "2026-04-03"}});
   for (const auto& [values, fields, method] :
-       {std::tuple{kMan, ManFields(form), TapeMethod::MultiSite}, std::tuple{woman, womanFields, TapeMethod::MultiSite},
-        std::tuple{oneSite, oneSiteFields, TapeMethod::OneSite},
-        std::tuple{supplemental, ManFields(form), TapeMethod::MultiSite}}) {
+       {std::tuple{SampleMan(), ManFields(), TapeMethod::MultiSite},
+        std::tuple{With(SampleWoman(), {{"ssan", ""}}), WomanFields(), TapeMethod::MultiSite},
+        std::tuple{oneSite, OneSiteFields(), TapeMethod::OneSite},
+        std::tuple{supplemental, ManFields(), TapeMethod::MultiSite}}) {
     SCOPED_TRACE(values.at("name").toStdString() + " " + std::string(TapeMethodName(method)));
     form.SetMethod(method);
     EXPECT_FALSE(form.SaveAssessmentAction->isEnabled());
@@ -367,25 +299,21 @@ TEST_F(WizardAndRoster, TheWizardAndTheRosterRecordTheSameAssessment) {
       ASSERT_TRUE(form.SetSupplemental({SupplementalMethod::Bia, 215, ParseIsoDate("2026-04-03").value()}));
     ASSERT_TRUE(form.SaveAssessmentAction->isEnabled());
     form.SaveAssessmentAction->trigger();
-    EXPECT_EQ(boxes_->lastText(), QStringLiteral("Assessment recorded."));
+    EXPECT_EQ(boxes_->lastText(), "Assessment recorded.");
     boxes_->clear();
     form.Previous->click();
     form.Previous->click();
 
-    const SoldierRow row = ReadFromRoster(values);
+    const SoldierRow row = EveryColumnRow(values);
     ASSERT_FALSE(row.refusal) << row.refusal->message.toStdString();
-    RosterRecording recording(roster);
-    recording.Take(*row.assessment);
-    recording.Finish();
+    RecordAsTheRoster(roster, *row.assessment);
     const QString key = SoldierKey(AssessmentRecordOf(*row.assessment, roster.TablesChecksum()));
     const std::vector<AssessmentRecord> byWizard = wizard.Store().History(key);
     ASSERT_EQ(byWizard.size(), 1u);
     EXPECT_EQ(byWizard, roster.Store().History(key));
     EXPECT_FALSE(byWizard.front().tablesChecksum.isEmpty());
 
-    RosterRecording again(wizard);
-    again.Take(*row.assessment);
-    again.Finish();
+    RecordAsTheRoster(wizard, *row.assessment);
     EXPECT_EQ(wizard.Store().History(key), byWizard);
   }
   form.SetMethod(TapeMethod::MultiSite);
@@ -400,8 +328,8 @@ TEST_F(WizardAndRoster, APrintedWorksheetIsRecordedAndMadeAgainFromItsRecord) {
   QTemporaryDir folder;
   AssessmentRecorder recorder(folder.filePath(QStringLiteral("records.sqlite")), QCoreApplication::applicationDirPath());
   form.SetRecorder(&recorder);
-  EnterInWizard(kMan, ManFields(form));
-  const QImage printed = PrintFromPreview(form, *MaleForm, folder.filePath(QStringLiteral("printed.pdf")));
+  EnterInWizard(SampleMan(), ManFields());
+  const QImage printed = PrintFormPage(form, *MaleForm, folder.filePath(QStringLiteral("printed.pdf")));
   ASSERT_FALSE(printed.isNull());
   EXPECT_TRUE(QFile::exists(folder.filePath(QStringLiteral("printed.pdf"))));
   EXPECT_EQ(boxes_->count(), 0) << boxes_->lastText().toStdString();
@@ -411,12 +339,10 @@ TEST_F(WizardAndRoster, APrintedWorksheetIsRecordedAndMadeAgainFromItsRecord) {
   ASSERT_EQ(history.size(), 1u);
   EXPECT_TRUE(RosterPage(AssessmentOf(history.front())) == printed);
 
-  const SoldierRow row = ReadFromRoster(kMan);
+  const SoldierRow row = EveryColumnRow(SampleMan());
   ASSERT_TRUE(row.assessment);
   AssessmentRecorder rosterStore(folder.filePath(QStringLiteral("roster.sqlite")), QCoreApplication::applicationDirPath());
-  RosterRecording recording(rosterStore);
-  recording.Take(*row.assessment);
-  recording.Finish();
+  RecordAsTheRoster(rosterStore, *row.assessment);
   const std::vector<AssessmentRecord> rosterHistory = rosterStore.Store().History(soldiers.front());
   ASSERT_EQ(rosterHistory.size(), 1u);
   EXPECT_TRUE(RosterPage(AssessmentOf(rosterHistory.front())) == RosterPage(*row.assessment));
@@ -426,7 +352,7 @@ TEST_F(WizardAndRoster, APrintedWorksheetIsRecordedAndMadeAgainFromItsRecord) {
                                  QCoreApplication::applicationDirPath());
   form.SetRecorder(&unreachable);
   const QString pdf = folder.filePath(QStringLiteral("printed-again.pdf"));
-  EXPECT_FALSE(PrintFromPreview(form, *MaleForm, pdf).isNull());
+  EXPECT_FALSE(PrintFormPage(form, *MaleForm, pdf).isNull());
   EXPECT_TRUE(QFile::exists(pdf));
   EXPECT_EQ(boxes_->count(), 1);
   EXPECT_TRUE(boxes_->lastText().startsWith(QStringLiteral("The assessment was not recorded: /proc/no-such-folder")))

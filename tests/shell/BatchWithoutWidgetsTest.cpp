@@ -35,7 +35,7 @@ class BatchWithoutWidgets : public ::testing::Test {
   QString Path(const QString& name) const { return dir_.filePath(name); }
 
   int Run(const QStringList& arguments) const {
-    const CommandLineOptions options = ParseCommandLine(QStringList{QStringLiteral("corvane32")} + arguments);
+    const CommandLineOptions options = ParseCommandLine(QStringList{"corvane32"} + arguments);
     EXPECT_TRUE(options.WritesFilesOnly());
     return RunRosterToFiles(*qGuiApp, StartupOptions{dir_.path()}, options);
   }

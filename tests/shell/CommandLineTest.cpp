@@ -99,8 +99,12 @@ class CommandLineTest : public QObject {
                                                << "--forget goes with no --roster";
     QTest::newRow("a history and results") << QStringList{"--results", "r.csv", "--history", "DOE"}
                                            << "--history goes with no --results";
+    QTest::newRow("a history and a roster") << QStringList{"--history", "DOE", "--roster", "r.csv"}
+                                            << "--history goes with no --roster";
     QTest::newRow("a history and a page file") << QStringList{"--history", "DOE", "a.tsr"} << "--history opens no page file";
+    QTest::newRow("a forgetting and a page file") << QStringList{"--forget", "DOE", "a.tsr"} << "--forget opens no page file";
     QTest::newRow("a history of nobody") << QStringList{"--history", " "} << "--history needs the soldier's SSAN or name";
+    QTest::newRow("a history of no name") << QStringList{"--history", ""} << "--history needs the soldier's SSAN or name";
     QTest::newRow("a database without a name") << QStringList{"--database=", "--history", "DOE"}
                                                << "--database needs a file or a postgresql:// URL";
     QTest::newRow("a database given twice") << QStringList{"--database", "a", "--database", "b"}
@@ -160,7 +164,7 @@ class CommandLineTest : public QObject {
     QVERIFY(files.WritesFilesOnly());
     const CommandLineOptions toOutput = Parse({"--roster", "unit.csv", "--results", "-"});
     QCOMPARE(toOutput.request, Request::Run);
-    QCOMPARE(toOutput.results, QStringLiteral("-"));
+    QCOMPARE(toOutput.results, "-");
     QVERIFY(toOutput.WritesFilesOnly());
     const CommandLineOptions preview = Parse({"--roster", "unit.csv"});
     QCOMPARE(preview.roster, QStringLiteral("unit.csv"));
@@ -169,7 +173,7 @@ class CommandLineTest : public QObject {
     const CommandLineOptions recorded = Parse({"--record", "--roster", "unit.csv", "--database", "unit.sqlite"});
     QCOMPARE(recorded.request, Request::Run);
     QVERIFY(recorded.record);
-    QCOMPARE(recorded.database, QStringLiteral("unit.sqlite"));
+    QCOMPARE(recorded.database, "unit.sqlite");
   }
 
   void refusesAnyOtherLine() {
@@ -202,7 +206,7 @@ class CommandLineTest : public QObject {
 
   // Read before the application object exists: Qt's own options on the line are passed over.
   void aRunToFilesIsToldBeforeTheApplicationStarts() {
-    const QStringList program{QStringLiteral("corvane32")};
+    const QStringList program{"corvane32"};
     QVERIFY(AsksForFilesOnly(program + QStringList{"--roster", "r.csv", "--pdf", "w.pdf"}));
     QVERIFY(AsksForFilesOnly(program + QStringList{"-platform", "offscreen", "--roster=r.csv", "-style", "fusion",
                                                    "--results", "-"}));
@@ -280,7 +284,7 @@ class CommandLineTest : public QObject {
     QCOMPARE(RunPageFileProgram(*qApp, {tables.path()}, SavePageFile()), kTableErrorStatus);
     QCOMPARE(boxes.count(), 1);
     QCOMPARE(boxes.boxes()[0].text,
-             QStringLiteral("Runtime error 217 at %1: file not found").arg(ShownTablePath(tables, QStringLiteral("Table.B-8"))));
+             QStringLiteral("Runtime error 217 at %1: file not found").arg(ShownTablePath(tables, "Table.B-8")));
     QCOMPARE(LiveInstances<TTsStandardPreview>::Live(), 0);
   }
 };

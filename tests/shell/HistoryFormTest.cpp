@@ -7,13 +7,13 @@
 #include "records/AssessmentStore.h"
 #include "report/device/TsPrinter.h"
 #include "report/preview/TsPreview.h"
-#include "roster/WorksheetDocument.h"
 #include "shell/AssessmentRecorder.h"
 #include "shell/HistoryForm.h"
 #include "standards/Calculate.h"
 #include "tests/report/support/StoredDocuments.h"
 #include "tests/report/support/VisiblePreviews.h"
 #include "tests/roster/EveryColumnRow.h"
+#include "tests/roster/RosterPage.h"
 #include "tests/shell/support/MessageBoxWatcher.h"
 
 #include <QChart>
@@ -34,10 +34,8 @@ namespace {
 // A man's assessment on a date, by his weight and abdomen.
 Assessment Man(const QString& name, const QString& ssan, const QString& date, const QString& weight,
                const QString& abdomen) {
-  return EveryColumnRow({{"name", name},       {"rank", "SGT"},      {"ssan", ssan},       {"sex", "M"},
-                    {"age", "24"},        {"weight", weight},   {"height", "69.50"},  {"neck1", "16.00"},
-                    {"neck2", "16.25"},   {"neck3", "16.00"},   {"abdomen1", abdomen}, {"abdomen2", abdomen},
-                    {"abdomen3", abdomen}, {"date", date}})
+  return EveryColumnRow(With(SampleMan(), {{"name", name}, {"ssan", ssan}, {"date", date}, {"weight", weight},
+                                           {"abdomen1", abdomen}, {"abdomen2", abdomen}, {"abdomen3", abdomen}}))
       .assessment.value();
 }
 
@@ -58,15 +56,6 @@ QStringList Row(const QTableWidget& table, int row) {
   QStringList cells;
   for (int column = 0; column < table.columnCount(); ++column) cells << table.item(row, column)->text();
   return cells;
-}
-
-// The page of the worksheet that the roster would print for the assessment.
-QImage RosterPage(const Assessment& assessment) {
-  TTsPrinter device;
-  WorksheetDocument document(device, QStringLiteral("roster.csv"));
-  document.Append(assessment);
-  document.Finish();
-  return RenderDevicePage(device, 1);
 }
 
 }  // namespace
@@ -100,7 +89,7 @@ class HistoryFormTest : public QObject {
       records.push_back(AssessmentRecordOf(month, recorder_->TablesChecksum()));
     records.push_back(AssessmentRecordOf(Man("DOE, JANE", "", "2026-01-15", "150", "33.00"), recorder_->TablesChecksum()));
     AssessmentRecord older = AssessmentRecordOf(Man("SMITH, ANN", "987-65-4321", "2025-06-01", "150", "33.00"),
-                                                QStringLiteral("tables of another installation"));
+                                                "tables of another installation");
     records.push_back(older);
     recorder_->Store().RecordAll(records);
     window_ = std::make_unique<THistoryForm>(*recorder_);
@@ -111,16 +100,16 @@ class HistoryFormTest : public QObject {
   void aNameFindsEverySoldierBearingItWithoutTheirSsan() {
     Find(QStringLiteral("doe"));
     QCOMPARE(window_->SoldierList->topLevelItemCount(), 2);
-    QCOMPARE(window_->SoldierList->topLevelItem(0)->text(0), QStringLiteral("DOE, JANE"));
-    QCOMPARE(window_->SoldierList->topLevelItem(0)->text(2), QStringLiteral("(none)"));
-    QCOMPARE(window_->SoldierList->topLevelItem(1)->text(0), QStringLiteral("DOE, JOHN A"));
-    QCOMPARE(window_->SoldierList->topLevelItem(1)->text(1), QStringLiteral("SGT"));
-    QCOMPARE(window_->SoldierList->topLevelItem(1)->text(2), QStringLiteral("***-**-6789"));
+    QCOMPARE(window_->SoldierList->topLevelItem(0)->text(0), "DOE, JANE");
+    QCOMPARE(window_->SoldierList->topLevelItem(0)->text(2), "(none)");
+    QCOMPARE(window_->SoldierList->topLevelItem(1)->text(0), "DOE, JOHN A");
+    QCOMPARE(window_->SoldierList->topLevelItem(1)->text(1), "SGT");
+    QCOMPARE(window_->SoldierList->topLevelItem(1)->text(2), "***-**-6789");
     QCOMPARE(window_->AssessmentTable->rowCount(), 0);  // none chosen yet
     QVERIFY(!window_->WorksheetButton->isEnabled());
     Find(QStringLiteral("nobody"));
     QCOMPARE(window_->SoldierList->topLevelItemCount(), 0);
-    QCOMPARE(window_->SearchNote->text(), QStringLiteral("No soldier is recorded by that name or SSAN."));
+    QCOMPARE(window_->SearchNote->text(), "No soldier is recorded by that name or SSAN.");
     // The pattern's own characters are letters to find.
     Find(QStringLiteral("%"));
     QCOMPARE(window_->SoldierList->topLevelItemCount(), 0);
@@ -132,8 +121,8 @@ class HistoryFormTest : public QObject {
     const QTableWidget& table = *window_->AssessmentTable;
     QCOMPARE(table.rowCount(), 4);
     QCOMPARE(Row(table, 0), (QStringList{"2026-01-15", "multi-site", "205", "28.40", "22.00", "not within", "enrolled"}));
-    QCOMPARE(Row(table, 1).at(6), QStringLiteral("satisfactory"));
-    QCOMPARE(Row(table, 2).at(6), QStringLiteral("unsatisfactory"));
+    QCOMPARE(Row(table, 1).at(6), "satisfactory");
+    QCOMPARE(Row(table, 2).at(6), "unsatisfactory");
     QCOMPARE(Row(table, 3).mid(5), (QStringList{"within", "released"}));
     for (const QString& text : ShownTexts(*window_)) QVERIFY2(!text.contains(QStringLiteral("6789")) || text.startsWith(u'*'), qPrintable(text));
 

@@ -97,7 +97,7 @@ class StartupTest : public QObject {
     QCOMPARE(boxes.count(), 1);
     QCOMPARE(boxes.boxes()[0].title, QStringLiteral("Error"));
     QCOMPARE(boxes.boxes()[0].text,
-             QStringLiteral("Runtime error 217 at %1: file not found").arg(ShownTablePath(dir, QStringLiteral("Table.B-8"))));
+             QStringLiteral("Runtime error 217 at %1: file not found").arg(ShownTablePath(dir, "Table.B-8")));
     QCOMPARE(boxes.boxes()[0].icon, QMessageBox::NoIcon);
     QCOMPARE(windows.shown, QStringList{QStringLiteral("QMessageBox")});
   }
@@ -115,7 +115,7 @@ class StartupTest : public QObject {
     process.start(program, {});
     QVERIFY(process.waitForStarted());
     const QByteArray expected =
-        QStringLiteral("Runtime error 217 at %1: file not found\n").arg(ShownTablePath(dir, QStringLiteral("STANDARD.TBL"))).toUtf8();
+        QStringLiteral("Runtime error 217 at %1: file not found\n").arg(ShownTablePath(dir, "STANDARD.TBL")).toUtf8();
     QByteArray errors;
     QTRY_VERIFY_WITH_TIMEOUT((errors += process.readAllStandardError()).contains(expected), 10000);
     // Its error box waits for an OK nobody can press from here.
@@ -193,7 +193,7 @@ class StartupTest : public QObject {
   }
 
   void aSettingsFileOverOneMegabyteIsNeitherReadNorRewritten() {
-    const QString path = QSettings(QStringLiteral("corvane32"), QStringLiteral("corvane32")).fileName();
+    const QString path = QSettings(QStringLiteral("corvane32"), "corvane32").fileName();
     QVERIFY(QDir().mkpath(QFileInfo(path).path()));
     const QByteArray oneSite = "[General]\nmethod=one-site\nnote=";
     constexpr qint64 kMegabyte = 1024 * 1024;
@@ -247,7 +247,7 @@ class StartupTest : public QObject {
     QCOMPARE(RunProgram(*qApp, {dir.path()}), 217);
     QCOMPARE(boxes.count(), 1);
     QCOMPARE(boxes.boxes()[0].text,
-             QStringLiteral("Runtime error 217 at %1: %2").arg(ShownTablePath(dir, QStringLiteral("ONESITE.TBL")), message));
+             QStringLiteral("Runtime error 217 at %1: %2").arg(ShownTablePath(dir, "ONESITE.TBL"), message));
     QCOMPARE(boxes.boxes()[0].title, QStringLiteral("Error"));
   }
 };

@@ -40,6 +40,7 @@
 #include <memory>
 
 Q_DECLARE_METATYPE(PolicyEntry)
+Q_DECLARE_METATYPE(FinalVerdict)
 
 class WizardTest : public QObject {
   Q_OBJECT
@@ -92,10 +93,15 @@ class WizardTest : public QObject {
       for (TMaskedEdit* field : fields) field->SetFieldText(value);
   }
 
-  // A man of 200 lb and 70 in, age 20, neck 15, from the data page to the results page.
-  void EvaluateMan(const QString& waist) {
+  // A man of 200 lb and 70 in, age 20, from the data page to the measurement page.
+  void LeaveDataPage() {
     EnterSoldier(QStringLiteral("200"), QStringLiteral("70.00"));
     Form().Next->click();
+  }
+
+  // The same man, neck 15, from the data page to the results page.
+  void EvaluateMan(const QString& waist) {
+    LeaveDataPage();
     EnterMan(waist);
     Form().Next->click();
   }
@@ -132,8 +138,7 @@ class WizardTest : public QObject {
   void CheckResultsPageLayout() {
     QList<const QWidget*> shown;
     for (const QWidget* widget : Form().ResultsPanel->findChildren<QWidget*>())
-      if (widget->isVisible() && widget->parentWidget() == Form().ResultsPanel &&
-          widget->objectName() != QStringLiteral("Result"))
+      if (widget->isVisible() && widget->parentWidget() == Form().ResultsPanel && widget->objectName() != "Result")
         shown << widget;
     for (const QWidget* widget : shown) {
       QVERIFY2(Form().ResultsPanel->rect().contains(widget->geometry()), qPrintable(widget->objectName()));
@@ -527,21 +532,25 @@ class WizardTest : public QObject {
     FemHips = new TFemHips;
     FemWrist = new TFemWrist;
     FemArm = new TFemArm;
+    Navel = new TNavel;
     const std::pair<QPushButton*, QWidget*> buttons[] = {
         {Form().MaleNeckPic, MaleNeck}, {Form().MaleWaistPic, MaleAbdomen}, {Form().Hips, FemHips},
-        {Form().Forearm, FemArm},       {Form().FNeck, MaleNeck},           {Form().Wrist, FemWrist}};
-    const QList<QWidget*> pictures = {MaleNeck, MaleAbdomen, FemHips, FemWrist, FemArm};
+        {Form().Forearm, FemArm},       {Form().FNeck, MaleNeck},           {Form().Wrist, FemWrist},
+        {Form().NavelPic, Navel}};
+    const QList<QWidget*> pictures = {MaleNeck, MaleAbdomen, FemHips, FemWrist, FemArm, Navel};
     for (const auto& [button, window] : buttons) {
       for (QWidget* picture : pictures) picture->hide();
       button->click();
       for (QWidget* picture : pictures) QCOMPARE(picture->isVisible(), picture == window);
     }
+    QCOMPARE(Navel->windowTitle(), "Navel");
     qDeleteAll(pictures);
     MaleNeck = nullptr;
     MaleAbdomen = nullptr;
     FemHips = nullptr;
     FemWrist = nullptr;
     FemArm = nullptr;
+    Navel = nullptr;
   }
 
   void theMultiSiteMethodIsTheDefault() {
@@ -643,7 +652,7 @@ class WizardTest : public QObject {
              qPrintable(shownTexts().join(u'|')));
 
     Form().OneSiteAction->trigger();
-    EnterAbdomen({QStringLiteral("38.50"), QStringLiteral("38.50"), QStringLiteral("38.50")});
+    EnterAbdomen({"38.50", "38.50", "38.50"});
     Form().Next->click();
     QCOMPARE(VisiblePages(), QList<QWidget*>{Form().ResultsPanel});
     QVERIFY2(shownTexts().contains(name), qPrintable(shownTexts().join(u'|')));
@@ -663,23 +672,41 @@ class WizardTest : public QObject {
     QVERIFY(!shownTexts().contains(name));
   }
 
-  // An exempt soldier over the screening weight is not taped: the wizard goes from the data
-  // page to the results, which state the exemption in place of the body fat.
+  // An exempt soldier is not taped: the wizard goes from the data page to the results,
+  // which state the exemption in place of the body fat. Over the screening weight the
+  // soldier is exempt, under it within standards; a guard soldier's test still exempts on
+  // its last valid day.
+  void anExemptSoldierSkipsTheTape_data() {
+    QTest::addColumn<PolicyEntry>("policy");
+    QTest::addColumn<QString>("weight");
+    QTest::addColumn<FinalVerdict>("verdict");
+    QTest::addColumn<QString>("verdictText");
+    QTest::addColumn<QString>("validUntil");
+    QTest::newRow("over the screening weight") << TestedPolicy() << "200" << FinalVerdict::Exempt << "Soldier is Exempt"
+                                               << "2026-11-02";
+    QTest::newRow("under it") << TestedPolicy() << "140" << FinalVerdict::Within << "Soldier is within Standards"
+                              << "2026-11-02";
+    QTest::newRow("guard, the last valid day") << TestedPolicy(97, Day(2027, 3, 2), Component::Guard) << "200"
+                                               << FinalVerdict::Exempt << "Soldier is Exempt" << "2027-03-02";
+  }
   void anExemptSoldierSkipsTheTape() {
-    Form().SetPolicy(TestedPolicy());
-    EnterSoldier(QStringLiteral("200"), QStringLiteral("70.00"));
+    QFETCH(PolicyEntry, policy);
+    QFETCH(QString, weight);
+    QFETCH(FinalVerdict, verdict);
+    QFETCH(QString, verdictText);
+    QFETCH(QString, validUntil);
+    Form().SetPolicy(policy);
+    EnterSoldier(weight, "70.00");
     Form().Next->click();
     QCOMPARE(VisiblePages(), QList<QWidget*>{Form().ResultsPanel});
     QVERIFY(!Form().Next->isEnabled() && Form().Previous->isEnabled());
     const QString sentence =
-        QStringLiteral("Exempt from the body fat standard (fitness test 485 on 2026-03-02, valid until 2026-11-02)");
-    QCOMPARE(ShownResultTexts(), (QStringList{QStringLiteral("Soldier is Exempt"), QStringLiteral("Maximum weight:"),
-                                              QStringLiteral("Actual weight:"), QStringLiteral("150"),
-                                              QStringLiteral("200"), QStringLiteral("lbs."), QStringLiteral("lbs."),
-                                              sentence}));
+        QStringLiteral("Exempt from the body fat standard (fitness test 485 on 2026-03-02, valid until %1)").arg(validUntil);
+    QCOMPARE(ShownResultTexts(),
+             (QStringList{verdictText, "Maximum weight:", "Actual weight:", "150", weight, "lbs.", "lbs.", sentence}));
     CheckResultsPageLayout();
     QVERIFY(Messages().isEmpty());
-    QCOMPARE(Form().HeldAssessment()->Verdict(), FinalVerdict::Exempt);
+    QCOMPARE(Form().HeldAssessment()->Verdict(), verdict);
     QVERIFY(!Form().SupplementalAction->isEnabled());
 
     // The results came from the data page, and go back to it.
@@ -694,29 +721,16 @@ class WizardTest : public QObject {
     QVERIFY(Form().ResultsNote->isVisible());
   }
 
-  // Under the screening weight an exempt soldier is within standards, untaped as well.
-  void anExemptSoldierUnderTheScreeningWeightIsWithin() {
-    Form().SetPolicy(TestedPolicy());
-    EnterSoldier(QStringLiteral("140"), QStringLiteral("70.00"));
-    Form().Next->click();
-    QCOMPARE(VisiblePages(), QList<QWidget*>{Form().ResultsPanel});
-    QCOMPARE(Form().FinalResults->text(), QStringLiteral("Soldier is within Standards"));
-    QVERIFY(Form().ResultsNote->isVisible());
-    QVERIFY(Form().ResultsNote->text().startsWith(QStringLiteral("Exempt from the body fat standard")));
-    QCOMPARE(Form().HeldAssessment()->Verdict(), FinalVerdict::Within);
-  }
-
   // Then a soldier without a test is taped again, and the page shows the body fat rows.
   void theBodyFatRowsComeBackAfterAnExemptSoldier() {
     Form().SetPolicy(TestedPolicy());
-    EnterSoldier(QStringLiteral("200"), QStringLiteral("70.00"));
-    Form().Next->click();
+    LeaveDataPage();
     Form().Previous->click();
     Form().SetPolicy({Day(2026, 4, 1), Component::Regular, std::nullopt});
     Form().Next->click();
     EnterMan(QStringLiteral("36.00"));
     Form().Next->click();
-    QCOMPARE(ResultTexts(), (QStringList{QStringLiteral("Soldier is within Standards"), "150", "200", "26.00", "26.00"}));
+    QCOMPARE(ResultTexts(), (QStringList{"Soldier is within Standards", "150", "200", "26.00", "26.00"}));
     QVERIFY(Form().ActualBFC->isVisible() && !Form().ResultsNote->isVisible());
     QVERIFY(Messages().isEmpty());
   }
@@ -736,25 +750,14 @@ class WizardTest : public QObject {
     QFETCH(PolicyEntry, policy);
     QFETCH(QString, why);
     Form().SetPolicy(policy);
-    EnterSoldier(QStringLiteral("200"), QStringLiteral("70.00"));
-    Form().Next->click();
+    LeaveDataPage();
     QCOMPARE(VisiblePages(), QList<QWidget*>{Form().MalePanel});
-    QCOMPARE(Messages(), QStringList{QStringLiteral("No exemption: ") + why +
-                                     QStringLiteral(". The tape measurement is taken as usual.")});
+    QCOMPARE(Messages(),
+             QStringList{QStringLiteral("No exemption: ") + why + ". The tape measurement is taken as usual."});
     EnterMan(QStringLiteral("35.00"));
     Form().Next->click();
-    QCOMPARE(Form().FinalResults->text(), QStringLiteral("Soldier is NOT within Standards"));
+    QCOMPARE(Form().FinalResults->text(), "Soldier is NOT within Standards");
     QVERIFY(!Form().HeldAssessment()->Exempt());
-  }
-
-  // The last valid day of a guard soldier's test still exempts.
-  void aGuardSoldiersTestLastsTwelveMonths() {
-    Form().SetPolicy(TestedPolicy(97, Day(2027, 3, 2), Component::Guard));
-    EnterSoldier(QStringLiteral("200"), QStringLiteral("70.00"));
-    Form().Next->click();
-    QCOMPARE(VisiblePages(), QList<QWidget*>{Form().ResultsPanel});
-    QCOMPARE(Form().ResultsNote->text(),
-             QStringLiteral("Exempt from the body fat standard (fitness test 485 on 2026-03-02, valid until 2027-03-02)"));
   }
 
   // A test belongs to the soldier it was given for: the next soldier is taped.
@@ -762,8 +765,7 @@ class WizardTest : public QObject {
     Form().Name->setText(QStringLiteral("DOE, JOHN"));
     Form().SetPolicy(TestedPolicy());
     Form().Name->setText(QStringLiteral("ROE, RICHARD"));
-    EnterSoldier(QStringLiteral("200"), QStringLiteral("70.00"));
-    Form().Next->click();
+    LeaveDataPage();
     QCOMPARE(VisiblePages(), QList<QWidget*>{Form().MalePanel});
     QCOMPARE(Messages().size(), 1);
     QVERIFY2(Messages().first().startsWith(QStringLiteral("The fitness test was given for DOE, JOHN, not for this soldier")),
@@ -794,19 +796,18 @@ class WizardTest : public QObject {
     // A new tape result leaves the supplemental one behind.
     Form().Previous->click();
     Form().Next->click();
-    QCOMPARE(Form().FinalResults->text(), QStringLiteral("Soldier is NOT within Standards"));
+    QCOMPARE(Form().FinalResults->text(), "Soldier is NOT within Standards");
     QVERIFY(!Form().ResultsMethod->isVisible());
   }
 
   void aOneSiteSupplementalResultNamesTheMethod() {
     Form().OneSiteAction->trigger();
-    EnterSoldier(QStringLiteral("200"), QStringLiteral("70.00"));
+    LeaveDataPage();
+    EnterAbdomen({"40.00", "40.00", "40.00"});
     Form().Next->click();
-    EnterAbdomen({QStringLiteral("40.00"), QStringLiteral("40.00"), QStringLiteral("40.00")});
-    Form().Next->click();
-    QCOMPARE(Form().FinalResults->text(), QStringLiteral("Soldier is NOT within Standards"));
+    QCOMPARE(Form().FinalResults->text(), "Soldier is NOT within Standards");
     QVERIFY(Form().SetSupplemental({SupplementalMethod::Bia, 199, Day(2026, 4, 2)}));
-    QCOMPARE(Form().ResultsMethod->text(), QStringLiteral("One-site tape: NOT within; BIA 19.9 %: within"));
+    QCOMPARE(Form().ResultsMethod->text(), "One-site tape: NOT within; BIA 19.9 %: within");
     CheckResultsPageLayout();
   }
 
@@ -822,12 +823,12 @@ class WizardTest : public QObject {
 
   void theAssessmentDialogShowsTheTotalAndTheDecision() {
     TAssessmentDialog dialog(TestedPolicy(), &Form());
-    QCOMPARE(dialog.AssessmentDate->text(), QStringLiteral("2026-04-01"));
-    QCOMPARE(dialog.Total->text(), QStringLiteral("485 points"));
+    QCOMPARE(dialog.AssessmentDate->text(), "2026-04-01");
+    QCOMPARE(dialog.Total->text(), "485 points");
     QVERIFY(dialog.Decision->text().startsWith(QStringLiteral("Exempt from the body fat standard")));
     dialog.EventPoints[static_cast<std::size_t>(AftEvent::Plank)]->setValue(79);
-    QCOMPARE(dialog.Total->text(), QStringLiteral("467 points"));
-    QCOMPARE(dialog.Decision->text(), QStringLiteral("No exemption: the plank scored 79 points, under 80."));
+    QCOMPARE(dialog.Total->text(), "467 points");
+    QCOMPARE(dialog.Decision->text(), "No exemption: the plank scored 79 points, under 80.");
     dialog.ComponentChoice->setCurrentIndex(2);
     const PolicyEntry entry = dialog.Entry();
     QCOMPARE(entry.component, Component::Guard);
@@ -836,15 +837,15 @@ class WizardTest : public QObject {
     QCOMPARE(entry.test->points, (std::array<int32_t, 5>{100, 100, 100, 79, 88}));
     dialog.TestGroup->setChecked(false);
     QCOMPARE(dialog.Entry().test, std::nullopt);
-    QCOMPARE(dialog.Decision->text(), QStringLiteral("No fitness test: the tape is taken as usual."));
+    QCOMPARE(dialog.Decision->text(), "No fitness test: the tape is taken as usual.");
   }
 
   void theSupplementalDialogTakesABodyFatOfOneDecimal() {
     TSupplementalDialog dialog(std::nullopt, Day(2026, 4, 1), &Form());
     QPushButton* ok = dialog.Buttons->button(QDialogButtonBox::Ok);
     QVERIFY(!ok->isEnabled());
-    QTest::keyClicks(dialog.BodyFat, QStringLiteral("23.45"));
-    QCOMPARE(dialog.BodyFat->text(), QStringLiteral("23.4"));  // no second decimal
+    QTest::keyClicks(dialog.BodyFat, "23.45");
+    QCOMPARE(dialog.BodyFat->text(), "23.4");  // no second decimal
     QVERIFY(ok->isEnabled());
     dialog.MethodChoice->setCurrentIndex(2);
     const SupplementalResult result = dialog.Result().value();
@@ -872,18 +873,6 @@ class WizardTest : public QObject {
     const PolicyEntry policy = Form().Policy();
     QCOMPARE(policy.date, Day(2026, 5, 6));
     QVERIFY(policy.test.has_value());
-  }
-
-  void theNavelButtonShowsItsPicture() {
-    TNavel navel;
-    Navel = &navel;
-    Form().OneSiteAction->trigger();
-    EnterSoldier(QStringLiteral("200"), QStringLiteral("70.00"));
-    Form().Next->click();
-    Form().NavelPic->click();
-    QVERIFY(navel.isVisible());
-    QCOMPARE(navel.windowTitle(), QStringLiteral("Navel"));
-    Navel = nullptr;
   }
 };
 

@@ -16,10 +16,6 @@ TEST(SupplementalTest, MethodsByNameInAnyCase) {
   for (const char* text : {"", "dexa", " dxa", "bod pod", "inbody"}) {
     EXPECT_EQ(ParseSupplementalMethod(text), std::nullopt) << text;
   }
-  EXPECT_EQ(SupplementalMethodName(SupplementalMethod::Bia), "BIA");
-  EXPECT_EQ(SupplementalMethodLongName(SupplementalMethod::Dxa), "DXA");
-  EXPECT_EQ(SupplementalMethodLongName(SupplementalMethod::Bia), "bioelectrical impedance (InBody 770)");
-  EXPECT_EQ(SupplementalMethodLongName(SupplementalMethod::Adp), "air displacement (BOD POD)");
 }
 
 TEST(SupplementalTest, BodyFatIsReadExactlyInTenths) {

@@ -21,9 +21,7 @@ constexpr ExemptionRules kRules{465, 80, 8, 12};
 
 Assessment Man() {
   Assessment assessment;
-  assessment.page = {QStringLiteral("DOE, JOHN A"), QStringLiteral("123-45-6789"), QStringLiteral("SGT"),
-                     QStringLiteral("24"),          QStringLiteral("69.50"),       QStringLiteral("205"),
-                     QStringLiteral("Male")};
+  assessment.page = {"DOE, JOHN A", "123-45-6789", "SGT", "24", "69.50", "205", "Male"};
   assessment.data.Weight = 205;
   assessment.data.MaxWeight = 185;
   assessment.data.Waist = {39.5, 39.75, 39.5};
@@ -87,7 +85,7 @@ class PolicyWorksheetTest : public QObject {
     supplemented.supplemental = SupplementalResult{SupplementalMethod::Dxa, 221, 2026y / April / 3d};
     FillSelectedWorksheet(supplemented, male, female);
     QCOMPARE(male.Label(QStringLiteral("PolicyNote")).Caption(),
-             QStringLiteral("Supplemental assessment by DXA on 2026-04-03: 22.1% body fat, over the maximum of 22%."));
+             "Supplemental assessment by DXA on 2026-04-03: 22.1% body fat, over the maximum of 22%.");
     const QImage with = RenderFirstPage(*male.Report);
     const QRect changed = Difference(without, with);
     QVERIFY(!changed.isEmpty());
@@ -106,8 +104,8 @@ class PolicyWorksheetTest : public QObject {
     FillSelectedWorksheet(ExemptMan(), male, female);
     for (const char* kept : {"Name", "SSANumber", "Rank", "Age", "Height", "Weight"})
       QVERIFY2(!male.Label(QLatin1String(kept)).Caption().isEmpty(), kept);
-    QCOMPARE(male.Label(QStringLiteral("MaxWeight")).Caption(), QStringLiteral("185 lbs."));
-    QCOMPARE(male.Label(QStringLiteral("AWeight")).Caption(), QStringLiteral("205 lbs."));
+    QCOMPARE(male.Label(QStringLiteral("MaxWeight")).Caption(), "185 lbs.");
+    QCOMPARE(male.Label(QStringLiteral("AWeight")).Caption(), "205 lbs.");
     for (const char* emptied : {"Abs1", "Abs", "AvgAbs", "MNeck1", "AvgNeck", "Total1", "ANFactor", "HFactor", "BFC",
                                 "ABFC", "MaxBFC"})
       QVERIFY2(male.Label(QLatin1String(emptied)).Caption().isEmpty(), emptied);
@@ -131,9 +129,9 @@ class PolicyWorksheetTest : public QObject {
     Assessment exempt = ExemptMan();
     exempt.method = TapeMethod::OneSite;
     FillOneSiteWorksheet(exempt, oneSite);
-    QCOMPARE(oneSite.Label(QStringLiteral("AssessmentDate")).Caption(), QStringLiteral("2026-04-01"));
+    QCOMPARE(oneSite.Label(QStringLiteral("AssessmentDate")).Caption(), "2026-04-01");
     QCOMPARE(oneSite.Label(QStringLiteral("Equation")).Caption(),
-             QStringLiteral("No tape measurement: exempt from the body fat standard (see REMARKS)."));
+             "No tape measurement: exempt from the body fat standard (see REMARKS).");
     QCOMPARE(oneSite.Label(QStringLiteral("Equation")).FormattedLines().size(), 1);
     for (const char* emptied : {"Abs1", "Abs4", "Note4", "AvgAbs", "WeightUsed", "EquationFilled", "BFC", "ABFC"})
       QVERIFY2(oneSite.Label(QLatin1String(emptied)).Caption().isEmpty(), emptied);

@@ -241,7 +241,7 @@ TEST_F(HostileFile, CoordinatesPensAndFontsStayNearThePage) {
   // An ellipse reaching past the room from a corner inside it.
   ExpectRefused(WithCommand(7, Doubles({1000, 1000, 300, 10})), "reaches far outside the page");
   const auto page = [](const std::function<void(QPainter&)>& draw) {
-    return CraftedPage{QStringLiteral("one drawing"), {{[draw](QPainter& painter, int) { draw(painter); }, 1}}};
+    return CraftedPage{"one drawing", {{[draw](QPainter& painter, int) { draw(painter); }, 1}}};
   };
   SavePageFile(page([](QPainter& painter) {
                  painter.setPen(QPen(Qt::black, 817));
@@ -253,7 +253,7 @@ TEST_F(HostileFile, CoordinatesPensAndFontsStayNearThePage) {
                  QFont font(QStringLiteral("Liberation Sans"));
                  font.setPixelSize(817);
                  painter.setFont(font);
-                 painter.drawText(QPointF(0, 900), QStringLiteral("W"));
+                 painter.drawText(QPointF(0, 900), "W");
                }),
                Path("font.tsr"));
   ExpectRefusedFile(Path("font.tsr"), "holds a font larger than the page");

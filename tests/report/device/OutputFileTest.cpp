@@ -14,7 +14,6 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -47,11 +46,6 @@ class OutputFileTest : public ::testing::Test {
 
   QStringList Entries() const { return QDir(dir_.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot); }
 
-  static mode_t Mode(const QString& path) {
-    struct stat status {};
-    return ::lstat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_mode : 0;
-  }
-
   QTemporaryDir dir_;
 };
 
@@ -71,13 +65,13 @@ TEST_F(OutputFileTest, ANewFileIsOwnerOnlyWhateverTheUmaskAndAReplacedFileKeepsI
     const Umask open(0);
     WriteThrough(Path("new.csv"), "personal data");
   }
-  EXPECT_EQ(Mode(Path("new.csv")) & 07777, 0600u);
+  EXPECT_EQ(ModeOf(Path("new.csv")) & 07777, 0600u);
   EXPECT_EQ(FileBytes(Path("new.csv")), "personal data");
 
   WriteFileBytes(Path("shared.csv"), "old");
   ASSERT_EQ(::chmod(QFile::encodeName(Path("shared.csv")).constData(), 0640), 0);
   WriteThrough(Path("shared.csv"), "new");
-  EXPECT_EQ(Mode(Path("shared.csv")) & 07777, 0640u);
+  EXPECT_EQ(ModeOf(Path("shared.csv")) & 07777, 0640u);
   EXPECT_EQ(FileBytes(Path("shared.csv")), "new");
   EXPECT_EQ(Entries(), QStringList({"new.csv", "shared.csv"}));
 
@@ -111,17 +105,14 @@ TEST_F(OutputFileTest, AWriteNotCommittedOrFailedLeavesTheTargetAsItWasAndNothin
 }
 
 TEST_F(OutputFileTest, AFifoIsWrittenInPlaceAndStaysAFifo) {
-  const QString fifo = MakeFifo(dir_, QStringLiteral("pipe"));
+  const QString fifo = MakeFifo(dir_, "pipe");
   ASSERT_FALSE(fifo.isEmpty());
-  const int reader = ::open(QFile::encodeName(fifo).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  ASSERT_GE(reader, 0);
+  FifoReader reader(fifo);
+  ASSERT_TRUE(reader.IsOpen());
   OutputFile::Probe(fifo);  // does not wait for a reader: nothing is opened
   WriteThrough(fifo, "through the pipe");
-  char received[64] = {};
-  const ssize_t got = ::read(reader, received, sizeof received);
-  ::close(reader);
-  EXPECT_EQ(QByteArray(received, int(std::max<ssize_t>(got, 0))), "through the pipe");
-  EXPECT_TRUE(S_ISFIFO(Mode(fifo)));
+  EXPECT_EQ(reader.Received(), "through the pipe");
+  EXPECT_TRUE(S_ISFIFO(ModeOf(fifo)));
   EXPECT_EQ(Entries(), QStringList{"pipe"});
 }
 
@@ -136,7 +127,7 @@ TEST_F(OutputFileTest, ADeviceIsWrittenInPlaceAndAFullOneSaysSo) {
     EXPECT_EQ(QString::fromStdString(error.what()),
               QStringLiteral("The file %1 cannot be written: No space left on device").arg(full));
   }
-  EXPECT_TRUE(S_ISCHR(Mode(full)));
+  EXPECT_TRUE(S_ISCHR(ModeOf(full)));
   EXPECT_TRUE(Entries() == QStringList{"full"} || Entries().isEmpty()) << Entries().join(u' ').toStdString();
 }
 
@@ -156,15 +147,14 @@ TEST_F(OutputFileTest, LinksAreFollowedExceptAnotherUsersLinkInAFolderOpenToAll)
   ASSERT_TRUE(QFile::link(Path("target.csv"), Path("mine")));
   WriteThrough(Path("mine"), "through my link");
   EXPECT_EQ(FileBytes(Path("target.csv")), "through my link");
-  EXPECT_TRUE(S_ISLNK(Mode(Path("mine"))));
+  EXPECT_TRUE(S_ISLNK(ModeOf(Path("mine"))));
 
   if (::geteuid() != 0) GTEST_SKIP() << "links of another user need root";
   const QString shared = Path("shared");
   ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("shared")));
   ASSERT_EQ(::chmod(QFile::encodeName(shared).constData(), 01777), 0);
   ASSERT_TRUE(MakeLinkOwnedBy(shared + "/other", Path("target.csv"), 65534));
-  const QString refusal =
-      QStringLiteral("it is another user's symbolic link in a folder open to all users, which is not followed");
+  const QString refusal = "it is another user's symbolic link in a folder open to all users, which is not followed";
   EXPECT_EQ(Refusal([&] { WriteThrough(shared + "/other", "planted"); }), refusal);
   EXPECT_EQ(Refusal([&] { OutputFile::Probe(shared + "/other"); }), refusal);
   EXPECT_EQ(FileBytes(Path("target.csv")), "through my link");
@@ -210,7 +200,7 @@ TEST_F(OutputFileTest, PageFilesAndPrintsToFileAreWrittenThroughIt) {
     printer.NewPage();
     printer.EndDoc();
   }
-  EXPECT_EQ(Mode(Path("pages.tsr")) & 07777, 0600u);
-  EXPECT_EQ(Mode(Path("printed.pdf")) & 07777, 0600u);
+  EXPECT_EQ(ModeOf(Path("pages.tsr")) & 07777, 0600u);
+  EXPECT_EQ(ModeOf(Path("printed.pdf")) & 07777, 0600u);
   EXPECT_TRUE(FileBytes(Path("printed.pdf")).startsWith("%PDF"));
 }

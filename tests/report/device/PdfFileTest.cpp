@@ -6,6 +6,7 @@
 #include "report/device/PdfExport.h"
 #include "report/device/TsPageList.h"
 #include "tests/report/support/PdfFiles.h"
+#include "tests/report/support/SpecialFiles.h"
 #include "tests/report/support/StoredDocuments.h"
 
 #include "DeviceTestSupport.h"
@@ -16,8 +17,6 @@
 #include <QPainter>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
-
-#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -80,7 +79,7 @@ TEST_F(PdfFileTest, DrawsThePagesTheStoreExportsPixelForPixel) {
   for (const auto& [paper, orientation] : {std::pair{TTsPaperSize::Letter, TTsOrientation::poPortrait},
                                            std::pair{TTsPaperSize::A4, TTsOrientation::poLandscape}}) {
     const std::unique_ptr<TTsPrinter> stored = StoreDocumentOf(2, DrawTextsAndRules, paper, orientation);
-    ExportPdf(*stored, Path(QStringLiteral("exported.pdf")));
+    ExportPdf(*stored, Path("exported.pdf"));
 
     const std::unique_ptr<TTsPrinter> straight = PdfDevice(QStringLiteral("straight.pdf"));
     straight->PrinterSettings.paperSize = paper;
@@ -93,12 +92,12 @@ TEST_F(PdfFileTest, DrawsThePagesTheStoreExportsPixelForPixel) {
     straight->EndDoc();
     EXPECT_EQ(straight->PageList(), nullptr);  // no page went through a store
 
-    const QString size = PdfInfoField(Path(QStringLiteral("exported.pdf")), QStringLiteral("Page size"));
-    EXPECT_TRUE(size == QStringLiteral("612 x 792 pts (letter)") || size == QStringLiteral("842 x 595 pts (A4)")) << size.toStdString();
-    EXPECT_EQ(PdfInfoField(Path(QStringLiteral("straight.pdf")), QStringLiteral("Page size")), size);
+    const QString size = PdfInfoField(Path("exported.pdf"), "Page size");
+    EXPECT_TRUE(size == "612 x 792 pts (letter)" || size == "842 x 595 pts (A4)") << size.toStdString();
+    EXPECT_EQ(PdfInfoField(Path("straight.pdf"), "Page size"), size);
     for (const int dpi : {72, 150}) {
-      const QList<QImage> exported = RenderPdfPages(Path(QStringLiteral("exported.pdf")), dpi);
-      const QList<QImage> drawn = RenderPdfPages(Path(QStringLiteral("straight.pdf")), dpi);
+      const QList<QImage> exported = RenderPdfPages(Path("exported.pdf"), dpi);
+      const QList<QImage> drawn = RenderPdfPages(Path("straight.pdf"), dpi);
       ASSERT_EQ(exported.size(), 2);
       ASSERT_EQ(drawn.size(), 2);
       for (int page = 0; page < 2; ++page)
@@ -108,8 +107,8 @@ TEST_F(PdfFileTest, DrawsThePagesTheStoreExportsPixelForPixel) {
 }
 
 TEST_F(PdfFileTest, TheFileIsOpenedWithTheFirstPageUnderItsTitleAndPutInPlaceAtTheEnd) {
-  WriteFileBytes(Path(QStringLiteral("week.pdf")), "an older PDF");
-  ASSERT_EQ(::chmod(QFile::encodeName(Path(QStringLiteral("week.pdf"))).constData(), 0640), 0);
+  WriteFileBytes(Path("week.pdf"), "an older PDF");
+  ASSERT_EQ(::chmod(QFile::encodeName(Path("week.pdf")).constData(), 0640), 0);
   const std::unique_ptr<TTsPrinter> device = PdfDevice(QStringLiteral("week.pdf"));
   device->BeginDoc();
   EXPECT_EQ(Entries(), QStringList{"week.pdf"});
@@ -118,21 +117,19 @@ TEST_F(PdfFileTest, TheFileIsOpenedWithTheFirstPageUnderItsTitleAndPutInPlaceAtT
     device->NewPage();
     DrawSamplePage(*device, n);
     EXPECT_EQ(Entries().size(), 2);  // beside the older file, the one being written
-    EXPECT_EQ(FileBytes(Path(QStringLiteral("week.pdf"))), "an older PDF");
+    EXPECT_EQ(FileBytes(Path("week.pdf")), "an older PDF");
   }
   device->EndDoc();
   EXPECT_EQ(device->PageCount(), 3);
   EXPECT_EQ(Entries(), QStringList{"week.pdf"});
-  EXPECT_EQ(PdfInfoField(Path(QStringLiteral("week.pdf")), QStringLiteral("Pages")), QStringLiteral("3"));
-  EXPECT_EQ(PdfInfoField(Path(QStringLiteral("week.pdf")), QStringLiteral("Title")), QStringLiteral("roster.csv"));
-  EXPECT_EQ(PdfInfoField(Path(QStringLiteral("week.pdf")), QStringLiteral("Creator")), QStringLiteral("Corvane 32"));
-  struct stat status {};
-  ASSERT_EQ(::stat(QFile::encodeName(Path(QStringLiteral("week.pdf"))).constData(), &status), 0);
-  EXPECT_EQ(status.st_mode & 0777, 0640u);  // a replaced file keeps its mode
+  EXPECT_EQ(PdfInfoField(Path("week.pdf"), "Pages"), "3");
+  EXPECT_EQ(PdfInfoField(Path("week.pdf"), "Title"), "roster.csv");
+  EXPECT_EQ(PdfInfoField(Path("week.pdf"), "Creator"), "Corvane 32");
+  EXPECT_EQ(ModeOf(Path("week.pdf")) & 0777, 0640u);  // a replaced file keeps its mode
 }
 
 TEST_F(PdfFileTest, ADocumentGivenUpOrWithoutPagesWritesNothing) {
-  WriteFileBytes(Path(QStringLiteral("kept.pdf")), "kept");
+  WriteFileBytes(Path("kept.pdf"), "kept");
   {
     const std::unique_ptr<TTsPrinter> aborted = PdfDevice(QStringLiteral("kept.pdf"));
     aborted->BeginDoc();
@@ -151,7 +148,7 @@ TEST_F(PdfFileTest, ADocumentGivenUpOrWithoutPagesWritesNothing) {
   empty->BeginDoc();
   empty->EndDoc();
   EXPECT_EQ(Entries(), QStringList{"kept.pdf"});
-  EXPECT_EQ(FileBytes(Path(QStringLiteral("kept.pdf"))), "kept");
+  EXPECT_EQ(FileBytes(Path("kept.pdf")), "kept");
 }
 
 TEST_F(PdfFileTest, AWriteThatFailsStopsTheDocumentAtTheNextPageAndLeavesNothing) {
@@ -169,7 +166,7 @@ TEST_F(PdfFileTest, AWriteThatFailsStopsTheDocumentAtTheNextPageAndLeavesNothing
       reason = error.reason;
     }
   }
-  EXPECT_EQ(reason, QStringLiteral("File too large"));
+  EXPECT_EQ(reason, "File too large");
   EXPECT_LT(device->PageCount(), 20);
   device->AbortDoc();
   EXPECT_EQ(Entries(), QStringList());
@@ -178,22 +175,17 @@ TEST_F(PdfFileTest, AWriteThatFailsStopsTheDocumentAtTheNextPageAndLeavesNothing
 TEST_F(PdfFileTest, TheExportRefusesAPageThatCannotBeReadBackAndWritesNothing) {
   const std::unique_ptr<TTsPrinter> unfinished = StoreDocumentOf(1, DrawSamplePage, TTsPaperSize::Letter,
                                                                  TTsOrientation::poPortrait, false);
-  ExportPdf(*unfinished, Path(QStringLiteral("early.pdf")));
+  ExportPdf(*unfinished, Path("early.pdf"));
   EXPECT_EQ(Entries(), QStringList());  // before the document has finished, silently nothing
 
   // Pages larger than the block the store reads ahead, so that its file is read afresh for
   // each page; one is damaged there once the store has written it out.
   const std::unique_ptr<TTsPrinter> device = StoreDocumentOf(2, DrawManyShortLines);
   ASSERT_NE(device->GetPage(1), nullptr);
-  QFile damaged(device->PageList()->Stream().SpillFileName());
-  ASSERT_GT(damaged.size(), 600000);
-  ASSERT_TRUE(damaged.open(QIODevice::ReadWrite));
-  ASSERT_TRUE(damaged.seek(290000));
-  ASSERT_EQ(damaged.write(QByteArray(64, '\x5a')), 64);
-  damaged.close();
+  ASSERT_TRUE(DamageSpilledPages(*device, 290000));
   std::string refusal;
   try {
-    ExportPdf(*device, Path(QStringLiteral("damaged.pdf")));
+    ExportPdf(*device, Path("damaged.pdf"));
   } catch (const TsPrintError& error) {
     refusal = error.what();
   }

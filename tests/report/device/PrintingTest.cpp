@@ -2,7 +2,6 @@
 // stored pages printed, cancelled and printed again, and a document abandoned midway.
 
 #include "DeviceTestSupport.h"
-#include "report/device/TsPageList.h"
 #include "report/device/TsPrintError.h"
 #include "tests/report/support/StoredDocuments.h"
 
@@ -143,11 +142,7 @@ TEST_F(Printing, AStoredPageThatCannotBeReadBackPrintsNothing) {
   // page; page 2 is damaged there once the store has written it out.
   const std::unique_ptr<TTsPrinter> stored = StoreDocumentOf(2, DrawManyShortLines);
   ASSERT_NE(stored->GetPage(2), nullptr);
-  QFile damaged(stored->PageList()->Stream().SpillFileName());
-  ASSERT_TRUE(damaged.open(QIODevice::ReadWrite));
-  ASSERT_TRUE(damaged.seek(damaged.size() - 100000));
-  ASSERT_EQ(damaged.write(QByteArray(64, '\x5a')), 64);
-  damaged.close();
+  ASSERT_TRUE(DamageSpilledPages(*stored, -100000));
   ASSERT_EQ(stored->GetPage(2), nullptr);
   ASSERT_NE(stored->GetPage(1), nullptr);
 

@@ -4,7 +4,6 @@
 
 #include "PreviewTestSupport.h"
 
-#include "report/device/TsPageList.h"
 #include "report/preview/TsPreview.h"
 #include "report/preview/TsPreviewImage.h"
 #include "report/preview/TsStandardPreview.h"
@@ -13,9 +12,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
-#include <QPainter>
 #include <QPrinter>
-#include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -270,15 +267,9 @@ class PageFileTest : public QObject {
     // each page; page 1 is damaged there once the preview has shown it.
     const auto device = StoreDocumentOf(2, DrawManyShortLines);
     QVERIFY(device->GetPage(1) != nullptr);
-    const QString spill = device->PageList()->Stream().SpillFileName();
-    QVERIFY(!spill.isEmpty());
     TTsStandardPreview* window = OpenPreview(device.get());  // reads page 1, flushing the file
     QVERIFY(window);
-    QFile damaged(spill);
-    QVERIFY(damaged.open(QIODevice::ReadWrite));
-    QVERIFY(damaged.seek(200000));
-    QVERIFY(damaged.write(QByteArray(64, '\x5a')) == 64);
-    damaged.close();
+    QVERIFY(DamageSpilledPages(*device, 200000));
     QVERIFY(device->GetPage(1) == nullptr);
 
     MessageBoxWatcher boxes;

@@ -83,15 +83,15 @@ QList<CraftedPage> HostilePages(double penWidth, double radius) {
   };
   const QPointF centre(408, 528);
   return {
-      {QStringLiteral("100,000 ellipses"),
+      {"100,000 ellipses",
        {{pen, 1}, {[=](QPainter& painter, int) { painter.drawEllipse(centre, radius, radius); }, 100000}}},
-      {QStringLiteral("a path of 33,333 cubic curves filled six times"),
+      {"a path of 33,333 cubic curves filled six times",
        {{[](QPainter& painter, int) {
            painter.setPen(Qt::NoPen);
            painter.setBrush(Qt::black);
          }, 1},
         {[path = CurvedPath(33333, radius, centre)](QPainter& painter, int) { painter.drawPath(path); }, 6}}},
-      {QStringLiteral("eight polylines of 100,000 points"), {{pen, 1}, {polyline, 8}}},
+      {"eight polylines of 100,000 points", {{pen, 1}, {polyline, 8}}},
   };
 }
 
@@ -149,7 +149,7 @@ QList<CraftedPage> PagesAtTheLimits() {
         p.drawLine(QPointF(n % 800, Row(n)), QPointF(n % 800 + 2, Row(n)));
       }),
   };
-  CraftedPage mixed{QStringLiteral("text, hairlines and round joins at once"), {}};
+  CraftedPage mixed{"text, hairlines and round joins at once", {}};
   AddUpTo(0.33, mixed, font(13), TextLine(QStringLiteral("abcdefghij")));
   AddUpTo(0.66, mixed, pen(1, Qt::RoundCap), diagonal);
   AddUpTo(kNearTheLimit, mixed, pen(1, Qt::RoundCap, Qt::RoundJoin), Steps);

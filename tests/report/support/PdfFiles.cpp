@@ -9,12 +9,10 @@
 QList<QImage> RenderPdfPages(const QString& pdf, int dpi) {
   QTemporaryDir pages;
   const QString prefix = pages.filePath(QStringLiteral("page"));
-  if (QProcess::execute(QStringLiteral("pdftoppm"), {QStringLiteral("-gray"), QStringLiteral("-r"), QString::number(dpi),
-                                                     pdf, prefix}) != 0)
-    return {};
+  if (QProcess::execute(QStringLiteral("pdftoppm"), {"-gray", "-r", QString::number(dpi), pdf, prefix}) != 0) return {};
   QList<QImage> images;
   // pdftoppm numbers the pages with as many digits as the last one needs, so they sort.
-  for (const QFileInfo& page : QDir(pages.path()).entryInfoList({QStringLiteral("page-*.pgm")}, QDir::Files, QDir::Name))
+  for (const QFileInfo& page : QDir(pages.path()).entryInfoList({"page-*.pgm"}, QDir::Files, QDir::Name))
     images.append(QImage(page.filePath()));
   return images;
 }

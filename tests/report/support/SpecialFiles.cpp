@@ -38,3 +38,24 @@ bool MakeLinkOwnedBy(const QString& link, const QString& target, unsigned uid) {
   return ::symlink(QFile::encodeName(target).constData(), name.constData()) == 0 &&
          ::lchown(name.constData(), uid, static_cast<gid_t>(-1)) == 0;
 }
+
+mode_t ModeOf(const QString& path) {
+  struct stat status {};
+  return ::lstat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_mode : 0;
+}
+
+FifoReader::FifoReader(const QString& fifo)
+    : fd_(::open(QFile::encodeName(fifo).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)) {}
+
+FifoReader::~FifoReader() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
+QByteArray FifoReader::Received() {
+  QByteArray received(65536, '\0');
+  const ssize_t got = fd_ >= 0 ? ::read(fd_, received.data(), static_cast<size_t>(received.size())) : -1;
+  received.truncate(got > 0 ? static_cast<qsizetype>(got) : 0);
+  if (fd_ >= 0) ::close(fd_);
+  fd_ = -1;
+  return received;
+}

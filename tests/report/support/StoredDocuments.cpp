@@ -1,5 +1,8 @@
 #include "tests/report/support/StoredDocuments.h"
 
+#include "report/device/TsPageList.h"
+
+#include <QFile>
 #include <QPainter>
 #include <QPicture>
 #include <QRandomGenerator>
@@ -26,6 +29,13 @@ void DrawManyShortLines(TTsPrinter& device, int page) {
     const QPointF start(random.bounded(700.0), random.bounded(1000.0));
     canvas.drawLine(start, start + QPointF(random.bounded(50.0), 0));
   }
+}
+
+bool DamageSpilledPages(TTsPrinter& device, qint64 offset) {
+  if (!device.PageList()) return false;
+  QFile spill(device.PageList()->Stream().SpillFileName());
+  return spill.open(QIODevice::ReadWrite) && spill.seek(offset < 0 ? spill.size() + offset : offset) &&
+         spill.write(QByteArray(64, '\x5a')) == 64;
 }
 
 void SaveSquarePageFile(const QString& fileName) {

@@ -23,6 +23,10 @@ std::unique_ptr<TTsPrinter> StoreDocumentOf(int pages, const PageDrawer& drawPag
 // to draw that the page check accepts it.
 void DrawManyShortLines(TTsPrinter& device, int page);
 
+// Overwrites 64 bytes at offset (from the end when negative) of the file into which the
+// device's page store has spilled its pages; false when it cannot.
+bool DamageSpilledPages(TTsPrinter& device, qint64 offset);
+
 // Saves a one-page file whose page is 150 mm square, a size no paper of the table has.
 void SaveSquarePageFile(const QString& fileName);
 
