@@ -17,6 +17,7 @@
 #include "standards/Calculate.h"
 #include "tests/shell/TestTables.h"
 #include "tests/shell/support/MessageBoxWatcher.h"
+#include "tests/shell/support/WomanMeasurements.h"
 
 #include <QAction>
 #include <QApplication>
@@ -83,15 +84,7 @@ class WizardTest : public QObject {
     for (TMaskedEdit* field : {Form().Waist1, Form().Waist2, Form().Waist3}) field->SetFieldText(waist);
   }
 
-  void EnterWoman() {
-    const std::pair<QString, std::array<TMaskedEdit*, 3>> columns[] = {
-        {QStringLiteral("40.00"), {Form().Hips1, Form().Hips2, Form().Hips3}},
-        {QStringLiteral("10.00"), {Form().Arm1, Form().Arm2, Form().Arm3}},
-        {QStringLiteral("12.00"), {Form().FNeck1, Form().FNeck2, Form().FNeck3}},
-        {QStringLiteral("06.00"), {Form().Wrist1, Form().Wrist2, Form().Wrist3}}};
-    for (const auto& [value, fields] : columns)
-      for (TMaskedEdit* field : fields) field->SetFieldText(value);
-  }
+  void EnterWoman() { EnterWomanMeasurements(Form()); }
 
   // A man of 200 lb and 70 in, age 20, from the data page to the measurement page.
   void LeaveDataPage() {

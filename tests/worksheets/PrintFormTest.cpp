@@ -16,6 +16,7 @@
 #include "tests/report/support/VisiblePreviews.h"
 #include "tests/shell/TestTables.h"
 #include "tests/shell/support/MessageBoxWatcher.h"
+#include "tests/shell/support/WomanMeasurements.h"
 #include "worksheets/DA5500.h"
 #include "worksheets/DA5501.h"
 #include "worksheets/OneSiteWorksheet.h"
@@ -196,13 +197,7 @@ class PrintFormTest : public QObject {
   void EvaluateWoman() {
     EnterIdentity(true);
     Form().Next->click();
-    const std::pair<QString, std::array<TMaskedEdit*, 3>> columns[] = {
-        {QStringLiteral("40.00"), {Form().Hips1, Form().Hips2, Form().Hips3}},
-        {QStringLiteral("10.00"), {Form().Arm1, Form().Arm2, Form().Arm3}},
-        {QStringLiteral("12.00"), {Form().FNeck1, Form().FNeck2, Form().FNeck3}},
-        {QStringLiteral("06.00"), {Form().Wrist1, Form().Wrist2, Form().Wrist3}}};
-    for (const auto& [value, fields] : columns)
-      for (TMaskedEdit* field : fields) field->SetFieldText(value);
+    EnterWomanMeasurements(Form());
     Form().Next->click();
     QVERIFY(Form().ResultsPanel->isVisible());
   }
